@@ -1,0 +1,41 @@
+#include "core/geometry.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/angle.h"
+
+namespace korvel {
+
+AxisDirections axisDirections(SlopePosition position, double alpha, double beta) {
+    const double rightHalf = beta + alpha;
+    const double leftHalf = alpha - (kPi - beta);
+    const double forward = alpha;
+    const double backward = alpha + kPi;
+    switch (position) {
+        case SlopePosition::Position1:
+            return {leftHalf, forward};
+        case SlopePosition::Position2:
+            return {rightHalf, forward};
+        case SlopePosition::Position3:
+            return {rightHalf, backward};
+        case SlopePosition::Position4:
+            return {leftHalf, backward};
+    }
+    return {leftHalf, forward};
+}
+
+float toSingle(double value) {
+    // Halfway between the largest float and 2^128: from here on IEEE rounding gives
+    // infinity (a plain cast would be undefined out there).
+    constexpr double kOverflow = 340282356779733661637539395458142568448.0;  // 2^128 - 2^103
+    if (std::isnan(value))
+        return std::numeric_limits<float>::quiet_NaN();
+    if (value >= kOverflow)
+        return std::numeric_limits<float>::infinity();
+    if (value <= -kOverflow)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
+}  // namespace korvel

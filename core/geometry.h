@@ -1,0 +1,50 @@
+// The inputs of one run and the directions of the four slope positions.
+#pragma once
+
+#include <functional>
+
+namespace korvel {
+
+// The eight numbers of one run, as read from Text1 to Text8. Lengths share the user's
+// unit; beta, azimuth (and step in the angle mode) are D.MMSS angles.
+struct CalcInput {
+    double a = 0;        // long semi-axis of the ellipse
+    double b = 0;        // short semi-axis
+    double beta = 0;     // intersection angle β between road and long axis, D.MMSS
+    double centreX = 0;  // road centre point O, northing
+    double centreY = 0;  // road centre point O, easting
+    double azimuth = 0;  // azimuth of the road's forward direction at O, D.MMSS
+    double step = 0;     // fixed step: a length, or a D.MMSS angle in the angle mode
+    double d = 0;        // distance of the ellipse's centre from O along the long axis
+};
+
+// The quarter of the ellipse laid out: 位置1 to 位置4, clockwise from the upper left of
+// the window's diagram.
+enum class SlopePosition { Position1, Position2, Position3, Position4 };
+
+// One stake-out point: X northing, Y easting.
+struct StakePoint {
+    double x = 0;
+    double y = 0;
+};
+
+// Receives the points of a generator one by one; returns false to stop it at once.
+using PointSink = std::function<bool(StakePoint)>;
+
+// The two azimuths (radians, clockwise from north) of a quarter: thetaU along the long
+// axis, where a and D are laid off, and thetaV along the road, where b is laid off.
+struct AxisDirections {
+    double thetaU = 0;
+    double thetaV = 0;
+};
+
+// The long-axis and road directions of `position` for road azimuth alpha and
+// intersection angle beta, both in radians. The right half of the long axis is
+// beta + alpha, the left half alpha - (π - beta), combined in exactly that order.
+AxisDirections axisDirections(SlopePosition position, double alpha, double beta);
+
+// `value` rounded to single precision the IEEE way, with overflow going to infinity.
+// The point loops count in single precision, as the program always has.
+float toSingle(double value);
+
+}  // namespace korvel

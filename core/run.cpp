@@ -1,0 +1,89 @@
+#include "core/run.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/by_angle.h"
+#include "core/geometry.h"
+#include "core/messages.h"
+#include "core/number.h"
+#include "core/stake_row.h"
+#include "core/step_length.h"
+
+namespace korvel {
+namespace {
+
+// The eight numbers of a run, each read by the lenient leading-number rule.
+CalcInput readInput(const std::array<std::string, 8>& texts) {
+    return {readLeadingNumber(texts[0]), readLeadingNumber(texts[1]), readLeadingNumber(texts[2]),
+            readLeadingNumber(texts[3]), readLeadingNumber(texts[4]), readLeadingNumber(texts[5]),
+            readLeadingNumber(texts[6]), readLeadingNumber(texts[7])};
+}
+
+// The first selected of Option1 to Option4, tested in that order.
+std::optional<SlopePosition> selectedPosition(const Selection& selection) {
+    constexpr SlopePosition kPositions[] = {SlopePosition::Position1, SlopePosition::Position2,
+                                            SlopePosition::Position3, SlopePosition::Position4};
+    for (std::size_t k = 0; k < selection.position.size(); ++k) {
+        if (selection.position[k])
+            return kPositions[k];
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+RunResult runCalculation(const std::array<std::string, 8>& texts, const Selection& selection) {
+    RunResult result;
+    const CalcInput input = readInput(texts);
+
+    // D (Text8) may stay empty and then reads as 0; the other seven must be filled in.
+    for (std::size_t k = 0; k < 7; ++k) {
+        if (texts[k].empty()) {
+            result.message = kMessageEmptyInput;
+            return result;
+        }
+    }
+    if (input.step <= 0) {
+        result.message = kMessageStepNotPositive;
+        return result;
+    }
+    const std::optional<SlopePosition> position = selectedPosition(selection);
+    if (!position)
+        return result;
+
+    // Points are counted whether or not they have coordinates, so that a loop whose
+    // counter no longer moves is stopped at the row limit even when all its points are
+    // left out.
+    long long delivered = 0;
+    long long skipped = 0;
+    bool tooMany = false;
+    const PointSink collect = [&](StakePoint p) {
+        if (++delivered > kMaxRows) {
+            tooMany = true;
+            return false;
+        }
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+            ++skipped;
+            return true;
+        }
+        const int number = static_cast<int>(result.lines.size()) + 1;
+        result.lines.push_back(formatStakeRow(number, p.x, p.y));
+        return true;
+    };
+    if (selection.option5) {
+        generateByStepLength(input, *position, collect);
+    } else {
+        generateByAngle(input, *position, collect);
+    }
+
+    if (tooMany) {
+        result.lines.clear();
+        result.message = kMessageTooManyRows;
+    } else if (skipped > 0) {
+        result.message = messageSkippedPoints(skipped);
+    }
+    return result;
+}
+
+}  // namespace korvel

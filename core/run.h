@@ -1,0 +1,29 @@
+// The whole calculation run behind the "计算" button: eight input texts and the option
+// states in, the numbered result lines or one message out.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+struct Selection {
+    bool option5 = false;            // "按步长计算" selected: ByStepLength; otherwise ByAngle
+    std::array<bool, 4> position{};  // Option1..Option4 selected, tested in that order
+};
+
+struct RunResult {
+    std::vector<std::string> lines;  // the result list, one StakeRow line each, UTF-8
+    std::string message;             // the message box text, UTF-8; empty when none is shown
+};
+
+// Runs one calculation. `texts` are Text1 to Text8 (a, b, β, X, Y, azimuth, step, D).
+// Never fails: bad inputs give one of the messages of core/messages.h, and a run
+// never yields more than kMaxRows lines.
+//   {"12.5","6","60.3","3000","5000","45.153","2.5","4.25"}, step mode, 位置2 -> 7 lines
+//   {"", ...}                                   -> no lines, kMessageEmptyInput
+//   step text "0" or "abc"                      -> no lines, kMessageStepNotPositive
+RunResult runCalculation(const std::array<std::string, 8>& texts, const Selection& selection);
+
+}  // namespace korvel
