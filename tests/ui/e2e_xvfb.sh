@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# End-to-end run of the real program under a private X server: find the window titled
+# "Korvel", type the angle-mode worked example into the boxes with real key events, click
+# "计算", and check that the result list now shows text where it was blank before.
+# Usage: e2e_xvfb.sh PATH/TO/korvel [SCREENSHOT.png]
+set -euo pipefail
+
+program=$1
+shot=${2:-}
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A free display number, chosen by the server itself.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$work"
+
+"$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+win=$(xdotool search --sync --onlyvisible --name '^Korvel$' | head -n1)
+xdotool windowfocus --sync "$win"
+sleep 0.3
+
+# Window position and size; the client area is the lowest 489 pixels of the window.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+menu=$((HEIGHT - 489))
+client_x=$X
+client_y=$((Y + menu))
+
+# List1 lies at (24, 312), 497 x 130 inside the client area.
+list_colours() {
+  import -window root -crop "480x110+$((client_x + 30))+$((client_y + 318))" "$work/list.png"
+  identify -format '%k' "$work/list.png"
+}
+before=$(list_colours)
+
+# The focus starts in Text1; Tab runs a, b, D, β, X, Y, azimuth, step.
+for value in 10 6 4 60 1000 500 0 15; do
+  xdotool type --delay 20 "$value"
+  xdotool key Tab
+done
+xdotool mousemove $((client_x + 24 + 28)) $((client_y + 456 + 12)) click 1
+sleep 0.5
+after=$(list_colours)
+[ -n "$shot" ] && import -window "$win" "$shot"
+
+echo "distinct colours in the list: before $before, after $after"
+if [ "$before" -gt 2 ] || [ "$after" -le 8 ]; then
+  echo "the result list did not fill" >&2
+  cat "$work/app.log" >&2
+  exit 1
+fi
+kill -0 "$app_pid"

@@ -1,0 +1,70 @@
+#include "ui/dialog_host.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace korvel {
+
+namespace {
+
+// Runs one modal file dialog set up from `settings`; empty when the user cancels.
+QString runFileDialog(QWidget* parent, const DialogSettings& settings,
+                      QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, settings.title, settings.initDir);
+    dialog.setObjectName(QStringLiteral("CommonDialog1Window"));
+    dialog.setAcceptMode(mode);
+    // Neither dialog insists that a typed name exists nor asks before replacing a file:
+    // the commands behind them report a missing file themselves.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QFileDialog::Options options =
+        QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails;
+#ifndef Q_OS_WIN
+    options |= QFileDialog::DontUseNativeDialog;
+#endif
+    dialog.setOptions(options);
+    const QStringList filters = toQtNameFilters(settings.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+    }
+    dialog.setDefaultSuffix(settings.defaultExt);
+    if (!settings.fileName.isEmpty()) {
+        dialog.selectFile(settings.fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen.first());
+}
+
+}  // namespace
+
+QString QtDialogHost::openFile(QWidget* parent, const DialogSettings& settings) {
+    return runFileDialog(parent, settings, QFileDialog::AcceptOpen);
+}
+
+QString QtDialogHost::saveFile(QWidget* parent, const DialogSettings& settings) {
+    return runFileDialog(parent, settings, QFileDialog::AcceptSave);
+}
+
+void QtDialogHost::showMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
+                    parent);
+    box.setObjectName(QStringLiteral("KorvelMessage"));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+QStringList toQtNameFilters(const QString& filter) {
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        result << parts[i] + QStringLiteral(" (") + patterns.simplified() + QLatin1Char(')');
+    }
+    return result;
+}
+
+}  // namespace korvel

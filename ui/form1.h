@@ -1,0 +1,107 @@
+// Form1: the one window of Korvel. Eight input boxes, the mode and position groups, the
+// explanatory picture, the result list under its header strip, three buttons and a menu.
+// Element and handler names follow the window's design tables so that the file commands
+// and the tests reach every element by the name it carries there.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+#include "ui/common_dialog.h"
+#include "ui/dialog_host.h"
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStringListModel;
+
+namespace korvel {
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // The window in its start-up state; dialogs go through `host`, or the real ones if null.
+    explicit Form1(DialogHost* host = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The eight input texts, Text1 to Text8 (a, b, β, X, Y, azimuth, step, D).
+    std::array<QString, 8> inputTexts() const;
+    // Sets Text1 to Text8, in this order.
+    void setInputTexts(const std::array<QString, 8>& texts);
+    // The lines of List1, top to bottom.
+    QStringList listLines() const;
+    // Shows a modal message captioned "Korvel" with one OK button.
+    void showMessage(const QString& text);
+
+    // The elements, named as in the window's design.
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
+        *Label10;
+    QRadioButton *Option1, *Option2, *Option3, *Option4, *Option5, *Option6;
+    QPushButton *Command1, *Command2, *Command3;
+    QFrame* Frame1;
+    QListView* List1;
+    QLabel* Image1;
+    CommonDialog* CommonDialog1;
+    QMenu *gongju, *shuchu;
+    QAction *baocun, *duqu, *baocuncg, *save;
+
+  public slots:
+    // "计算": runs the calculation and fills List1, or shows its message.
+    void Command1_Click();
+    // "清空": clears List1, then empties Text1 to Text8.
+    void Command2_Click();
+    // "退出": ends the program at once.
+    void Command3_Click();
+    // "位置1" selected: clears List1.
+    void Option1_Click();
+    // "位置2" selected: clears List1.
+    void Option2_Click();
+    // "位置3" selected: clears List1.
+    void Option3_Click();
+    // "位置4" selected: clears List1.
+    void Option4_Click();
+    // "按步长计算" selected: Text7 now holds a length.
+    void Option5_Click();
+    // "按角值计算" selected: Text7 now holds an angle.
+    void Option6_Click();
+    // "参数保存" (Ctrl+S): saves the eight input texts to a zdy file.
+    void baocun_Click();
+    // "参数读取" (Ctrl+O): reads the eight input texts from a zdy file.
+    void duqu_Click();
+    // "保存成果.txt": saves the result lines as a text file.
+    void baocuncg_Click();
+    // "保存成果.xls": saves the result lines as a workbook.
+    void save_Click();
+
+  protected:
+    // Arrow keys on an option button move the selection within its own group.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Builds the menu bar with its two menus and their shortcuts.
+    void buildMenu();
+    // Creates every element of the client area at its place.
+    void buildClientArea(QWidget* client);
+    // Ties the option buttons into their groups, the tab chain and the handlers.
+    void wireOptions();
+    // Empties List1.
+    void clearList();
+
+    std::unique_ptr<DialogHost> ownHost_;
+    DialogHost& host_;
+    QStringListModel* listModel_;
+    QButtonGroup* modeGroup_;
+    QButtonGroup* positionGroup_;
+};
+
+}  // namespace korvel
