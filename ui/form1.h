@@ -25,6 +25,8 @@ class QStringListModel;
 
 namespace korvel {
 
+struct SaveOutcome;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -96,6 +98,8 @@ class Form1 : public QMainWindow {
     void wireOptions();
     // Empties List1.
     void clearList();
+    // Shows "文件保存失败" and the reason when a save did not reach the disk.
+    void reportSave(const SaveOutcome& outcome);
 
     std::unique_ptr<DialogHost> ownHost_;
     DialogHost& host_;

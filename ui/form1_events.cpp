@@ -161,14 +161,4 @@ void Form1::Option6_Click() {
     Label7->setText(QStringLiteral("固定角度"));
 }
 
-// The four file commands are filled in with the file layer; they use CommonDialog1,
-// inputTexts()/setInputTexts(), listLines() and showMessage().
-void Form1::baocun_Click() {}
-
-void Form1::duqu_Click() {}
-
-void Form1::baocuncg_Click() {}
-
-void Form1::save_Click() {}
-
 }  // namespace korvel

@@ -132,6 +132,12 @@ class Form1Test : public QObject {
         w_->List1->setFocus();
         QTest::keyClick(w_->List1, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(read.count(), 2);
+        // Each reached its dialog: save, open, open (all cancelled by the empty script).
+        QCOMPARE(host_.calls.size(), 3);
+        QCOMPARE(host_.calls[0].kind, QStringLiteral("save"));
+        QCOMPARE(host_.calls[0].settings.title, QStringLiteral("保存参数"));
+        QCOMPARE(host_.calls[1].settings.title, QStringLiteral("读取参数"));
+        QVERIFY(host_.messages.isEmpty());
     }
 
     // Every element at its place, given in twips from its parent's corner, and the window

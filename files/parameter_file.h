@@ -1,0 +1,42 @@
+// The parameter file (extension zdy): the eight input texts Text1 to Text8, one line each.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+
+namespace korvel {
+
+// Text1 to Text8: a, b, β, X, Y, azimuth, step, D.
+using ParameterTexts = std::array<QString, 8>;
+
+// The most bytes one line keeps; the rest of a longer line is dropped. A text box line
+// holds at most 32767 characters, two GBK bytes each at worst.
+inline constexpr qsizetype kMaxParameterLineBytes = 65534;
+// The most bytes a read looks at: eight longest lines, each with its CR LF.
+inline constexpr qsizetype kMaxParameterFileBytes = 8 * (kMaxParameterLineBytes + 2);
+
+// Outcome of reading a parameter file: the eight texts, or the message to show.
+struct ParameterRead {
+    bool ok = false;
+    ParameterTexts texts;
+    QString error;  // kMessageBadPath when !ok
+};
+
+// The file bytes: each text in GBK followed by CR LF, nothing else.
+QByteArray encodeParameterFile(const ParameterTexts& texts);
+
+// The eight texts from file bytes. A line ends at CR LF, a lone LF or a lone CR; the last
+// line counts without its line end; lines missing give empty texts, lines after the eighth
+// are ignored.
+ParameterTexts decodeParameterFile(QByteArrayView bytes);
+
+// Reads the file at `path`, looking at no more than kMaxParameterFileBytes.
+ParameterRead readParameterFile(const QString& path);
+
+// The starting folder of the parameter dialogs: `exeDir`, the native separator unless it
+// already ends with one, then "liti".
+QString litiFolder(const QString& exeDir);
+
+}  // namespace korvel

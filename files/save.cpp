@@ -1,0 +1,35 @@
+#include "save.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace korvel {
+
+// "<native path>: <reason>".
+SaveOutcome saveFailure(const QString& path, const QString& reason) {
+    return SaveOutcome{false, QDir::toNativeSeparators(path) + QLatin1String(": ") + reason};
+}
+
+// QSaveFile writes beside the target and renames on commit; without commit it removes
+// its temporary file. Direct writing is never allowed as a fallback.
+SaveOutcome saveFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty()) {
+        return saveFailure(path, QStringLiteral("No file name"));
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return saveFailure(path, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return saveFailure(path, reason);
+    }
+    if (!file.commit()) {
+        return saveFailure(path, file.errorString());
+    }
+    return {};
+}
+
+}  // namespace korvel

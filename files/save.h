@@ -1,0 +1,23 @@
+// Writing a file so that it is either wholly replaced or left as it was.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace korvel {
+
+// Outcome of a save; on failure `error` names the file (native separators) and the
+// reason the system gave. The window shows saveFailureMessage(error) (messages.h).
+struct SaveOutcome {
+    bool ok = true;
+    QString error;
+};
+
+// Writes `bytes` to a temporary file beside `path`, then renames it over `path`. On
+// failure the old file is untouched and no temporary file is left behind.
+SaveOutcome saveFileAtomically(const QString& path, const QByteArray& bytes);
+
+// A failed outcome for `path` with the given reason.
+SaveOutcome saveFailure(const QString& path, const QString& reason);
+
+}  // namespace korvel

@@ -1,0 +1,27 @@
+#include "workbook.h"
+
+#include "worksheet.h"
+#include "xls_workbook.h"
+#include "xlsx_workbook.h"
+
+namespace korvel {
+
+// Compares the ending without regard to letter case.
+bool wantsXlsx(const QString& path) {
+    return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+}
+
+// The whole file is built in memory before the target is touched.
+SaveOutcome saveWorkbook(const QString& path, const QStringList& lines) {
+    const SheetGrid grid = cutIntoCells(lines);
+    if (wantsXlsx(path)) {
+        XlsxFile file = encodeXlsxWorkbook(grid);
+        return file.error.isEmpty() ? saveFileAtomically(path, file.bytes)
+                                    : saveFailure(path, file.error);
+    }
+    XlsFile file = encodeXlsWorkbook(grid);
+    return file.error.isEmpty() ? saveFileAtomically(path, file.bytes)
+                                : saveFailure(path, file.error);
+}
+
+}  // namespace korvel

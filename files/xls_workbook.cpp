@@ -1,0 +1,132 @@
+#include "xls_workbook.h"
+
+#include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-outfile.h>
+#include <gsf/gsf-output-memory.h>
+#include <gsf/gsf-output.h>
+
+#include <QHash>
+
+#include "biff8_records.h"
+#include "biff8_sst.h"
+
+namespace korvel {
+
+namespace {
+
+// Streams shorter than 4096 bytes go into the compound file's small-block area, which
+// some versions of Excel refuse for the Workbook stream; shorter streams are padded.
+constexpr qsizetype kMinWorkbookStream = 4096;
+
+// The text cells' strings, each once in order of first use, and how many cells use one.
+struct StringTable {
+    QStringList strings;
+    QHash<QString, std::uint32_t> index;
+    std::uint32_t references = 0;
+};
+
+// Gathers the text cells' strings in order of first use.
+StringTable collectStrings(const SheetGrid& grid) {
+    StringTable table;
+    for (const SheetCell& cell : grid.cells) {
+        if (cell.numeric) {
+            continue;
+        }
+        ++table.references;
+        if (!table.index.contains(cell.text)) {
+            table.index.insert(cell.text, static_cast<std::uint32_t>(table.strings.size()));
+            table.strings.append(cell.text);
+        }
+    }
+    return table;
+}
+
+// BOF, CODEPAGE, WINDOW1, five FONTs (Excel skips font index 4, so the fifth record is
+// font 5), 15 style XFs and the cell XF, STYLE, BOUNDSHEET, SST, EOF. The BOUNDSHEET
+// offset is patched once the globals' length is known.
+QByteArray globalsSubstream(const StringTable& table) {
+    QByteArray out;
+    out += biff8::bofRecord(biff8::kWorkbookGlobals);
+    out += biff8::codepageRecord();
+    out += biff8::window1Record();
+    for (int i = 0; i < 5; ++i) {
+        out += biff8::fontRecord();
+    }
+    for (int i = 0; i < 15; ++i) {
+        out += biff8::styleXfRecord(i);
+    }
+    out += biff8::cellXfRecord();
+    out += biff8::styleRecord();
+    const qsizetype boundsheetAt = out.size();
+    out += biff8::boundsheetRecord(0, kSheetName);
+    out += biff8::sharedStringRecords(table.strings, table.references,
+                                      static_cast<std::uint32_t>(out.size()));
+    out += biff8::eofRecord();
+    const QByteArray offset = biff8::Bytes{}.u32(static_cast<std::uint32_t>(out.size())).data;
+    out.replace(boundsheetAt + biff8::kBoundsheetOffsetPos, offset.size(), offset);
+    return out;
+}
+
+}  // namespace
+
+// Globals, then BOF, DIMENSIONS, the cells, WINDOW2, EOF of the worksheet.
+QByteArray xlsWorkbookStream(const SheetGrid& grid) {
+    const StringTable table = collectStrings(grid);
+    QByteArray out = globalsSubstream(table);
+    out.reserve(out.size() + static_cast<qsizetype>(grid.cells.size()) * 18 + 128);
+    out += biff8::bofRecord(biff8::kWorksheet);
+    out += biff8::dimensionsRecord(grid.firstRow, grid.lastRow, grid.firstColumn, grid.lastColumn);
+    for (const SheetCell& cell : grid.cells) {
+        const auto row = static_cast<std::uint16_t>(cell.row);
+        const auto column = static_cast<std::uint16_t>(cell.column);
+        if (cell.numeric) {
+            const auto r = biff8::numberRecord(row, column, cell.number);
+            out.append(r.data(), r.size());
+        } else {
+            const auto r = biff8::labelSstRecord(row, column, table.index.value(cell.text));
+            out.append(r.data(), r.size());
+        }
+    }
+    out += biff8::window2Record();
+    out += biff8::eofRecord();
+    if (out.size() < kMinWorkbookStream) {
+        out.append(kMinWorkbookStream - out.size(), '\0');
+    }
+    return out;
+}
+
+// libgsf builds the compound file in memory; the caller writes it to disk.
+XlsFile encodeXlsWorkbook(const SheetGrid& grid) {
+    const QByteArray stream = xlsWorkbookStream(grid);
+    XlsFile file;
+    GsfOutput* sink = gsf_output_memory_new();
+    GsfOutfile* ole = gsf_outfile_msole_new(sink);
+    GsfOutput* child = ole ? gsf_outfile_new_child(ole, "Workbook", FALSE) : nullptr;
+    bool ok =
+        child != nullptr && gsf_output_write(child, static_cast<size_t>(stream.size()),
+                                             reinterpret_cast<const guint8*>(stream.constData()));
+    if (child) {
+        ok = gsf_output_close(child) && ok;
+        g_object_unref(child);
+    }
+    if (ole) {
+        ok = gsf_output_close(GSF_OUTPUT(ole)) && ok;
+        g_object_unref(ole);
+    }
+    if (ok) {
+        file.bytes = QByteArray(
+            reinterpret_cast<const char*>(gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink))),
+            static_cast<qsizetype>(gsf_output_size(sink)));
+    } else {
+        const GError* err = gsf_output_error(sink);
+        file.error = err ? QString::fromUtf8(err->message)
+                         : QStringLiteral("The workbook could not be built");
+    }
+    if (!gsf_output_is_closed(sink)) {  // closing the compound file closes its sink
+        gsf_output_close(sink);
+    }
+    g_object_unref(sink);
+    return file;
+}
+
+}  // namespace korvel

@@ -1,0 +1,27 @@
+// The results workbook as an Excel 97-2003 file: a BIFF8 "Workbook" stream inside an
+// OLE2 compound file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "worksheet.h"
+
+namespace korvel {
+
+// The name of the one worksheet.
+inline const QString kSheetName = QStringLiteral("sheet1");
+
+// The BIFF8 Workbook stream: globals substream, then the worksheet substream.
+QByteArray xlsWorkbookStream(const SheetGrid& grid);
+
+// A whole .xls file, or the reason it could not be built.
+struct XlsFile {
+    QByteArray bytes;
+    QString error;  // empty on success
+};
+
+// Wraps the Workbook stream for `grid` in an OLE2 compound file built by libgsf.
+XlsFile encodeXlsWorkbook(const SheetGrid& grid);
+
+}  // namespace korvel

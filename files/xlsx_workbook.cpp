@@ -1,0 +1,149 @@
+#include "xlsx_workbook.h"
+
+#include <gsf/gsf-infile-zip.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-memory.h>
+#include <gsf/gsf-input.h>
+#include <xlsxwriter.h>
+
+#ifdef _WIN32
+#include <clocale>
+#include <string>
+#else
+#include <locale.h>
+#endif
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "xls_workbook.h"
+
+namespace korvel {
+
+namespace {
+
+// libxlsxwriter 1.1 prints numbers with printf, which writes "3001,063" under a comma-decimal
+// locale (Qt programs adopt the user's locale) and spoils the file. While alive, this puts
+// the calling thread alone in the "C" locale.
+struct ClassicLocaleForThisThread {
+#ifdef _WIN32
+    int previousMode = _configthreadlocale(_ENABLE_PER_THREAD_LOCALE);
+    std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    ClassicLocaleForThisThread() {
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~ClassicLocaleForThisThread() {
+        std::setlocale(LC_NUMERIC, previous.c_str());
+        _configthreadlocale(previousMode);
+    }
+#else
+    locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
+    locale_t previous = classic ? uselocale(classic) : locale_t{};
+    ClassicLocaleForThisThread() = default;
+    ~ClassicLocaleForThisThread() {
+        if (classic) {
+            uselocale(previous);
+            freelocale(classic);
+        }
+    }
+#endif
+    ClassicLocaleForThisThread(const ClassicLocaleForThisThread&) = delete;
+    ClassicLocaleForThisThread& operator=(const ClassicLocaleForThisThread&) = delete;
+};
+
+// Fills the sheet cell by cell; cells arrive in row order as constant-memory mode needs.
+lxw_error writeCells(lxw_worksheet* sheet, const SheetGrid& grid) {
+    for (const SheetCell& cell : grid.cells) {
+        const auto row = static_cast<lxw_row_t>(cell.row);
+        const auto column = static_cast<lxw_col_t>(cell.column);
+        const lxw_error err = cell.numeric
+                                  ? worksheet_write_number(sheet, row, column, cell.number, nullptr)
+                                  : worksheet_write_string(sheet, row, column,
+                                                           cell.text.toUtf8().constData(), nullptr);
+        if (err != LXW_NO_ERROR) {
+            return err;
+        }
+    }
+    return LXW_NO_ERROR;
+}
+
+// The worksheet entry as stored in the package, or nothing when it cannot be read.
+std::optional<QByteArray> sheetXml(const QByteArray& xlsx) {
+    GsfInput* source =
+        gsf_input_memory_new(reinterpret_cast<const guint8*>(xlsx.constData()), xlsx.size(), FALSE);
+    GsfInfile* zip = gsf_infile_zip_new(source, nullptr);
+    g_object_unref(source);
+    if (zip == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<QByteArray> xml;
+    if (GsfInput* entry =
+            gsf_infile_child_by_vname(zip, "xl", "worksheets", "sheet1.xml", nullptr)) {
+        const gsf_off_t size = gsf_input_size(entry);
+        const guint8* data = gsf_input_read(entry, static_cast<size_t>(size), nullptr);
+        if (data != nullptr || size == 0) {
+            xml = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+        }
+        g_object_unref(entry);
+    }
+    g_object_unref(zip);
+    return xml;
+}
+
+// libxlsxwriter does not check the writes to its scratch files: when the disk fills up it
+// packs a truncated worksheet and reports success. The package is opened again and its
+// worksheet must be complete and hold every cell.
+bool worksheetIsComplete(const QByteArray& xlsx, std::size_t cells) {
+    const std::optional<QByteArray> xml = sheetXml(xlsx);
+    return xml && xml->trimmed().endsWith("</worksheet>") &&
+           static_cast<std::size_t>(xml->count("<c r=\"")) == cells;
+}
+
+}  // namespace
+
+// libxlsxwriter 1.1 writes only to a named file: it writes into a private temporary
+// folder (its scratch files too) and the bytes are read back from there.
+XlsxFile encodeXlsxWorkbook(const SheetGrid& grid) {
+    XlsxFile file;
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        file.error = dir.errorString();
+        return file;
+    }
+    const QString path = dir.filePath(QStringLiteral("book.xlsx"));
+    const ClassicLocaleForThisThread classicNumbers;
+    const QByteArray nativePath = QFile::encodeName(path);
+    const QByteArray scratch = QFile::encodeName(dir.path());
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = const_cast<char*>(scratch.constData());
+    lxw_workbook* book = workbook_new_opt(nativePath.constData(), &options);
+    if (book == nullptr) {
+        file.error = QStringLiteral("The workbook could not be created");
+        return file;
+    }
+    lxw_worksheet* sheet = workbook_add_worksheet(book, kSheetName.toUtf8().constData());
+    lxw_error err = sheet ? writeCells(sheet, grid) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    const lxw_error closeErr = workbook_close(book);  // also frees the workbook
+    if (err == LXW_NO_ERROR) {
+        err = closeErr;
+    }
+    if (err != LXW_NO_ERROR) {
+        file.error = QString::fromUtf8(lxw_strerror(err));
+        return file;
+    }
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly)) {
+        file.error = written.errorString();
+        return file;
+    }
+    file.bytes = written.readAll();
+    if (!worksheetIsComplete(file.bytes, grid.cells.size())) {
+        file.bytes.clear();
+        file.error = QStringLiteral("The workbook could not be written completely (disk full?)");
+    }
+    return file;
+}
+
+}  // namespace korvel

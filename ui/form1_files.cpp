@@ -1,0 +1,88 @@
+// The four file commands of Form1's menus: parameters saved to and read from zdy files,
+// results saved as a text file and as a workbook. Each sets up CommonDialog1 in full for
+// what it asks; what it leaves unset (the results dialogs' starting folder, the open
+// dialog's default extension) keeps the value of the previous dialog.
+#include <QCoreApplication>
+#include <QDir>
+
+#include "files/messages.h"
+#include "files/parameter_file.h"
+#include "files/results_text.h"
+#include "files/save.h"
+#include "files/workbook.h"
+#include "ui/form1.h"
+
+namespace korvel {
+namespace {
+
+// The folder "liti" beside the program, where the parameter dialogs start.
+QString programLitiFolder() {
+    return litiFolder(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+}
+
+}  // namespace
+
+void Form1::reportSave(const SaveOutcome& outcome) {
+    if (!outcome.ok) {
+        showMessage(saveFailureMessage(outcome.error));
+    }
+}
+
+void Form1::baocun_Click() {
+    CommonDialog1->setDialogTitle(QStringLiteral("保存参数"));
+    CommonDialog1->setFileName(QString());
+    CommonDialog1->setInitDir(programLitiFolder());
+    CommonDialog1->setFilter(QStringLiteral("zdy文件(*.zdy)|*zdy"));
+    CommonDialog1->setDefaultExt(QStringLiteral("zdy"));
+    const QString path = CommonDialog1->showSave();
+    if (path.isEmpty()) {
+        return;
+    }
+    reportSave(saveFileAtomically(path, encodeParameterFile(inputTexts())));
+}
+
+void Form1::duqu_Click() {
+    CommonDialog1->setDialogTitle(QStringLiteral("读取参数"));
+    CommonDialog1->setFileName(QString());
+    CommonDialog1->setInitDir(programLitiFolder());
+    CommonDialog1->setFilter(QStringLiteral("文本文件(*.zdy)|*.zdy"));
+    const QString path = CommonDialog1->showOpen();
+    if (path.isEmpty()) {
+        return;
+    }
+    // The boxes change only once the whole file has been read.
+    const ParameterRead read = readParameterFile(path);
+    if (!read.ok) {
+        showMessage(read.error);
+        return;
+    }
+    setInputTexts(read.texts);
+}
+
+void Form1::baocuncg_Click() {
+    const QByteArray text = encodeResultsText(listLines());
+    CommonDialog1->setDialogTitle(QStringLiteral("保存计算成果"));
+    CommonDialog1->setFileName(QString());
+    CommonDialog1->setFilter(QStringLiteral("TXT文件(*.txt)|*txt"));
+    CommonDialog1->setDefaultExt(QStringLiteral("txt"));
+    const QString path = CommonDialog1->showSave();
+    if (path.isEmpty()) {
+        return;
+    }
+    reportSave(saveFileAtomically(path, text));
+}
+
+void Form1::save_Click() {
+    const QStringList lines = listLines();
+    CommonDialog1->setDialogTitle(QStringLiteral("保存成果"));
+    CommonDialog1->setFileName(QString());
+    CommonDialog1->setFilter(QStringLiteral("xls文件(*.xls)|*xls"));
+    CommonDialog1->setDefaultExt(QStringLiteral("xls"));
+    const QString path = CommonDialog1->showSave();
+    if (path.isEmpty()) {
+        return;
+    }
+    reportSave(saveWorkbook(path, lines));
+}
+
+}  // namespace korvel
