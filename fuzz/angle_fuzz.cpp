@@ -8,7 +8,8 @@
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < sizeof(double)) return 0;
+    if (size < sizeof(double))
+        return 0;
     double x = 0;
     std::memcpy(&x, data, sizeof x);
     const double r = korvel::弧度(x);

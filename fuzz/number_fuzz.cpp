@@ -17,24 +17,33 @@ namespace {
 std::string leadingNumber(std::string_view text) {
     std::string s;
     for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
+        if (c != ' ' && c != '\t' && c != '\n')
+            s.push_back(c);
     }
     std::size_t k = 0;
-    const auto digit = [&](std::size_t at) { return at < s.size() && s[at] >= '0' && s[at] <= '9'; };
-    if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+    const auto digit = [&](std::size_t at) {
+        return at < s.size() && s[at] >= '0' && s[at] <= '9';
+    };
+    if (k < s.size() && (s[k] == '+' || s[k] == '-'))
+        ++k;
     bool any = false;
-    while (digit(k)) any = true, ++k;
+    while (digit(k))
+        any = true, ++k;
     if (k < s.size() && s[k] == '.') {
         ++k;
-        while (digit(k)) any = true, ++k;
+        while (digit(k))
+            any = true, ++k;
     }
-    if (!any) return "0";
+    if (!any)
+        return "0";
     std::size_t end = k;
     if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
         std::size_t e = k + 1;
-        if (e < s.size() && (s[e] == '+' || s[e] == '-')) ++e;
+        if (e < s.size() && (s[e] == '+' || s[e] == '-'))
+            ++e;
         if (digit(e)) {
-            while (digit(e)) ++e;
+            while (digit(e))
+                ++e;
             end = e;
         }
     }
@@ -50,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // strtod in the classic locale (this program never calls setlocale).
     const std::string number = leadingNumber(text);
-    if (number.size() > 4000) return 0;  // strtod is quadratic on huge inputs
+    if (number.size() > 4000)
+        return 0;  // strtod is quadratic on huge inputs
     errno = 0;
     const double expected = std::strtod(number.c_str(), nullptr);
     if (expected == 0.0 || std::fabs(expected) < 2.3e-308) {

@@ -19,9 +19,11 @@ namespace {
 bool isCoordinate(std::string_view s) {
     std::size_t k = s.starts_with('-') ? 1 : 0;
     const std::size_t point = s.find('.');
-    if (point == std::string_view::npos || point == k || s.size() != point + 4) return false;
+    if (point == std::string_view::npos || point == k || s.size() != point + 4)
+        return false;
     for (std::size_t j = k; j < s.size(); ++j) {
-        if (j != point && (s[j] < '0' || s[j] > '9')) return false;
+        if (j != point && (s[j] < '0' || s[j] > '9'))
+            return false;
     }
     double value = 0;
     const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -32,11 +34,14 @@ bool isCoordinate(std::string_view s) {
 // least three characters, five blanks, X, five blanks, Y.
 bool isRow(std::string_view line, int number) {
     std::string expected = std::to_string(number);
-    if (expected.size() < 3) expected.insert(0, 3 - expected.size(), ' ');
-    if (!line.starts_with(expected + "     ")) return false;
+    if (expected.size() < 3)
+        expected.insert(0, 3 - expected.size(), ' ');
+    if (!line.starts_with(expected + "     "))
+        return false;
     line.remove_prefix(expected.size() + 5);
     const std::size_t gap = line.find("     ");
-    if (gap == std::string_view::npos) return false;
+    if (gap == std::string_view::npos)
+        return false;
     return isCoordinate(line.substr(0, gap)) && isCoordinate(line.substr(gap + 5));
 }
 
@@ -44,7 +49,8 @@ bool isRow(std::string_view line, int number) {
 bool isSkippedMessage(std::string_view message) {
     constexpr std::string_view head = "有";
     constexpr std::string_view tail = "个点无法计算，已略去";
-    if (!message.starts_with(head) || !message.ends_with(tail)) return false;
+    if (!message.starts_with(head) || !message.ends_with(tail))
+        return false;
     const std::string_view digits =
         message.substr(head.size(), message.size() - head.size() - tail.size());
     long long n = 0;
@@ -60,9 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     korvel::Selection selection;
     const auto flags = in.ConsumeIntegral<std::uint8_t>();
     selection.option5 = (flags & 1) != 0;
-    for (std::size_t k = 0; k < 4; ++k) selection.position[k] = (flags >> (k + 1) & 1) != 0;
+    for (std::size_t k = 0; k < 4; ++k)
+        selection.position[k] = (flags >> (k + 1) & 1) != 0;
     std::array<std::string, 8> texts;
-    for (auto& text : texts) text = in.ConsumeRandomLengthString(64);
+    for (auto& text : texts)
+        text = in.ConsumeRandomLengthString(64);
 
     const korvel::RunResult r = korvel::runCalculation(texts, selection);
     FUZZ_CHECK(r.lines.size() <= static_cast<std::size_t>(korvel::kMaxRows), "row limit");
@@ -79,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool anyPosition = selection.position[0] || selection.position[1] ||
                              selection.position[2] || selection.position[3];
-    if (!anyPosition) FUZZ_CHECK(r.lines.empty(), "no position, no rows");
+    if (!anyPosition)
+        FUZZ_CHECK(r.lines.empty(), "no position, no rows");
     return 0;
 }
