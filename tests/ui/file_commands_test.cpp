@@ -218,24 +218,6 @@ class FileCommandsTest : public QObject {
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
         QVERIFY(host_.messages.isEmpty());
     }
-
-    // A save that cannot reach the disk says so, with the path and the system's reason.
-    void failedSaveIsReported() {
-        computeStepExample();
-        const QString missing = path("no/such/folder/r.txt");
-        QDir(dir_->path()).mkdir(QStringLiteral("taken.xls"));
-        host_.answers = {missing, path("no/such/folder/p.zdy"), path("taken.xls")};
-        w_->baocuncg_Click();
-        w_->baocun_Click();
-        w_->save_Click();
-        QCOMPARE(host_.messages.size(), 3);
-        for (const QString& message : host_.messages) {
-            QVERIFY2(message.startsWith(QStringLiteral("文件保存失败\n")), qPrintable(message));
-            QVERIFY(message.size() > 8);
-        }
-        QVERIFY(host_.messages[0].contains(QDir::toNativeSeparators(missing)));
-        QVERIFY(QFileInfo(path("taken.xls")).isDir());
-    }
 };
 
 QTEST_MAIN(FileCommandsTest)
