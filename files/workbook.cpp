@@ -14,12 +14,7 @@ bool wantsXlsx(const QString& path) {
 // The whole file is built in memory before the target is touched.
 SaveOutcome saveWorkbook(const QString& path, const QStringList& lines) {
     const SheetGrid grid = cutIntoCells(lines);
-    if (wantsXlsx(path)) {
-        XlsxFile file = encodeXlsxWorkbook(grid);
-        return file.error.isEmpty() ? saveFileAtomically(path, file.bytes)
-                                    : saveFailure(path, file.error);
-    }
-    XlsFile file = encodeXlsWorkbook(grid);
+    const WorkbookFile file = wantsXlsx(path) ? encodeXlsxWorkbook(grid) : encodeXlsWorkbook(grid);
     return file.error.isEmpty() ? saveFileAtomically(path, file.bytes)
                                 : saveFailure(path, file.error);
 }

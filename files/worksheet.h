@@ -2,6 +2,7 @@
 // single space, piece k in column k + 1; empty pieces leave their cell empty.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -37,5 +38,11 @@ std::optional<double> plainDecimal(QStringView piece);
 
 // Cuts the list lines into the worksheet's cells.
 SheetGrid cutIntoCells(const QStringList& lines);
+
+// A whole workbook file (.xls or .xlsx) built in memory, or the reason it could not be.
+struct WorkbookFile {
+    QByteArray bytes;
+    QString error;  // empty on success
+};
 
 }  // namespace korvel

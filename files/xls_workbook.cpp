@@ -96,9 +96,9 @@ QByteArray xlsWorkbookStream(const SheetGrid& grid) {
 }
 
 // libgsf builds the compound file in memory; the caller writes it to disk.
-XlsFile encodeXlsWorkbook(const SheetGrid& grid) {
+WorkbookFile encodeXlsWorkbook(const SheetGrid& grid) {
     const QByteArray stream = xlsWorkbookStream(grid);
-    XlsFile file;
+    WorkbookFile file;
     GsfOutput* sink = gsf_output_memory_new();
     GsfOutfile* ole = gsf_outfile_msole_new(sink);
     GsfOutput* child = ole ? gsf_outfile_new_child(ole, "Workbook", FALSE) : nullptr;

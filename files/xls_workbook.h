@@ -15,13 +15,7 @@ inline const QString kSheetName = QStringLiteral("sheet1");
 // The BIFF8 Workbook stream: globals substream, then the worksheet substream.
 QByteArray xlsWorkbookStream(const SheetGrid& grid);
 
-// A whole .xls file, or the reason it could not be built.
-struct XlsFile {
-    QByteArray bytes;
-    QString error;  // empty on success
-};
-
 // Wraps the Workbook stream for `grid` in an OLE2 compound file built by libgsf.
-XlsFile encodeXlsWorkbook(const SheetGrid& grid);
+WorkbookFile encodeXlsWorkbook(const SheetGrid& grid);
 
 }  // namespace korvel

@@ -104,8 +104,8 @@ bool worksheetIsComplete(const QByteArray& xlsx, std::size_t cells) {
 
 // libxlsxwriter 1.1 writes only to a named file: it writes into a private temporary
 // folder (its scratch files too) and the bytes are read back from there.
-XlsxFile encodeXlsxWorkbook(const SheetGrid& grid) {
-    XlsxFile file;
+WorkbookFile encodeXlsxWorkbook(const SheetGrid& grid) {
+    WorkbookFile file;
     QTemporaryDir dir;
     if (!dir.isValid()) {
         file.error = dir.errorString();

@@ -8,13 +8,7 @@
 
 namespace korvel {
 
-// A whole .xlsx file, or the reason it could not be built.
-struct XlsxFile {
-    QByteArray bytes;
-    QString error;  // empty on success
-};
-
 // Builds the workbook with the one worksheet "sheet1" holding `grid`.
-XlsxFile encodeXlsxWorkbook(const SheetGrid& grid);
+WorkbookFile encodeXlsxWorkbook(const SheetGrid& grid);
 
 }  // namespace korvel

@@ -98,6 +98,9 @@ class Form1 : public QMainWindow {
     void wireOptions();
     // Empties List1.
     void clearList();
+    // Sets up CommonDialog1 for a save (title, emptied name, filter, default extension;
+    // the starting folder as it stands) and shows it; empty when cancelled.
+    QString askSavePath(const QString& title, const QString& filter, const QString& defaultExt);
     // Shows "文件保存失败" and the reason when a save did not reach the disk.
     void reportSave(const SaveOutcome& outcome);
 

@@ -28,13 +28,18 @@ void Form1::reportSave(const SaveOutcome& outcome) {
     }
 }
 
-void Form1::baocun_Click() {
-    CommonDialog1->setDialogTitle(QStringLiteral("保存参数"));
+QString Form1::askSavePath(const QString& title, const QString& filter, const QString& defaultExt) {
+    CommonDialog1->setDialogTitle(title);
     CommonDialog1->setFileName(QString());
+    CommonDialog1->setFilter(filter);
+    CommonDialog1->setDefaultExt(defaultExt);
+    return CommonDialog1->showSave();
+}
+
+void Form1::baocun_Click() {
     CommonDialog1->setInitDir(programLitiFolder());
-    CommonDialog1->setFilter(QStringLiteral("zdy文件(*.zdy)|*zdy"));
-    CommonDialog1->setDefaultExt(QStringLiteral("zdy"));
-    const QString path = CommonDialog1->showSave();
+    const QString path = askSavePath(QStringLiteral("保存参数"),
+                                     QStringLiteral("zdy文件(*.zdy)|*zdy"), QStringLiteral("zdy"));
     if (path.isEmpty()) {
         return;
     }
@@ -61,11 +66,8 @@ void Form1::duqu_Click() {
 
 void Form1::baocuncg_Click() {
     const QByteArray text = encodeResultsText(listLines());
-    CommonDialog1->setDialogTitle(QStringLiteral("保存计算成果"));
-    CommonDialog1->setFileName(QString());
-    CommonDialog1->setFilter(QStringLiteral("TXT文件(*.txt)|*txt"));
-    CommonDialog1->setDefaultExt(QStringLiteral("txt"));
-    const QString path = CommonDialog1->showSave();
+    const QString path = askSavePath(QStringLiteral("保存计算成果"),
+                                     QStringLiteral("TXT文件(*.txt)|*txt"), QStringLiteral("txt"));
     if (path.isEmpty()) {
         return;
     }
@@ -74,11 +76,8 @@ void Form1::baocuncg_Click() {
 
 void Form1::save_Click() {
     const QStringList lines = listLines();
-    CommonDialog1->setDialogTitle(QStringLiteral("保存成果"));
-    CommonDialog1->setFileName(QString());
-    CommonDialog1->setFilter(QStringLiteral("xls文件(*.xls)|*xls"));
-    CommonDialog1->setDefaultExt(QStringLiteral("xls"));
-    const QString path = CommonDialog1->showSave();
+    const QString path = askSavePath(QStringLiteral("保存成果"),
+                                     QStringLiteral("xls文件(*.xls)|*xls"), QStringLiteral("xls"));
     if (path.isEmpty()) {
         return;
     }
