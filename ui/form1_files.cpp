@@ -4,9 +4,11 @@
 // dialog's default extension) keeps the value of the previous dialog.
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 #include "files/messages.h"
 #include "files/parameter_file.h"
+#include "files/parameter_folder.h"
 #include "files/results_text.h"
 #include "files/save.h"
 #include "files/workbook.h"
@@ -15,9 +17,12 @@
 namespace korvel {
 namespace {
 
-// The folder "liti" beside the program, where the parameter dialogs start.
-QString programLitiFolder() {
-    return litiFolder(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+// Where the parameter dialogs start: "liti" beside the program, or the user's own "liti".
+QString parameterDialogFolder() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString userDir =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/liti");
+    return chooseParameterFolder(programDir, installedSamplesFolder(programDir), userDir).folder;
 }
 
 }  // namespace
@@ -37,7 +42,7 @@ QString Form1::askSavePath(const QString& title, const QString& filter, const QS
 }
 
 void Form1::baocun_Click() {
-    CommonDialog1->setInitDir(programLitiFolder());
+    CommonDialog1->setInitDir(parameterDialogFolder());
     const QString path = askSavePath(QStringLiteral("保存参数"),
                                      QStringLiteral("zdy文件(*.zdy)|*zdy"), QStringLiteral("zdy"));
     if (path.isEmpty()) {
@@ -49,7 +54,7 @@ void Form1::baocun_Click() {
 void Form1::duqu_Click() {
     CommonDialog1->setDialogTitle(QStringLiteral("读取参数"));
     CommonDialog1->setFileName(QString());
-    CommonDialog1->setInitDir(programLitiFolder());
+    CommonDialog1->setInitDir(parameterDialogFolder());
     CommonDialog1->setFilter(QStringLiteral("文本文件(*.zdy)|*.zdy"));
     const QString path = CommonDialog1->showOpen();
     if (path.isEmpty()) {

@@ -16,6 +16,7 @@
 #include <csignal>
 #include <memory>
 
+#include "read_only_folder.h"
 #include "ui/dialog_host.h"
 #include "ui/form1.h"
 
@@ -143,20 +144,8 @@ class FileFaultsTest : public QObject {
         QVERIFY(QDir().mkpath(folder));
         placeTargets(folder);
         const QByteArray path = QFile::encodeName(folder);
-        if (geteuid() == 0) {
-            QVERIFY(::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0);
-            QVERIFY(::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
-                            nullptr) == 0);
-        } else {
-            QVERIFY(::chmod(path.constData(), 0555) == 0);
-        }
-        const auto restore = qScopeGuard([&] {
-            if (geteuid() == 0) {
-                ::umount2(path.constData(), MNT_DETACH);
-            } else {
-                ::chmod(path.constData(), 0755);
-            }
-        });
+        QVERIFY(makeReadOnly(path));
+        const auto restore = qScopeGuard([&] { makeWritable(path); });
         fillWindow();
         expectEverySaveRefused(folder);
     }

@@ -1,0 +1,30 @@
+// Where the parameter dialogs start: the folder "liti" beside the program when it can be
+// written (a build tree, a portable copy), otherwise a folder of the user's own that is
+// stocked with the installed samples the first time it is needed.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace korvel {
+
+// The chosen starting folder and the sample files copied on the way.
+struct ParameterFolder {
+    QString folder;      // with the platform's separators
+    QStringList copied;  // paths of the files copied into `folder` by this call
+};
+
+// True when `folder` is an existing folder this process may create files in.
+bool folderIsWritable(const QString& folder);
+
+// The installed samples of a program in `programDir`: <prefix>/share/korvel/liti for a
+// program in <prefix>/bin.
+QString installedSamplesFolder(const QString& programDir);
+
+// "liti" beside the program in `programDir` when that folder exists and is writable;
+// otherwise `userDir`, which, when it does not exist yet, is created and filled with the
+// files of `samplesDir`. No existing file is ever replaced.
+ParameterFolder chooseParameterFolder(const QString& programDir, const QString& samplesDir,
+                                      const QString& userDir);
+
+}  // namespace korvel
