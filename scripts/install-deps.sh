@@ -13,6 +13,8 @@ packages=(
   libgsf-1-dev libxlsxwriter-dev
   # end-to-end window test under a real X server
   xvfb xauth xdotool x11-utils imagemagick
+  # the Debian package: dpkg-shlibdeps for its dependencies, lintian to check it
+  dpkg-dev lintian
   # spreadsheet readers and a reference writer for tests and benchmarks
   python3 python3-xlrd python3-openpyxl
   libspreadsheet-parseexcel-perl libspreadsheet-writeexcel-perl

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a finished build folder (argument 1, default build) and
+# checks it: its control fields, that it holds exactly what `cmake --install` installs
+# under /usr (korvel-calc too once the build has it), lintian without errors, and
+# korvel-calc from the unpacked package computing the worked examples.
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+src=$(cd "$(dirname "$0")/.." && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+deb="$build/korvel_${version}_amd64.deb"
+rm -f "$build"/korvel_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+[ -f "$deb" ] || fail "cpack gave no $(basename "$deb")"
+echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+
+# Control fields: name, version, a section, a maintainer, dependencies found by
+# dpkg-shlibdeps, and a description in English and in Chinese.
+info=$(dpkg-deb --info "$deb")
+for pattern in '^ Package: korvel$' "^ Version: ${version//./\\.}\$" '^ Architecture: amd64$' \
+  '^ Section: [a-z]' '^ Maintainer: .+<.+@.+>' '^ Depends: .*libc6.*libqt6widgets6' \
+  '^ Description: .*cone slope' '^  .*椭圆锥坡'; do
+  grep -Eq "$pattern" <<<"$info" || fail "dpkg-deb --info lacks $pattern"
+done
+
+# Contents: what the install rules put under /usr, and nothing else.
+DESTDIR="$tmp/installed" cmake --install "$build" --prefix /usr >/dev/null
+(cd "$tmp/installed" && find . -type f | sort) >"$tmp/want"
+dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | sort >"$tmp/have"
+diff -u "$tmp/want" "$tmp/have" || fail "package contents differ from cmake --install"
+required=(./usr/bin/korvel ./usr/share/applications/korvel.desktop
+  ./usr/share/doc/korvel/copyright)
+for png in $(cd "$build/app/icons" && find . -name '*.png'); do
+  required+=("./usr/share/icons/hicolor/${png#./}")
+done
+for zdy in "$src"/files/liti/*.zdy; do
+  required+=("./usr/share/korvel/liti/$(basename "$zdy")")
+done
+calc_built=$(find "$build" -path "$build/_CPack_Packages" -prune -o -type f -name korvel-calc \
+  -perm -u+x -print | head -n 1)
+[ -z "$calc_built" ] || required+=(./usr/bin/korvel-calc)
+for path in "${required[@]}"; do
+  grep -qxF "$path" "$tmp/have" || fail "package lacks $path"
+done
+! grep -q '^\./usr/bin/liti' "$tmp/have" || fail "samples still under /usr/bin/liti"
+
+# lintian: warnings are shown, errors fail.
+lint=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+echo "lintian: ${lint:-no tags}"
+! grep -q '^E: ' <<<"$lint" || fail "lintian reports errors"
+
+# korvel-calc from the unpacked package on the installed samples, in 位置2, under a
+# point-decimal and a comma-decimal locale.
+if [ -z "$calc_built" ]; then
+  echo "skipped: the build has no korvel-calc yet, so no run from the unpacked package"
+  exit 0
+fi
+root="$tmp/root"
+dpkg -x "$deb" "$root"
+liti="$root/usr/share/korvel/liti"
+step_rows=$'  1     3003.069     5008.352\n  2     3002.305     5010.672\n  3     3001.359     5012.808\n  4     3000.188     5014.718\n  5     2998.664     5016.271\n  6     2995.451     5016.120\n  7     2995.451     5016.120'
+angle_rows=$'  1     1007.000     512.124\n  2     1009.393     510.857\n  3     1009.717     507.920\n  4     1008.933     505.322\n  5     1008.000     503.464\n  6     1008.000     503.464'
+for locale in C.UTF-8 de_DE.UTF-8; do
+  got=$(LC_ALL=$locale "$root/usr/bin/korvel-calc" --step --position 2 --params "$liti/例1_按步长.zdy")
+  [ "$got" = "$step_rows" ] || fail "korvel-calc --step under $locale gave:"$'\n'"$got"
+  got=$(LC_ALL=$locale "$root/usr/bin/korvel-calc" --angle --position 2 --params "$liti/例2_按角值.zdy")
+  [ "$got" = "$angle_rows" ] || fail "korvel-calc --angle under $locale gave:"$'\n'"$got"
+done
+echo "korvel-calc from the package computes both worked examples"
