@@ -39,8 +39,8 @@ done
 for zdy in "$src"/files/liti/*.zdy; do
   required+=("./usr/share/korvel/liti/$(basename "$zdy")")
 done
-calc_built=$(find "$build" -path "$build/_CPack_Packages" -prune -o -type f -name korvel-calc \
-  -perm -u+x -print | head -n 1)
+# Whether the configured build has a korvel-calc target (a stale binary does not count).
+calc_built=$(grep -m1 '/korvel-calc\.dir$' "$build/CMakeFiles/TargetDirectories.txt" || true)
 [ -z "$calc_built" ] || required+=(./usr/bin/korvel-calc)
 for path in "${required[@]}"; do
   grep -qxF "$path" "$tmp/have" || fail "package lacks $path"
