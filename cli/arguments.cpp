@@ -72,7 +72,8 @@ Request parseArguments(const std::vector<std::string>& args) {
             request.selection.option5 = arg == "--step";
         } else if (arg == "--position" || arg == "--params" || arg == "-o" ||
                    arg == "--elevation") {
-            if (i + 1 == args.size()) {
+            // An empty -o name would silently mean standard output.
+            if (i + 1 == args.size() || (arg == "-o" && args[i + 1].empty())) {
                 return usageError("选项缺少值 missing value for option: " + arg);
             }
             const std::string& value = args[++i];
