@@ -1,10 +1,13 @@
 #include "platform.h"
 
 #ifdef _WIN32
+// windows.h first: shellapi.h builds on its types.
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+// clang-format on
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 #endif
