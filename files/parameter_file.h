@@ -21,7 +21,8 @@ inline constexpr qsizetype kMaxParameterFileBytes = 8 * (kMaxParameterLineBytes 
 struct ParameterRead {
     bool ok = false;
     ParameterTexts texts;
-    QString error;  // kMessageBadPath when !ok
+    QString error;   // kMessageBadPath when !ok
+    QString reason;  // when !ok: the native path, ": " and the system's reason
 };
 
 // The file bytes: each text in GBK followed by CR LF, nothing else.
@@ -29,7 +30,8 @@ QByteArray encodeParameterFile(const ParameterTexts& texts);
 
 // The eight texts from file bytes. A line ends at CR LF, a lone LF or a lone CR; the last
 // line counts without its line end; lines missing give empty texts, lines after the eighth
-// are ignored.
+// are ignored. Bytes that begin with the UTF-8 mark EF BB BF are UTF-8 after the mark (an
+// editor's "UTF-8 with BOM"); all others are GBK.
 ParameterTexts decodeParameterFile(QByteArrayView bytes);
 
 // Reads the file at `path`, looking at no more than kMaxParameterFileBytes.

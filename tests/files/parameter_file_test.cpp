@@ -77,6 +77,17 @@ TEST(ParameterFileRead, LineRules) {
          "\xC0\xFD"
          "1\r\n",
          texts({"例1"})},
+        // An editor's "UTF-8 with BOM": the mark is dropped and 例 is E4 BE 8B, not "锘?".
+        {"UTF-8 after the mark",
+         "\xEF\xBB\xBF"
+         "12.5\r\n\xE4\xBE\x8B"
+         "1\r\n",
+         texts({"12.5", "例1"})},
+        {"the mark alone", "\xEF\xBB\xBF", texts({})},
+        {"no mark at the start: GBK",
+         "\xC0\xFD"
+         "1\r\n\xEF\xBB",
+         texts({"例1", "锘"})},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(decodeParameterFile(c.bytes), c.expected) << c.name;
@@ -92,6 +103,9 @@ TEST(ParameterFileRead, MissingOrUnreadablePathGivesTheMessage) {
         EXPECT_FALSE(read.ok) << path.toStdString();
         EXPECT_EQ(read.error, QStringLiteral("文件路径错误")) << path.toStdString();
         EXPECT_EQ(read.texts, ParameterTexts{}) << path.toStdString();
+        EXPECT_TRUE(read.reason.startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")))
+            << read.reason.toStdString();
+        EXPECT_GT(read.reason.size(), QDir::toNativeSeparators(path).size() + 2);
     }
 }
 

@@ -165,6 +165,18 @@ class FileCommandsTest : public QObject {
                  QByteArray("30\r\n15\r\n90\r\n500\r\n800\r\n45.3\r\n2\r\n6\r\n"));
     }
 
+    // A file an editor saved as "UTF-8 with BOM" fills the boxes without the mark: 12.5, not
+    // "锘?12.5" reading as 0.
+    void parameterFileWithByteOrderMark() {
+        writeAll(path("bom.zdy"),
+                 "\xEF\xBB\xBF"
+                 "12.5\r\n6\r\n60.3\r\n3000\r\n5000\r\n45.153\r\n2.5\r\n4.25\r\n");
+        host_.answers = {path("bom.zdy")};
+        w_->duqu_Click();
+        QCOMPARE(w_->inputTexts(), kStepExample);
+        QVERIFY(host_.messages.isEmpty());
+    }
+
     // A file that is missing, or a folder, gives "文件路径错误" and leaves the texts.
     void unreadableParameterFile() {
         w_->setInputTexts(kStepExample);
