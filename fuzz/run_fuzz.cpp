@@ -1,6 +1,7 @@
 // Whole runs on arbitrary texts and selections. Checks what a surveyor relies on: at most
 // 32767 rows, numbered 1..n without gaps, every row in the fixed layout with finite
-// coordinates, and a message that is one of the program's own.
+// "0.000" coordinates of at most 15 significant digits, and a message that is one of the
+// program's own.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <charconv>
@@ -15,14 +16,26 @@
 
 namespace {
 
-// Whether `s` is "-?digits.ddd" with a finite value.
+// Whether `s` is a "0.000" field: -?[0-9]+\.[0-9]{3}, "-0.000" included (a point a hair
+// below zero keeps its side), no leading 0 before other whole digits, no more than 15
+// significant digits before only 0s, and a finite value.
 bool isCoordinate(std::string_view s) {
-    std::size_t k = s.starts_with('-') ? 1 : 0;
-    const std::size_t point = s.find('.');
-    if (point == std::string_view::npos || point == k || s.size() != point + 4)
+    std::string_view digits = s;
+    if (digits.starts_with('-'))
+        digits.remove_prefix(1);
+    const std::size_t point = digits.find('.');
+    if (point == std::string_view::npos || point == 0 || digits.size() != point + 4 ||
+        (digits[0] == '0' && point > 1))
         return false;
-    for (std::size_t j = k; j < s.size(); ++j) {
-        if (j != point && (s[j] < '0' || s[j] > '9'))
+    int significant = 0;
+    for (std::size_t j = 0; j < digits.size(); ++j) {
+        if (j == point)
+            continue;
+        if (digits[j] < '0' || digits[j] > '9')
+            return false;
+        if (significant > 0 || digits[j] != '0')
+            ++significant;
+        if (significant > 15 && digits[j] != '0')
             return false;
     }
     double value = 0;

@@ -25,6 +25,7 @@ TEST(angle, convertsWorkedExamples) {
         {10.7, 0.194895099806033, "70 minutes are 1 10"},
         {45.5999999, 0.802851455917391, "rounds up into 46 degrees"},
         {12.3456789, 0.219605035023456, "seconds rounded to hundredths"},
+        {12.3456785, 0.219605035023456, "minutes 34.56785 at 15 digits round up"},
         {60.3, 1.055924197456568, "60 30"},
         {45.153, 0.7899069306317662, "45 15 30"},
     };

@@ -125,6 +125,20 @@ TEST(run, angleWorkedExamplesInEveryPosition) {
     EXPECT_EQ(p4.lines[5], row(6, "992.000", "496.536"));
 }
 
+TEST(run, roundedZerosKeepTheirSignAndTypedHalvesRoundUp) {
+    // O at the origin: the points on the axes come out a hair below zero.
+    const RunResult origin =
+        runCalculation({"10", "6", "90", "0", "0", "0", "15", "0"}, byAngle(4));
+    ASSERT_EQ(origin.lines.size(), 8u);
+    EXPECT_EQ(origin.lines[0], row(1, "-0.000", "-10.000"));
+    EXPECT_EQ(origin.lines[6], row(7, "-6.000", "-0.000"));
+    // -0.0005 + 12.5 is stored as 12.49949999..., whose 15 digits are 12.4995000000000.
+    const RunResult typed =
+        runCalculation({"12.5", "8", "90", "-0.0005", "100", "90", "10", "0"}, byAngle(1));
+    ASSERT_FALSE(typed.lines.empty());
+    EXPECT_EQ(typed.lines[0], row(1, "12.500", "100.000"));
+}
+
 TEST(run, angleStepIsReadAsDegreesMinutesSeconds) {
     const RunResult step25 = runCalculation(with(kAngleExample, 6, "25"), byAngle(2));
     const std::vector<std::string> expected = {
