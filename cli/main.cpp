@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,22 +57,22 @@ void reportError(std::string_view text) {
     std::fputc('\n', stderr);
 }
 
-// The eight texts of the request, from the command line or its parameter file; false with
-// "文件路径错误", the path and the reason reported when the file cannot be read.
-bool loadTexts(const Request& request, std::array<std::string, 8>& texts) {
+// The eight texts of the request, from the command line or its parameter file; nothing,
+// with "文件路径错误", the path and the reason reported, when the file cannot be read.
+std::optional<std::array<std::string, 8>> loadTexts(const Request& request) {
     if (!request.fromFile) {
-        texts = request.texts;
-        return true;
+        return request.texts;
     }
     const ParameterRead read = readParameterFile(QString::fromStdString(request.paramsPath));
     if (!read.ok) {
         reportError((read.error + QLatin1Char('\n') + read.reason).toStdString());
-        return false;
+        return std::nullopt;
     }
+    std::array<std::string, 8> texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = read.texts[i].toStdString();
     }
-    return true;
+    return texts;
 }
 
 // The result lines as the window's list holds them.
@@ -138,11 +139,11 @@ int runCommand(const std::vector<std::string>& args) {
         case Action::Calculate:
             break;
     }
-    std::array<std::string, 8> texts;
-    if (!loadTexts(request, texts)) {
+    const std::optional<std::array<std::string, 8>> texts = loadTexts(request);
+    if (!texts) {
         return kExitError;
     }
-    const RunResult result = runCalculation(texts, request.selection);
+    const RunResult result = runCalculation(*texts, request.selection);
     if (isRefusal(result.message)) {
         reportError(result.message);
         return kExitRefused;
