@@ -1,6 +1,6 @@
 #!/usr/bin/perl
 # Prints the cells of an .xls workbook as read by Spreadsheet::ParseExcel, in the format
-# of read_xls.py (numbers with 17 significant digits, which round-trips a double).
+# of read_book.py (numbers with 17 significant digits, which round-trips a double).
 use strict;
 use warnings;
 use Spreadsheet::ParseExcel;
