@@ -4,8 +4,11 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace korvel::test {
 
@@ -61,20 +64,15 @@ inline WorkbookContents readWorkbook(const QString& path, bool perl) {
     return contents;
 }
 
-// The cells only one side has, the first ten of each, shortened; empty when equal.
+// The cells only one side has, the first ten of them shortened; empty when equal.
 inline std::string difference(const Cells& expected, const Cells& read) {
-    QString diff;
-    for (const auto& [mine, theirs, label] : {std::tuple{&expected, &read, "missing: "},
-                                              std::tuple{&read, &expected, "unexpected: "}}) {
-        int shown = 0;
-        for (const QString& cell : *mine) {
-            if (!theirs->contains(cell) && ++shown <= 10) {
-                diff += QLatin1String(label) + cell.left(60) + QLatin1Char('\n');
-            }
-        }
-        if (shown > 10) {
-            diff += QStringLiteral("... %1 in all\n").arg(shown);
-        }
+    std::vector<QString> only;
+    std::set_symmetric_difference(expected.begin(), expected.end(), read.begin(), read.end(),
+                                  std::back_inserter(only));
+    QString diff = only.empty() ? QString() : QStringLiteral("%1 differ:\n").arg(only.size());
+    for (std::size_t k = 0; k < std::min<std::size_t>(only.size(), 10); ++k) {
+        diff +=
+            (expected.contains(only[k]) ? "missing: " : "unexpected: ") + only[k].left(60) + '\n';
     }
     return diff.toStdString();
 }

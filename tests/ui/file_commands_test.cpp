@@ -1,11 +1,35 @@
 // The four file commands driven through the window: how each sets up the dialog, what it
-// writes or reads, and what it says when the user cancels or the file is not there.
+// writes or reads, and what it says when the user cancels; and the real dialogs behind
+// CommonDialog1 (Qt's file dialog and message box) as the user sees them.
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 
+#include "ui/look.h"
 #include "window_fixture.h"
 
 namespace {
+
+// Runs `check` on the modal dialog of type T as soon as it is open.
+template <typename T>
+void whenModalOpens(std::function<void(T*)> check) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            check(dialog);
+        }
+    });
+    timer->start();
+}
 
 // The liti folder beside the running program, as the dialogs get it.
 QString litiBesideProgram() {
@@ -25,6 +49,8 @@ class FileCommandsTest : public QObject, WindowFixture {
     }
 
   private slots:
+    // Qt's buttons in Chinese, as the program loads them at start.
+    void initTestCase() { QVERIFY(korvel::installChineseQtTexts(*qApp)); }
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
@@ -132,6 +158,83 @@ class FileCommandsTest : public QObject, WindowFixture {
         QCOMPARE(entries(dir_->path()), QStringList{"keep.txt"});
         QCOMPARE(readAll(path("keep.txt")), QByteArray("old"));
         QVERIFY(host_.messages.isEmpty());
+    }
+    // "description|pattern" pairs become "description (pattern)", ";" lists blank lists.
+    void filterConversion_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("qt");
+        QTest::newRow("zdy") << "zdy文件(*.zdy)|*zdy" << QStringList{"zdy文件(*.zdy) (*zdy)"};
+        QTest::newRow("two") << "文本文件(*.txt)|*.txt|所有文件|*.*"
+                             << QStringList{"文本文件(*.txt) (*.txt)", "所有文件 (*.*)"};
+        QTest::newRow("list") << "表格|*.xls;*.xlsx" << QStringList{"表格 (*.xls *.xlsx)"};
+        QTest::newRow("none") << "" << QStringList{};
+    }
+    void filterConversion() {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, qt);
+        QCOMPARE(korvel::toQtNameFilters(filter), qt);
+    }
+
+    // The real file dialogs: title, folder, the description shown as written while its
+    // own pattern filters, the default extension added to a typed name, a missing name
+    // accepted by the open dialog, and "" when cancelled.
+    void realFileDialog_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("save") << true << "zdy文件(*.zdy)|*zdy"
+                              << "zdy"
+                              << "abc"
+                              << "abc.zdy";
+        QTest::newRow("open") << false << "文本文件(*.zdy)|*.zdy"
+                              << ""
+                              << "missing.zdy"
+                              << "missing.zdy";
+    }
+    void realFileDialog() {
+        QFETCH(bool, save);
+        QFETCH(QString, filter);
+        QFETCH(QString, ext);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        korvel::QtDialogHost real;
+        const korvel::DialogSettings settings{"标题", QString(), dir_->path(), filter, ext};
+        const auto show = [&] {
+            return save ? real.saveFile(nullptr, settings) : real.openFile(nullptr, settings);
+        };
+        QStringList seen;
+        whenModalOpens<QFileDialog>([&](QFileDialog* d) {
+            seen << d->windowTitle() << QDir(d->directory()).canonicalPath()
+                 << d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText()
+                 << d->findChild<QFileSystemModel*>()->nameFilters().join(QLatin1Char(','))
+                 << QString::number(d->acceptMode());
+            d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+            static_cast<QDialog*>(d)->accept();
+        });
+        QCOMPARE(show(), QDir::toNativeSeparators(QDir(dir_->path()).filePath(chosen)));
+        const QStringList parts = filter.split(QLatin1Char('|'));
+        QCOMPARE(seen, (QStringList{"标题", QDir(dir_->path()).canonicalPath(), parts[0], parts[1],
+                                    QString::number(save ? QFileDialog::AcceptSave
+                                                         : QFileDialog::AcceptOpen)}));
+        whenModalOpens<QFileDialog>([](QFileDialog* d) { d->reject(); });
+        QCOMPARE(show(), QString());
+    }
+
+    // The real message box: caption "Korvel", the text, no icon, one button "确定", modal.
+    void realMessageBox() {
+        korvel::QtDialogHost real;
+        QStringList seen;
+        whenModalOpens<QMessageBox>([&seen](QMessageBox* box) {
+            seen << box->windowTitle() << box->text() << QString::number(box->icon())
+                 << QString::number(box->buttons().size()) << box->buttons().first()->text()
+                 << QString::number(box->isModal());
+            box->buttons().first()->click();
+        });
+        real.showMessage(nullptr, QStringLiteral("间隔数应大于0"));
+        QCOMPARE(seen, (QStringList{"Korvel", "间隔数应大于0", QString::number(QMessageBox::NoIcon),
+                                    "1", "确定", "1"}));
     }
 };
 

@@ -1,11 +1,8 @@
 // Form1 driven as a user would: typed keys, mouse clicks and the keyboard, with the file
 // dialogs and message boxes answered by ScriptedDialogHost.
-#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListView>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include "window_fixture.h"
@@ -43,19 +40,6 @@ class Form1Test : public QObject, WindowFixture {
         // List1 lies over the lower part of the header strip; the top 16 px stay visible.
         QCOMPARE(w_->centralWidget()->childAt(100, 299), w_->Label8);
         QVERIFY(w_->List1->isAncestorOf(w_->centralWidget()->childAt(100, 315)));
-    }
-
-    // The menus' captions and shortcuts, in order.
-    void menu() {
-        QStringList seen;
-        for (QAction* head : w_->menuBar()->actions()) {
-            seen << head->text();
-            for (QAction* a : head->menu()->actions()) {
-                seen << a->text() + QLatin1Char(' ') + a->shortcut().toString();
-            }
-        }
-        QCOMPARE(seen, (QStringList{"文件(&F)", "参数保存 Ctrl+S", "参数读取 Ctrl+O", "成果输出",
-                                    "保存成果.txt ", "保存成果.xls "}));
     }
 
     // Ctrl+S and Ctrl+O reach their dialogs with the focus in a text box or the list.
