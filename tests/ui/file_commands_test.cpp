@@ -74,6 +74,13 @@ class FileCommandsTest : public QObject, WindowFixture {
                                     "open|读取参数|文本文件(*.zdy)|*.zdy|zdy|" + liti + "|",
                                     "save|保存计算成果|TXT文件(*.txt)|*txt|txt|" + liti + "|",
                                     "save|保存成果|xls文件(*.xls)|*xls|xls|" + liti + "|"}));
+        // Either parameter dialog, shown first, starts in liti too.
+        for (void (Form1::*command)() : {&Form1::baocun_Click, &Form1::duqu_Click}) {
+            ScriptedDialogHost fresh;
+            Form1 window(&fresh);
+            (window.*command)();
+            QCOMPARE(fresh.calls.value(0).settings.initDir, liti);
+        }
         QVERIFY(host_.messages.isEmpty());
     }
 
