@@ -58,7 +58,8 @@ class FileCommandsTest : public QObject, WindowFixture {
     // command leaves them; the results dialogs start where a parameter dialog last did, and
     // the open dialog keeps the extension of the dialog before it.
     void dialogSetUp() {
-        w_->baocuncg_Click();  // before any parameter dialog: no starting folder yet
+        host_.answers = {path("r.txt")};  // a chosen name that the next dialogs must not show
+        w_->baocuncg_Click();             // before any parameter dialog: no starting folder yet
         w_->baocun_Click();
         w_->duqu_Click();
         w_->baocuncg_Click();
