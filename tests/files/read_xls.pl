@@ -1,6 +1,6 @@
 #!/usr/bin/perl
 # Prints the cells of an .xls workbook as read by Spreadsheet::ParseExcel, in the format
-# of read_xls.py (numbers with 17 significant digits, which round-trips a double).
+# of read_book.py (numbers with 17 significant digits, which round-trips a double).
 use strict;
 use warnings;
 use Spreadsheet::ParseExcel;
@@ -23,12 +23,8 @@ for my $r ($rmin .. $rmax) {
         # ParseExcel hands out UTF-16 code units one by one: join surrogate pairs.
         $v =~ s/([\x{D800}-\x{DBFF}])([\x{DC00}-\x{DFFF}])/
             chr(0x10000 + ((ord($1) - 0xD800) << 10) + (ord($2) - 0xDC00))/ge;
-        if ($cell->type() eq 'Numeric') {
-            printf "cell\t%d\t%d\tn\t%.17g\n", $r, $c, $v;
-        } elsif ($cell->type() eq 'Text') {
-            print "cell\t$r\t$c\ts\t$v\n";
-        } else {
-            print "cell\t$r\t$c\t?\t$v\n";
-        }
+        my $kind = $cell->type() eq 'Numeric' ? 'n' : $cell->type() eq 'Text' ? 's' : '?';
+        $v = sprintf('%.17g', $v) if $kind eq 'n';
+        print "cell\t$r\t$c\t$kind\t$v\n";
     }
 }

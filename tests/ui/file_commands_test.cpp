@@ -1,36 +1,34 @@
 // The four file commands driven through the window: how each sets up the dialog, what it
-// writes or reads, and what it says when the user cancels or the disk refuses.
+// writes or reads, and what it says when the user cancels; and the real dialogs behind
+// CommonDialog1 (Qt's file dialog and message box) as the user sees them.
+#include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 
-#include "scripted_host.h"
-#include "ui/form1.h"
-
-using korvel::Form1;
+#include "ui/look.h"
+#include "window_fixture.h"
 
 namespace {
 
-// Worked example, step mode, 位置2: a, b, β, X, Y, azimuth, step, D by box number.
-const std::array<QString, 8> kStepExample = {QStringLiteral("12.5"), QStringLiteral("6"),
-                                             QStringLiteral("60.3"), QStringLiteral("3000"),
-                                             QStringLiteral("5000"), QStringLiteral("45.153"),
-                                             QStringLiteral("2.5"),  QStringLiteral("4.25")};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+// Runs `check` on the modal dialog of type T as soon as it is open.
+template <typename T>
+void whenModalOpens(std::function<void(T*)> check) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            check(dialog);
+        }
+    });
+    timer->start();
 }
 
 // The liti folder beside the running program, as the dialogs get it.
@@ -41,75 +39,49 @@ QString litiBesideProgram() {
 
 }  // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public QObject, WindowFixture {
     Q_OBJECT
-
-  private:
-    ScriptedDialogHost host_;
-    std::unique_ptr<Form1> w_;
-    std::unique_ptr<QTemporaryDir> dir_;
-
-    QString path(const char* name) const { return dir_->filePath(QString::fromUtf8(name)); }
 
     // Computes the step-length example for 位置2; 7 lines.
     void computeStepExample() {
-        w_->setInputTexts(kStepExample);
-        w_->Option5->setChecked(true);
-        w_->Option2->setChecked(true);
-        w_->Command1_Click();
+        compute(kStepExample, true, 2);
         QCOMPARE(w_->listLines().size(), 7);
     }
 
   private slots:
-    void init() {
-        host_ = ScriptedDialogHost{};
-        w_ = std::make_unique<Form1>(&host_);
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-    }
-    void cleanup() {
-        w_.reset();
-        dir_.reset();
-    }
+    // Qt's buttons in Chinese, as the program loads them at start.
+    void initTestCase() { QVERIFY(korvel::installChineseQtTexts(*qApp)); }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
-    // Titles, emptied names, filters and extensions as each command sets them, and the
-    // starting folder that the results dialogs inherit from a parameter dialog.
+    // Kind, title, filter, default extension, starting folder and emptied name as each
+    // command leaves them; the results dialogs start where a parameter dialog last did, and
+    // the open dialog keeps the extension of the dialog before it.
     void dialogSetUp() {
-        host_.answers = {QString(), QString(), QString(), QString(), QString()};
-        w_->baocuncg_Click();  // before any parameter dialog: no starting folder yet
+        host_.answers = {path("r.txt")};  // a chosen name that the next dialogs must not show
+        w_->baocuncg_Click();             // before any parameter dialog: no starting folder yet
         w_->baocun_Click();
         w_->duqu_Click();
         w_->baocuncg_Click();
         w_->save_Click();
-        QCOMPARE(host_.calls.size(), 5);
-        QCOMPARE(host_.calls[0].settings.initDir, QString());
-
-        const auto& save = host_.calls[1];
-        QCOMPARE(save.kind, QStringLiteral("save"));
-        QCOMPARE(save.settings.title, QStringLiteral("保存参数"));
-        QCOMPARE(save.settings.filter, QStringLiteral("zdy文件(*.zdy)|*zdy"));
-        QCOMPARE(save.settings.defaultExt, QStringLiteral("zdy"));
-        QCOMPARE(save.settings.initDir, litiBesideProgram());
-        QCOMPARE(save.settings.fileName, QString());
-
-        const auto& open = host_.calls[2];
-        QCOMPARE(open.kind, QStringLiteral("open"));
-        QCOMPARE(open.settings.title, QStringLiteral("读取参数"));
-        QCOMPARE(open.settings.filter, QStringLiteral("文本文件(*.zdy)|*.zdy"));
-        QCOMPARE(open.settings.defaultExt, QStringLiteral("zdy"));  // left by the save dialog
-        QCOMPARE(open.settings.initDir, litiBesideProgram());
-
-        const auto& text = host_.calls[3];
-        QCOMPARE(text.settings.title, QStringLiteral("保存计算成果"));
-        QCOMPARE(text.settings.filter, QStringLiteral("TXT文件(*.txt)|*txt"));
-        QCOMPARE(text.settings.defaultExt, QStringLiteral("txt"));
-        QCOMPARE(text.settings.initDir, litiBesideProgram());
-
-        const auto& book = host_.calls[4];
-        QCOMPARE(book.settings.title, QStringLiteral("保存成果"));
-        QCOMPARE(book.settings.filter, QStringLiteral("xls文件(*.xls)|*xls"));
-        QCOMPARE(book.settings.defaultExt, QStringLiteral("xls"));
-        QCOMPARE(book.settings.initDir, litiBesideProgram());
+        QStringList seen;
+        for (const auto& [kind, s] : host_.calls) {
+            seen << QStringList{kind, s.title, s.filter, s.defaultExt, s.initDir, s.fileName}.join(
+                QLatin1Char('|'));
+        }
+        const QString liti = litiBesideProgram();
+        QCOMPARE(seen, (QStringList{"save|保存计算成果|TXT文件(*.txt)|*txt|txt||",
+                                    "save|保存参数|zdy文件(*.zdy)|*zdy|zdy|" + liti + "|",
+                                    "open|读取参数|文本文件(*.zdy)|*.zdy|zdy|" + liti + "|",
+                                    "save|保存计算成果|TXT文件(*.txt)|*txt|txt|" + liti + "|",
+                                    "save|保存成果|xls文件(*.xls)|*xls|xls|" + liti + "|"}));
+        // Either parameter dialog, shown first, starts in liti too.
+        for (void (Form1::*command)() : {&Form1::baocun_Click, &Form1::duqu_Click}) {
+            ScriptedDialogHost fresh;
+            Form1 window(&fresh);
+            (window.*command)();
+            QCOMPARE(fresh.calls.value(0).settings.initDir, liti);
+        }
         QVERIFY(host_.messages.isEmpty());
     }
 
@@ -121,9 +93,7 @@ class FileCommandsTest : public QObject {
         host_.answers = {liti.filePath(QStringLiteral("例1_按步长.zdy"))};
         w_->duqu_Click();
         QCOMPARE(w_->inputTexts(), kStepExample);
-        w_->Option5->setChecked(true);
-        w_->Option2->setChecked(true);
-        w_->Command1_Click();
+        computeStepExample();
         QCOMPARE(w_->listLines().last(), QStringLiteral("  7     2995.451     5016.120"));
     }
 
@@ -132,10 +102,7 @@ class FileCommandsTest : public QObject {
     void parametersRoundTrip() {
         computeStepExample();
         const QStringList lines = w_->listLines();
-        const std::array<QString, 8> odd = {QStringLiteral("  12.5 "), QString(),
-                                            QStringLiteral("六十度"),  QStringLiteral("abc"),
-                                            QStringLiteral("\t"),      QStringLiteral("45.153"),
-                                            QStringLiteral("0"),       QStringLiteral("-4.25e1")};
+        const Texts odd = texts({"  12.5 ", "", "六十度", "abc", "\t", "45.153", "0", "-4.25e1"});
         w_->setInputTexts(odd);
         host_.answers = {path("例.zdy"), path("例.zdy")};
         w_->baocun_Click();
@@ -154,17 +121,6 @@ class FileCommandsTest : public QObject {
         QVERIFY(host_.messages.isEmpty());
     }
 
-    // The example file of eight lines, byte for byte.
-    void parameterFileBytes() {
-        w_->setInputTexts({QStringLiteral("30"), QStringLiteral("15"), QStringLiteral("90"),
-                           QStringLiteral("500"), QStringLiteral("800"), QStringLiteral("45.3"),
-                           QStringLiteral("2"), QStringLiteral("6")});
-        host_.answers = {path("a.zdy")};
-        w_->baocun_Click();
-        QCOMPARE(readAll(path("a.zdy")),
-                 QByteArray("30\r\n15\r\n90\r\n500\r\n800\r\n45.3\r\n2\r\n6\r\n"));
-    }
-
     // A file an editor saved as "UTF-8 with BOM" fills the boxes without the mark: 12.5, not
     // "锘?12.5" reading as 0.
     void parameterFileWithByteOrderMark() {
@@ -177,32 +133,25 @@ class FileCommandsTest : public QObject {
         QVERIFY(host_.messages.isEmpty());
     }
 
-    // A file that is missing, or a folder, gives "文件路径错误" and leaves the texts.
-    void unreadableParameterFile() {
-        w_->setInputTexts(kStepExample);
-        host_.answers = {path("missing.zdy"), dir_->path()};
-        w_->duqu_Click();
-        w_->duqu_Click();
-        QCOMPARE(host_.messages,
-                 QStringList({QStringLiteral("文件路径错误"), QStringLiteral("文件路径错误")}));
-        QCOMPARE(w_->inputTexts(), kStepExample);
-    }
-
-    // The results text: each line plus CR LF, then one more CR LF.
-    void resultsText() {
+    // The saved files byte for byte: the parameter file of eight CR LF lines in GBK; the
+    // results text, each line plus CR LF and one more CR LF, also for an empty list.
+    void savedBytes() {
+        w_->setInputTexts(texts({"30", "15", "90", "500", "800", "45.3", "2", "交角6"}));
+        host_.answers = {path("a.zdy")};
+        w_->baocun_Click();
+        QCOMPARE(readAll(path("a.zdy")),
+                 QByteArray("30\r\n15\r\n90\r\n500\r\n800\r\n45.3\r\n2\r\n\xBD\xBB\xBD\xC7"
+                            "6\r\n"));
         computeStepExample();
-        host_.answers = {path("r.txt")};
+        host_.answers = {path("r.txt"), path("empty.txt")};
         w_->baocuncg_Click();
         QByteArray expected;
         for (const QString& line : w_->listLines()) {
             expected += line.toLatin1() + "\r\n";
         }
-        expected += "\r\n";
-        QCOMPARE(readAll(path("r.txt")), expected);
-        QVERIFY(readAll(path("r.txt")).startsWith("  1     3003.069     5008.352\r\n"));
-
+        QCOMPARE(readAll(path("r.txt")), expected + "\r\n");
+        QVERIFY(expected.startsWith("  1     3003.069     5008.352\r\n"));
         w_->Command2_Click();
-        host_.answers = {path("empty.txt")};
         w_->baocuncg_Click();
         QCOMPARE(readAll(path("empty.txt")), QByteArray("\r\n"));
     }
@@ -222,13 +171,90 @@ class FileCommandsTest : public QObject {
     // Cancelled dialogs write nothing and say nothing; an existing file stays as it was.
     void cancelWritesNothing() {
         computeStepExample();
-        writeAll(path("keep.txt"), "old");
+        QVERIFY(writeAll(path("keep.txt"), "old"));
         w_->baocun_Click();
         w_->baocuncg_Click();
         w_->save_Click();
+        QCOMPARE(entries(dir_->path()), QStringList{"keep.txt"});
         QCOMPARE(readAll(path("keep.txt")), QByteArray("old"));
-        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
         QVERIFY(host_.messages.isEmpty());
+    }
+    // "description|pattern" pairs become "description (pattern)", ";" lists blank lists.
+    void filterConversion_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("qt");
+        QTest::newRow("zdy") << "zdy文件(*.zdy)|*zdy" << QStringList{"zdy文件(*.zdy) (*zdy)"};
+        QTest::newRow("two") << "文本文件(*.txt)|*.txt|所有文件|*.*"
+                             << QStringList{"文本文件(*.txt) (*.txt)", "所有文件 (*.*)"};
+        QTest::newRow("list") << "表格|*.xls;*.xlsx" << QStringList{"表格 (*.xls *.xlsx)"};
+        QTest::newRow("none") << "" << QStringList{};
+    }
+    void filterConversion() {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, qt);
+        QCOMPARE(korvel::toQtNameFilters(filter), qt);
+    }
+
+    // The real file dialogs: title, folder, the description shown as written while its
+    // own pattern filters, the default extension added to a typed name, a missing name
+    // accepted by the open dialog, and "" when cancelled.
+    void realFileDialog_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("save") << true << "zdy文件(*.zdy)|*zdy"
+                              << "zdy"
+                              << "abc"
+                              << "abc.zdy";
+        QTest::newRow("open") << false << "文本文件(*.zdy)|*.zdy"
+                              << ""
+                              << "missing.zdy"
+                              << "missing.zdy";
+    }
+    void realFileDialog() {
+        QFETCH(bool, save);
+        QFETCH(QString, filter);
+        QFETCH(QString, ext);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        korvel::QtDialogHost real;
+        const korvel::DialogSettings settings{"标题", QString(), dir_->path(), filter, ext};
+        const auto show = [&] {
+            return save ? real.saveFile(nullptr, settings) : real.openFile(nullptr, settings);
+        };
+        QStringList seen;
+        whenModalOpens<QFileDialog>([&](QFileDialog* d) {
+            seen << d->windowTitle() << QDir(d->directory()).canonicalPath()
+                 << d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText()
+                 << d->findChild<QFileSystemModel*>()->nameFilters().join(QLatin1Char(','))
+                 << QString::number(d->acceptMode());
+            d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+            static_cast<QDialog*>(d)->accept();
+        });
+        QCOMPARE(show(), QDir::toNativeSeparators(QDir(dir_->path()).filePath(chosen)));
+        const QStringList parts = filter.split(QLatin1Char('|'));
+        QCOMPARE(seen, (QStringList{"标题", QDir(dir_->path()).canonicalPath(), parts[0], parts[1],
+                                    QString::number(save ? QFileDialog::AcceptSave
+                                                         : QFileDialog::AcceptOpen)}));
+        whenModalOpens<QFileDialog>([](QFileDialog* d) { d->reject(); });
+        QCOMPARE(show(), QString());
+    }
+
+    // The real message box: caption "Korvel", the text, no icon, one button "确定", modal.
+    void realMessageBox() {
+        korvel::QtDialogHost real;
+        QStringList seen;
+        whenModalOpens<QMessageBox>([&seen](QMessageBox* box) {
+            seen << box->windowTitle() << box->text() << QString::number(box->icon())
+                 << QString::number(box->buttons().size()) << box->buttons().first()->text()
+                 << QString::number(box->isModal());
+            box->buttons().first()->click();
+        });
+        real.showMessage(nullptr, QStringLiteral("间隔数应大于0"));
+        QCOMPARE(seen, (QStringList{"Korvel", "间隔数应大于0", QString::number(QMessageBox::NoIcon),
+                                    "1", "确定", "1"}));
     }
 };
 

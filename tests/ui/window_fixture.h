@@ -1,0 +1,140 @@
+// What every window test shares: a dialog host answering from a script, the worked
+// examples, a fresh window and scratch folder per test, and small file helpers.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QList>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "ui/dialog_host.h"
+#include "ui/form1.h"
+
+using korvel::Form1;
+using Texts = std::array<QString, 8>;
+
+// The eight box texts Text1..Text8 from plain literals.
+inline Texts texts(const std::array<const char*, 8>& values) {
+    Texts t;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        t[i] = QString::fromUtf8(values[i]);
+    }
+    return t;
+}
+
+// Worked example, step mode, 位置2: a, b, β, X, Y, azimuth, step, D by box number.
+inline const Texts kStepExample =
+    texts({"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"});
+// Worked example, angle mode: a=10 b=6 β=60 X=1000 Y=500 azimuth=0 step=15° D=4.
+inline const Texts kAngleExample = texts({"10", "6", "60", "1000", "500", "0", "15", "4"});
+
+// A DialogHost whose file dialogs answer from a queue (empty queue: cancelled) and which
+// records every dialog and message the window asks for.
+struct ScriptedDialogHost final : korvel::DialogHost {
+    // One file dialog the window showed: "open" or "save", and its settings at that moment.
+    struct Call {
+        QString kind;
+        korvel::DialogSettings settings;
+    };
+    QStringList answers;
+    QList<Call> calls;
+    QStringList messages;
+    bool removeBeforeOpen = false;  // deletes the answered file between dialog and read
+
+    // Records a dialog and gives the next queued answer.
+    QString answer(const char* kind, const korvel::DialogSettings& settings) {
+        calls.append({QString::fromLatin1(kind), settings});
+        const QString path = answers.isEmpty() ? QString() : answers.takeFirst();
+        if (removeBeforeOpen && calls.last().kind == QLatin1String("open")) {
+            QFile::remove(path);
+        }
+        return path;
+    }
+    QString openFile(QWidget*, const korvel::DialogSettings& s) override {
+        return answer("open", s);
+    }
+    QString saveFile(QWidget*, const korvel::DialogSettings& s) override {
+        return answer("save", s);
+    }
+    void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+};
+
+// The whole file, or a marker when it cannot be read.
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Writes `bytes` as the whole file; false when that failed.
+inline bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Everything in a folder, hidden files included, by name.
+inline QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// A shown, active Form1 over a ScriptedDialogHost, and a scratch folder, for each test;
+// the test class calls openWindow() from init() and closeWindow() from cleanup().
+struct WindowFixture {
+    ScriptedDialogHost host_;
+    std::unique_ptr<Form1> w_;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    // A fresh host, window and folder.
+    void openWindow() {
+        host_ = ScriptedDialogHost{};
+        w_ = std::make_unique<Form1>(&host_);
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        QApplication::setActiveWindow(w_.get());
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    }
+    // Closes the window and removes the folder.
+    void closeWindow() {
+        w_.reset();
+        dir_.reset();
+    }
+    // A path in the scratch folder.
+    QString path(const char* name) const { return dir_->filePath(QString::fromUtf8(name)); }
+    // The position button 位置n, n from 1 to 4.
+    QRadioButton* position(int n) const {
+        QRadioButton* const buttons[] = {w_->Option1, w_->Option2, w_->Option3, w_->Option4};
+        return buttons[n - 1];
+    }
+    // Fills the boxes, selects the mode and the position, and presses 计算 (no events).
+    void compute(const Texts& inputs, bool stepMode, int positionNumber) {
+        w_->setInputTexts(inputs);
+        (stepMode ? w_->Option5 : w_->Option6)->setChecked(true);
+        position(positionNumber)->setChecked(true);
+        w_->Command1_Click();
+    }
+    // Types the eight texts into Text1..Text8 with real key events.
+    void type(const Texts& inputs) {
+        QLineEdit* boxes[] = {w_->Text1, w_->Text2, w_->Text3, w_->Text4,
+                              w_->Text5, w_->Text6, w_->Text7, w_->Text8};
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            boxes[i]->clear();
+            QTest::keyClicks(boxes[i], inputs[i]);
+        }
+    }
+    // Clicks a widget near its left edge, half-way down.
+    static void click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+    }
+    // The name of the widget holding the keyboard focus.
+    static QString focusName() {
+        QWidget* f = QApplication::focusWidget();
+        return f != nullptr ? f->objectName() : QStringLiteral("<none>");
+    }
+};
