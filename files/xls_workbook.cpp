@@ -1,14 +1,10 @@
 #include "xls_workbook.h"
 
-#include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-memory.h>
-#include <gsf/gsf-output.h>
-
 #include <QHash>
 
 #include "biff8_records.h"
 #include "biff8_sst.h"
+#include "containers.h"
 
 namespace korvel {
 
@@ -95,38 +91,9 @@ QByteArray xlsWorkbookStream(const SheetGrid& grid) {
     return out;
 }
 
-// libgsf builds the compound file in memory; the caller writes it to disk.
+// The compound file around the stream comes from the platform (containers.h).
 WorkbookFile encodeXlsWorkbook(const SheetGrid& grid) {
-    const QByteArray stream = xlsWorkbookStream(grid);
-    WorkbookFile file;
-    GsfOutput* sink = gsf_output_memory_new();
-    GsfOutfile* ole = gsf_outfile_msole_new(sink);
-    GsfOutput* child = ole ? gsf_outfile_new_child(ole, "Workbook", FALSE) : nullptr;
-    bool ok =
-        child != nullptr && gsf_output_write(child, static_cast<size_t>(stream.size()),
-                                             reinterpret_cast<const guint8*>(stream.constData()));
-    if (child) {
-        ok = gsf_output_close(child) && ok;
-        g_object_unref(child);
-    }
-    if (ole) {
-        ok = gsf_output_close(GSF_OUTPUT(ole)) && ok;
-        g_object_unref(ole);
-    }
-    if (ok) {
-        file.bytes = QByteArray(
-            reinterpret_cast<const char*>(gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink))),
-            static_cast<qsizetype>(gsf_output_size(sink)));
-    } else {
-        const GError* err = gsf_output_error(sink);
-        file.error = err ? QString::fromUtf8(err->message)
-                         : QStringLiteral("The workbook could not be built");
-    }
-    if (!gsf_output_is_closed(sink)) {  // closing the compound file closes its sink
-        gsf_output_close(sink);
-    }
-    g_object_unref(sink);
-    return file;
+    return compoundFileWithWorkbook(xlsWorkbookStream(grid));
 }
 
 }  // namespace korvel

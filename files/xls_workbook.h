@@ -15,7 +15,7 @@ inline const QString kSheetName = QStringLiteral("sheet1");
 // The BIFF8 Workbook stream: globals substream, then the worksheet substream.
 QByteArray xlsWorkbookStream(const SheetGrid& grid);
 
-// Wraps the Workbook stream for `grid` in an OLE2 compound file built by libgsf.
+// Wraps the Workbook stream for `grid` in an OLE2 compound file.
 WorkbookFile encodeXlsWorkbook(const SheetGrid& grid);
 
 }  // namespace korvel

@@ -1,9 +1,5 @@
 #include "xlsx_workbook.h"
 
-#include <gsf/gsf-infile-zip.h>
-#include <gsf/gsf-infile.h>
-#include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-input.h>
 #include <xlsxwriter.h>
 
 #ifdef _WIN32
@@ -17,6 +13,7 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "containers.h"
 #include "xls_workbook.h"
 
 namespace korvel {
@@ -68,34 +65,11 @@ lxw_error writeCells(lxw_worksheet* sheet, const SheetGrid& grid) {
     return LXW_NO_ERROR;
 }
 
-// The worksheet entry as stored in the package, or nothing when it cannot be read.
-std::optional<QByteArray> sheetXml(const QByteArray& xlsx) {
-    GsfInput* source =
-        gsf_input_memory_new(reinterpret_cast<const guint8*>(xlsx.constData()), xlsx.size(), FALSE);
-    GsfInfile* zip = gsf_infile_zip_new(source, nullptr);
-    g_object_unref(source);
-    if (zip == nullptr) {
-        return std::nullopt;
-    }
-    std::optional<QByteArray> xml;
-    if (GsfInput* entry =
-            gsf_infile_child_by_vname(zip, "xl", "worksheets", "sheet1.xml", nullptr)) {
-        const gsf_off_t size = gsf_input_size(entry);
-        const guint8* data = gsf_input_read(entry, static_cast<size_t>(size), nullptr);
-        if (data != nullptr || size == 0) {
-            xml = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-        }
-        g_object_unref(entry);
-    }
-    g_object_unref(zip);
-    return xml;
-}
-
 // libxlsxwriter does not check the writes to its scratch files: when the disk fills up it
 // packs a truncated worksheet and reports success. The package is opened again and its
 // worksheet must be complete and hold every cell.
-bool worksheetIsComplete(const QByteArray& xlsx, std::size_t cells) {
-    const std::optional<QByteArray> xml = sheetXml(xlsx);
+bool worksheetIsComplete(const QString& xlsxPath, std::size_t cells) {
+    const std::optional<QByteArray> xml = zipEntry(xlsxPath, "xl/worksheets/sheet1.xml");
     return xml && xml->trimmed().endsWith("</worksheet>") &&
            static_cast<std::size_t>(xml->count("<c r=\"")) == cells;
 }
@@ -139,7 +113,7 @@ WorkbookFile encodeXlsxWorkbook(const SheetGrid& grid) {
         return file;
     }
     file.bytes = written.readAll();
-    if (!worksheetIsComplete(file.bytes, grid.cells.size())) {
+    if (!worksheetIsComplete(path, grid.cells.size())) {
         file.bytes.clear();
         file.error = QStringLiteral("The workbook could not be written completely (disk full?)");
     }

@@ -193,7 +193,7 @@ void Form1::buildClientArea(QWidget* client) {
     List1 = new QListView(client);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(twips(360, 4680, 7455, 1950));
-    List1->setFont(songFont(10.5));
+    List1->setFont(listFont(10.5));
     List1->setModel(listModel_);
     List1->setUniformItemSizes(true);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);

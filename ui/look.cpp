@@ -16,9 +16,11 @@ void useSongStandInWhereMissing() {
         return;
     }
     const QString standIn = QString::fromUtf8(kSongStandIn);
-    if (!QFont::substitutes(QString::fromUtf8(kSongFamily)).contains(standIn)) {
-        QFont::insertSubstitution(QString::fromUtf8(kSongFamily), standIn);
-        QFont::insertSubstitution(QStringLiteral("SimSun"), standIn);
+    for (const QString& family : {QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                                  QStringLiteral("新宋体"), QStringLiteral("NSimSun")}) {
+        if (!QFont::substitutes(family).contains(standIn)) {
+            QFont::insertSubstitution(family, standIn);
+        }
     }
 }
 
@@ -27,6 +29,12 @@ QFont songFont(double points, bool bold) {
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+QFont listFont(double points) {
+    QFont font = songFont(points);
+    font.setFamily(QString::fromUtf8(kListFamily));
     return font;
 }
 

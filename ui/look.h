@@ -10,14 +10,24 @@ namespace korvel {
 
 // The family every element asks for; Windows resolves it to SimSun.
 inline constexpr char kSongFamily[] = "宋体";
+// The list's family: the fixed-pitch Song face on Windows (NSimSun, whose Latin and digits are
+// half-width cells, so rows line up under the header), the window's family elsewhere.
+#ifdef _WIN32
+inline constexpr char kListFamily[] = "新宋体";
+#else
+inline constexpr char kListFamily[] = "宋体";
+#endif
 // The stand-in where SimSun is missing: CJK at one em, Latin, digits and blanks at half
 // an em, so that result lines stay in columns under their header as they do in SimSun.
 inline constexpr char kSongStandIn[] = "Noto Sans Mono CJK SC";
 
-// Maps "宋体" and "SimSun" to the stand-in unless SimSun itself is installed.
+// Maps the Song families ("宋体", "SimSun", "新宋体", "NSimSun") to the stand-in unless SimSun
+// itself is installed.
 void useSongStandInWhereMissing();
 // "宋体" at `points` (9 for the window, 10.5 for text boxes and the list), regular or bold.
 QFont songFont(double points, bool bold = false);
+// The result list's face at `points` (10.5).
+QFont listFont(double points);
 // Loads Qt's own simplified Chinese texts (the OK button reads "确定") into `app`.
 bool installChineseQtTexts(QCoreApplication& app);
 

@@ -2,7 +2,7 @@
 # End-to-end run of the real program under a private X server: find the window titled
 # "Korvel", type the angle-mode worked example into the boxes with real key events, click
 # "计算", and check that the result list now shows text where it was blank before.
-# Usage: e2e_xvfb.sh PATH/TO/korvel [SCREENSHOT.png]
+# Usage: e2e_xvfb.sh PATH/TO/korvel [SCREENSHOT.png]   (korvel.exe runs under Wine)
 set -euo pipefail
 
 program=$1
@@ -27,10 +27,14 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(head -n1 "$work/display")"
 unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$work"
+run=("$program")
+case $program in
+  *.exe) run=(wine "$program"); unset QT_QPA_PLATFORM ;;
+  *) export QT_QPA_PLATFORM=xcb ;;
+esac
 
-"$program" >"$work/app.log" 2>&1 &
+"${run[@]}" >"$work/app.log" 2>&1 &
 app_pid=$!
 win=$(xdotool search --sync --onlyvisible --name '^Korvel$' | head -n1)
 xdotool windowfocus --sync "$win"

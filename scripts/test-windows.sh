@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Checks the Windows build (dist/korvel-*-win64.zip from scripts/build-windows.sh) under
+# Debian's Wine in a throwaway WINEPREFIX, against the Linux build in build/:
+#   1. korvel-calc.exe on the worked examples and on generated cases, line for line;
+#   2. the .txt, .dat, .xls and .xlsx files it writes: the same bytes, or for the workbooks
+#      the same cells as read back by xlrd and openpyxl;
+#   3. the window test suites, cross-built, on Qt's offscreen platform;
+#   4. korvel.exe on a private X server: typed into, computed, and photographed
+#      (docs/window-windows.png).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+cache=${KORVEL_WINDOWS_CACHE:-$HOME/.cache/korvel-windows}
+cases=${KORVEL_WINDOWS_CASES:-300}
+step() { echo "== $(date +%H:%M:%S) $*"; }
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+need=()
+for p in wine wine64 xvfb xdotool imagemagick unzip python3-xlrd python3-openpyxl; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
+done
+if ((${#need[@]})); then
+  step "installing ${need[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+
+zip=$(ls dist/korvel-*-win64.zip | tail -n 1)
+linux_calc=$root/build/cli/korvel-calc
+[ -x "$linux_calc" ] || cmake --build build --target korvel-calc >/dev/null
+
+work=$(mktemp -d)
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+step "Wine: a fresh prefix"
+wineboot -i >/dev/null 2>&1
+wineserver -p  # stays up between the many short runs below
+
+unzip -q "$zip" -d "$work"
+app=$(ls -d "$work"/korvel-*-win64)
+cd "$app"
+
+# 1. The calculation, on the samples and on generated cases.
+step "korvel-calc.exe against the Linux build"
+for pos in 1 2 3 4; do
+  (cd "$root/files" && "$linux_calc" --step --position $pos --params liti/例1_按步长.zdy) >"$work/e1"
+  wine korvel-calc.exe --step --position $pos --params 'liti\例1_按步长.zdy' >"$work/w1" 2>&1 || true
+  cmp -s "$work/e1" "$work/w1" || fail "例1 位置$pos"
+  (cd "$root/files" && "$linux_calc" --angle --position $pos --params liti/例2_按角值.zdy) >"$work/e2"
+  wine korvel-calc.exe --angle --position $pos --params 'liti\例2_按角值.zdy' >"$work/w2" 2>&1 || true
+  cmp -s "$work/e2" "$work/w2" || fail "例2 位置$pos"
+done
+# Generated cases: axes, angles as D.MMSS, coordinates, steps and offsets of every size.
+python3 - "$cases" >"$work/cases" <<'PY'
+import random, sys
+r = random.Random(20261206)
+def dms():
+    return "%d.%02d%02d%d" % (r.randint(0, 179), r.randint(0, 59), r.randint(0, 59), r.randint(0, 9))
+for i in range(int(sys.argv[1])):
+    a = r.choice(["%.4f" % r.uniform(0.5, 300), str(r.randint(1, 50))])
+    b = "%.3f" % r.uniform(0.5, 120)
+    mode = r.choice(["--step", "--angle"])
+    step = "%.3f" % r.uniform(0.05, 20) if mode == "--step" else dms()
+    xy = [r.choice(["%.4f" % r.uniform(-5e5, 5e6), "0", "-0.0005", "%.3f" % r.uniform(-10, 10)]) for _ in "xy"]
+    print(mode, "--position", r.randint(1, 4), a, b, dms(), xy[0], xy[1], dms(), step,
+          "%.3f" % r.uniform(-30, 30))
+PY
+: >"$work/expected"
+: >"$work/actual"
+while read -r -a args; do
+  { "$linux_calc" "${args[@]}" 2>&1; echo "exit $?"; } >>"$work/expected"
+  { wine korvel-calc.exe "${args[@]}" 2>&1; echo "exit $?"; } >>"$work/actual"
+done <"$work/cases"
+if cmp -s "$work/expected" "$work/actual"; then
+  echo "   $cases generated cases: $(wc -l <"$work/expected") lines alike"
+else
+  fail "generated cases differ"
+  diff "$work/expected" "$work/actual" | head -n 10 >&2
+fi
+
+# 2. The files korvel-calc.exe writes.
+step "files written by korvel-calc.exe"
+example=(--step --position 2 10 6 60 1000 500 0 1.5 4)
+for ext in txt dat; do
+  "$linux_calc" "${example[@]}" --elevation 12.5 -o "$work/linux.$ext"
+  wine korvel-calc.exe "${example[@]}" --elevation 12.5 -o "out.$ext" >/dev/null 2>&1 || true
+  cmp -s "$work/linux.$ext" "out.$ext" || fail ".$ext bytes differ"
+done
+for ext in xls xlsx; do
+  reader=$root/tests/files/read_book.py
+  "$linux_calc" "${example[@]}" -o "$work/linux.$ext"
+  wine korvel-calc.exe "${example[@]}" -o "out.$ext" >/dev/null 2>&1 || true
+  [ -s "out.$ext" ] && cmp -s <(python3 "$reader" "$work/linux.$ext") <(python3 "$reader" "out.$ext") ||
+    fail ".$ext cells differ"
+done
+echo "   .txt, .dat, .xls, .xlsx checked"
+
+# 3. The window test suites on the offscreen platform.
+step "window tests under Wine (offscreen)"
+cp "$cache/qt/bin/Qt6Test.dll" .
+cp "$cache/qt/plugins/platforms/qoffscreen.dll" platforms/
+for t in "$root"/build-windows/tests/ui/*_tests.exe; do
+  cp "$t" .
+  name=$(basename "$t")
+  if QT_QPA_PLATFORM=offscreen wine "$name" >"$work/$name.log" 2>&1; then
+    echo "   $name: $(grep -E '^Totals' "$work/$name.log")"
+  else
+    fail "$name"
+    grep -E '^(FAIL|Totals)|Loc:' "$work/$name.log" | head -n 20 >&2
+  fi
+done
+
+# 4. The program itself in a real window.
+step "korvel.exe on Xvfb"
+"$root/tests/ui/e2e_xvfb.sh" "$app/korvel.exe" "$root/docs/window-windows.png" || fail "korvel.exe window"
+
+if ((failures)); then
+  echo "Windows build: $failures check(s) failed" >&2
+  exit 1
+fi
+step "Windows build: every check passed"
