@@ -105,7 +105,7 @@ TEST(run, workedExamplesRowCountsAndMessages) {
           {2, "990.607", "489.143"},
           {5, "992.000", "496.536"},
           {6, "992.000", "496.536"}}},
-        // The angle step is D.MMSS: 25 degrees, and 7.3 is 7 degrees 30 minutes.
+        // The angle step is D.MMSS: 25 degrees, and 5.3 is 5 degrees 30 minutes (0..55).
         {with(kAngle, {{6, "25"}}),
          "a2",
          4,
@@ -114,7 +114,7 @@ TEST(run, workedExamplesRowCountsAndMessages) {
           {2, "1009.810", "508.933"},
           {3, "1008.619", "504.631"},
           {4, "1008.000", "503.464"}}},
-        {with(kAngle, {{6, "7.3"}}), "a2", 10, "", {}},
+        {with(kAngle, {{6, "5.3"}}), "a2", 12, ""},
         // O at the origin: the points on the axes come out a hair below zero.
         {{"10", "6", "90", "0", "0", "0", "15", "0"},
          "a4",
@@ -134,9 +134,11 @@ TEST(run, workedExamplesRowCountsAndMessages) {
         {with(kStep, {{0, "5.3"}, {6, "0.1"}}), "s2", 55, ""},    // last i = 5.299997329711914
         {with(kStep, {{0, "-5"}, {6, "1"}}), "s2", 1, ""},
         {with(kStep, {{0, "3"}, {6, "7"}}), "s2", 2, ""},
+        {with(kStep, {{0, "3.3"}, {6, "1.1"}}), "s2", 4, ""},  // 3 × 1.1f passes 3.3f
         {with(kAngle, {{2, "90"}, {6, "30"}}), "a2", 5, ""},
         {with(kAngle, {{2, "90"}, {6, "1"}}), "a2", 91, ""},  // the sum overshoots 90 degrees
         {with(kAngle, {{2, "90"}, {6, "3"}}), "a2", 32, ""},
+        {with(kAngle, {{2, "20"}, {6, "5"}}), "a2", 6, ""},  // 4 × 5° in single precision
         // 0.3f and 10.1f lie above 0.3 and 10.1: a counter past the vertex by that
         // rounding gives the vertex itself, not a failure.
         {with(kStep, {{0, "0.3"}, {6, "0.1"}}), "s2", 5, ""},
