@@ -5,10 +5,5 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition, what)                                                           \
-    do {                                                                                      \
-        if (!(condition)) {                                                                   \
-            std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", what, __FILE__, __LINE__); \
-            std::abort();                                                                     \
-        }                                                                                     \
-    } while (false)
+#define FUZZ_CHECK(condition, what) \
+    ((condition) ? void() : (std::fprintf(stderr, "invariant broken: %s\n", what), std::abort()))

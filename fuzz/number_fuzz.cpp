@@ -1,6 +1,5 @@
 // The lenient number reading against the C library's strtod on the same leading number,
 // which this target cuts out of the text by its own simple scan.
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -20,34 +19,26 @@ std::string leadingNumber(std::string_view text) {
         if (c != ' ' && c != '\t' && c != '\n')
             s.push_back(c);
     }
-    std::size_t k = 0;
-    const auto digit = [&](std::size_t at) {
-        return at < s.size() && s[at] >= '0' && s[at] <= '9';
+    const auto digits = [&](std::size_t at) {
+        while (at < s.size() && s[at] >= '0' && s[at] <= '9')
+            ++at;
+        return at;
     };
-    if (k < s.size() && (s[k] == '+' || s[k] == '-'))
-        ++k;
-    bool any = false;
-    while (digit(k))
-        any = true, ++k;
-    if (k < s.size() && s[k] == '.') {
-        ++k;
-        while (digit(k))
-            any = true, ++k;
-    }
-    if (!any)
+    const auto sign = [&](std::size_t at) {
+        return at + (at < s.size() && (s[at] == '+' || s[at] == '-'));
+    };
+    const std::size_t start = sign(0);
+    std::size_t k = digits(start);
+    if (k < s.size() && s[k] == '.')
+        k = digits(k + 1);
+    if (k == start + (k > start && s[k - 1] == '.'))  // no digit at all
         return "0";
-    std::size_t end = k;
     if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
-        std::size_t e = k + 1;
-        if (e < s.size() && (s[e] == '+' || s[e] == '-'))
-            ++e;
-        if (digit(e)) {
-            while (digit(e))
-                ++e;
-            end = e;
-        }
+        const std::size_t e = sign(k + 1);
+        if (digits(e) > e)
+            k = digits(e);
     }
-    return s.substr(0, end);
+    return s.substr(0, k);
 }
 
 }  // namespace
@@ -55,19 +46,13 @@ std::string leadingNumber(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double value = korvel::readLeadingNumber(text);
-    FUZZ_CHECK(!std::isnan(value), "a number is never NaN");
-
     // strtod in the classic locale (this program never calls setlocale).
     const std::string number = leadingNumber(text);
     if (number.size() > 4000)
         return 0;  // strtod is quadratic on huge inputs
-    errno = 0;
     const double expected = std::strtod(number.c_str(), nullptr);
-    if (expected == 0.0 || std::fabs(expected) < 2.3e-308) {
-        // Below the normal range: the reading may keep a subnormal or give zero.
-        FUZZ_CHECK(std::fabs(value) < 2.3e-308, "tiny stays tiny");
-    } else {
-        FUZZ_CHECK(value == expected, "same value as strtod");
-    }
+    // Below the normal range the reading may keep a subnormal or give zero.
+    FUZZ_CHECK(std::fabs(expected) < 2.3e-308 ? std::fabs(value) < 2.3e-308 : value == expected,
+               "same value as strtod");
     return 0;
 }

@@ -22,14 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const korvel::SheetGrid grid = korvel::cutIntoCells(lines);
     for (const korvel::SheetCell& cell : grid.cells) {
-        FUZZ_CHECK(cell.row >= 0 && cell.row < korvel::kMaxSheetRows, "row in the sheet");
-        FUZZ_CHECK(cell.column >= 0 && cell.column < korvel::kMaxSheetColumns, "column in sheet");
-        FUZZ_CHECK(cell.numeric || !cell.text.isEmpty(), "no empty text cell");
+        FUZZ_CHECK(cell.row >= 0 && cell.row < korvel::kMaxSheetRows && cell.column >= 0 &&
+                       cell.column < korvel::kMaxSheetColumns &&
+                       (cell.numeric || !cell.text.isEmpty()),
+                   "a non-empty cell inside the sheet");
     }
 
     const QByteArray stream = korvel::xlsWorkbookStream(grid);
     qsizetype pos = 0;
-    std::uint16_t previous = 0;
     std::uint16_t last = 0;
     int bofs = 0;
     while (pos + 4 <= stream.size()) {
@@ -41,11 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(length <= 8224, "record body within 8224 bytes");
         FUZZ_CHECK(pos + 4 + length <= stream.size(), "record inside the stream");
         if (type == korvel::biff8::kContinue) {
-            FUZZ_CHECK(previous == korvel::biff8::kSst || previous == korvel::biff8::kContinue,
+            FUZZ_CHECK(last == korvel::biff8::kSst || last == korvel::biff8::kContinue,
                        "CONTINUE only after SST");
         }
         bofs += type == korvel::biff8::kBof;
-        previous = type;
         last = type;
         pos += 4 + length;
     }
