@@ -1,7 +1,8 @@
 // The workbook containers on Windows: the system's own structured storage (ole32) for the
 // compound file, and minizip (built with zlib) to read a zip package back.
-#include <minizip/iowin32.h>
 #include <minizip/unzip.h>
+// After unzip.h, which brings the zlib types it builds on.
+#include <minizip/iowin32.h>
 #include <objbase.h>
 #include <windows.h>
 

@@ -146,7 +146,7 @@ build_korvel() {
 # The folder a Windows user unzips: the programs, the Qt and mingw runtime DLLs laid out as a
 # Qt deployment expects, Qt's Chinese button texts, the liti samples and a short guide.
 package_zip() {
-  local version name stage mingw_lib
+  local version name stage dll
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
   name=korvel-$version-win64
   stage=$(mktemp -d)/$name
@@ -157,14 +157,18 @@ package_zip() {
   cp "$cache/qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
   cp "$cache/qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
   cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"
-  mingw_lib=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-gcc-posix -dumpversion)-posix
-  cp "$mingw_lib"/{libgcc_s_seh-1,libstdc++-6}.dll /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
+  for dll in libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll; do
+    cp "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")" "$stage/"
+  done
   cp files/liti/*.zdy "$stage/liti/"
   # Notepad on a Chinese Windows reads GBK with CR LF line ends.
   sed 's/$/\r/' scripts/windows/说明.txt | iconv -f UTF-8 -t GBK >"$stage/说明.txt"
+  # Debug sections are of no use on a surveyor's PC and are most of the bytes.
+  find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
   mkdir -p dist
   rm -f "dist/$name.zip"
-  (cd "$(dirname "$stage")" && zip -qr9 "$root/dist/$name.zip" "$name")
+  # Python's zipfile marks the Chinese names as UTF-8, which Windows' own unzip honours.
+  (cd "$(dirname "$stage")" && python3 -m zipfile -c "$root/dist/$name.zip" "$name")
   rm -rf "$(dirname "$stage")"
   step "dist/$name.zip ($(du -h "dist/$name.zip" | cut -f1))"
 }

@@ -42,8 +42,9 @@ trap cleanup EXIT
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 step "Wine: a fresh prefix"
-wineboot -i >/dev/null 2>&1
+mkdir -p "$WINEPREFIX"
 wineserver -p  # stays up between the many short runs below
+wineboot -i >/dev/null 2>&1
 
 unzip -q "$zip" -d "$work"
 app=$(ls -d "$work"/korvel-*-win64)
