@@ -37,10 +37,11 @@ inline const Texts kAngleExample = texts({"10", "6", "60", "1000", "500", "0", "
 // A DialogHost whose file dialogs answer from a queue (empty queue: cancelled) and which
 // records every dialog and message the window asks for.
 struct ScriptedDialogHost final : korvel::DialogHost {
+    using Settings = korvel::DialogSettings;
     // One file dialog the window showed: "open" or "save", and its settings at that moment.
     struct Call {
         QString kind;
-        korvel::DialogSettings settings;
+        Settings settings;
     };
     QStringList answers;
     QList<Call> calls;
@@ -48,20 +49,16 @@ struct ScriptedDialogHost final : korvel::DialogHost {
     bool removeBeforeOpen = false;  // deletes the answered file between dialog and read
 
     // Records a dialog and gives the next queued answer.
-    QString answer(const char* kind, const korvel::DialogSettings& settings) {
+    QString answer(const char* kind, const Settings& settings) {
         calls.append({QString::fromLatin1(kind), settings});
         const QString path = answers.isEmpty() ? QString() : answers.takeFirst();
-        if (removeBeforeOpen && calls.last().kind == QLatin1String("open")) {
+        if (removeBeforeOpen && kind[0] == 'o') {
             QFile::remove(path);
         }
         return path;
     }
-    QString openFile(QWidget*, const korvel::DialogSettings& s) override {
-        return answer("open", s);
-    }
-    QString saveFile(QWidget*, const korvel::DialogSettings& s) override {
-        return answer("save", s);
-    }
+    QString openFile(QWidget*, const Settings& s) override { return answer("open", s); }
+    QString saveFile(QWidget*, const Settings& s) override { return answer("save", s); }
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
 };
 
@@ -94,7 +91,6 @@ struct WindowFixture {
         host_ = ScriptedDialogHost{};
         w_ = std::make_unique<Form1>(&host_);
         dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         QApplication::setActiveWindow(w_.get());
