@@ -1,6 +1,5 @@
-// The parameter file: its exact bytes, the reading rules for odd files, the bound on what a
-// read takes in, and the shipped sample files. Failed reads and their message are driven
-// through the window (tests/ui/file_faults_test.cpp) and korvel-calc (tests/cli).
+// The parameter file: its bytes, the reading rules for odd files, the bound on a read and the
+// shipped samples. Failed reads are driven through the window and korvel-calc.
 #include "files/parameter_file.h"
 
 #include <gtest/gtest.h>
@@ -13,43 +12,33 @@
 namespace korvel {
 namespace {
 
-// Eight texts from UTF-8 literals, the missing ones empty.
-ParameterTexts texts(std::initializer_list<const char*> values) {
-    ParameterTexts t;
-    int i = 0;
-    for (const char* v : values) {
-        t[i++] = QString::fromUtf8(v);
-    }
-    return t;
-}
-
 // Eight lines, each with CR LF, in GBK without a mark: 例 is C0 FD in code page 936.
 TEST(ParameterFileWrite, EightCrLfLinesInGbk) {
-    EXPECT_EQ(encodeParameterFile(texts({"例1", "15", "90", "500", "800", "45.3", "2"})),
+    EXPECT_EQ(encodeParameterFile(ParameterTexts{"例1", "15", "90", "500", "800", "45.3", "2"}),
               QByteArray("\xC0\xFD"
                          "1\r\n15\r\n90\r\n500\r\n800\r\n45.3\r\n2\r\n\r\n"));
 }
 
 TEST(ParameterFileRead, LineRules) {
     const std::pair<QByteArray, ParameterTexts> cases[] = {
-        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8", texts({"1", "2", "3", "4", "5", "6", "7", "8"})},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8", {"1", "2", "3", "4", "5", "6", "7", "8"}},
         {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n",
-         texts({"1", "2", "3", "4", "5", "6", "7", "8"})},
-        {"", texts({})},
-        {"\r\n\r\nx\r\n", texts({"", "", "x"})},  // empty lines keep their place
-        {"1\n2\n3\n4\n5\n6\n7\n8\n", texts({"1", "2", "3", "4", "5", "6", "7", "8"})},
-        {"1\r2\r3\r", texts({"1", "2", "3"})},
-        {"1\n\r2", texts({"1", "", "2"})},  // LF CR is two line ends
-        {" 1 \r\n\t2\r\n", texts({" 1 ", "\t2"})},
+         {"1", "2", "3", "4", "5", "6", "7", "8"}},
+        {"", {}},
+        {"\r\n\r\nx\r\n", {"", "", "x"}},  // empty lines keep their place
+        {"1\n2\n3\n4\n5\n6\n7\n8\n", {"1", "2", "3", "4", "5", "6", "7", "8"}},
+        {"1\r2\r3\r", {"1", "2", "3"}},
+        {"1\n\r2", {"1", "", "2"}},  // LF CR is two line ends
+        {" 1 \r\n\t2\r\n", {" 1 ", "\t2"}},
         // An editor's "UTF-8 with BOM": the mark is dropped and 例 is E4 BE 8B, not "锘?".
         {"\xEF\xBB\xBF"
          "12.5\r\n\xE4\xBE\x8B"
          "1\r\n",
-         texts({"12.5", "例1"})},
-        {"\xEF\xBB\xBF", texts({})},
+         {"12.5", "例1"}},
+        {"\xEF\xBB\xBF", {}},
         {"\xC0\xFD"
          "1\r\n\xEF\xBB",
-         texts({"例1", "锘"})},  // no mark at the start: GBK
+         {"例1", "锘"}},  // no mark at the start: GBK
     };
     for (const auto& [bytes, expected] : cases) {
         EXPECT_EQ(decodeParameterFile(bytes), expected) << bytes.toHex(' ').toStdString();

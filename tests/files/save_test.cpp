@@ -1,7 +1,5 @@
-// What the saves leave on disk: the results text byte for byte, and every kind of save
-// replacing an existing file whole. The failures (full disk, size limit, read-only folder,
-// a folder in the file's place) and their message are driven through the window in
-// tests/ui/file_faults_test.cpp.
+// The results text byte for byte, and every kind of save replacing an existing file whole;
+// the failures are driven through the window in tests/ui/file_faults_test.cpp.
 #include "files/save.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
-// Inputs no surveyor means to type, pressed through the window: zero and negative axes,
-// flat and reflex angles, the largest doubles in every box, vanishing steps, angles beyond
-// 32-bit degrees and megabyte texts. The window must answer each with at most 32767
-// numbered rows and one of its own messages, and stay usable.
+// Inputs no surveyor means to type (zero axes, reflex angles, huge numbers, megabyte texts):
+// at most 32767 numbered rows, one of the window's own messages, and a usable window.
 #include "core/messages.h"
 #include "window_fixture.h"
 

@@ -122,8 +122,9 @@ class Form1Test : public QObject, WindowFixture {
         QVERIFY(!w_->listLines().isEmpty());
     }
 
-    // Clear empties list and all eight boxes but keeps mode, position, Label7 and the focus.
-    void clearKeepsSelections() {
+    // Clear empties list and all eight boxes but keeps mode, position, Label7 and the focus;
+    // "退出" then closes the window at once, saying nothing.
+    void clearKeepsSelectionsExitCloses() {
         click(w_->Option5);
         click(w_->Option3);
         type(kStepExample);
@@ -135,6 +136,10 @@ class Form1Test : public QObject, WindowFixture {
         QVERIFY(w_->Option5->isChecked() && w_->Option3->isChecked());
         QCOMPARE(w_->Label7->text(), QStringLiteral("固定长度"));
         QCOMPARE(focusName(), QStringLiteral("Command2"));
+        compute(kStepExample, true, 3);  // unsaved lines do not hold the window open
+        click(w_->Command3);
+        QVERIFY(!w_->isVisible());
+        QVERIFY(host_.messages.isEmpty());
     }
 
     // Every position switch, by click or by arrow key, clears the list and keeps the texts
@@ -214,15 +219,6 @@ class Form1Test : public QObject, WindowFixture {
         QCOMPARE(focusName(), QStringLiteral("Option5"));
         QTest::keyClick(w_->Option5, Qt::Key_Backtab);
         QCOMPARE(focusName(), QStringLiteral("Option4"));
-    }
-
-    // "退出" closes the window at once, unsaved lines and all.
-    void exitCloses() {
-        type(kAngleExample);
-        click(w_->Command1);
-        click(w_->Command3);
-        QVERIFY(!w_->isVisible());
-        QVERIFY(host_.messages.isEmpty());
     }
 };
 

@@ -17,22 +17,12 @@
 #include "ui/form1.h"
 
 using korvel::Form1;
-using Texts = std::array<QString, 8>;
-
-// The eight box texts Text1..Text8 from plain literals.
-inline Texts texts(const std::array<const char*, 8>& values) {
-    Texts t;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        t[i] = QString::fromUtf8(values[i]);
-    }
-    return t;
-}
+using Texts = std::array<QString, 8>;  // Text1..Text8
 
 // Worked example, step mode, 位置2: a, b, β, X, Y, azimuth, step, D by box number.
-inline const Texts kStepExample =
-    texts({"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"});
+inline const Texts kStepExample = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
 // Worked example, angle mode: a=10 b=6 β=60 X=1000 Y=500 azimuth=0 step=15° D=4.
-inline const Texts kAngleExample = texts({"10", "6", "60", "1000", "500", "0", "15", "4"});
+inline const Texts kAngleExample = {"10", "6", "60", "1000", "500", "0", "15", "4"};
 
 // A DialogHost whose file dialogs answer from a queue (empty queue: cancelled) and which
 // records every dialog and message the window asks for.
