@@ -58,10 +58,11 @@ class FileCommandsTest : public QObject, WindowFixture {
     // command leaves them; the results dialogs start where a parameter dialog last did, and
     // the open dialog keeps the extension of the dialog before it.
     void dialogSetUp() {
-        host_.answers = {path("r.txt")};  // a chosen name that the next dialogs must not show
-        w_->baocuncg_Click();             // before any parameter dialog: no starting folder yet
-        w_->baocun_Click();
+        // Names chosen in a save dialog, which the next dialog must not show.
+        host_.answers = {path("r.txt"), QString(), path("p.zdy")};
+        w_->baocuncg_Click();  // before any parameter dialog: no starting folder yet
         w_->duqu_Click();
+        w_->baocun_Click();
         w_->baocuncg_Click();
         w_->save_Click();
         QStringList seen;
@@ -71,14 +72,14 @@ class FileCommandsTest : public QObject, WindowFixture {
         }
         const QString liti = litiBesideProgram();
         QCOMPARE(seen, (QStringList{"save|保存计算成果|TXT文件(*.txt)|*txt|txt||",
+                                    "open|读取参数|文本文件(*.zdy)|*.zdy|txt|" + liti + "|",
                                     "save|保存参数|zdy文件(*.zdy)|*zdy|zdy|" + liti + "|",
-                                    "open|读取参数|文本文件(*.zdy)|*.zdy|zdy|" + liti + "|",
                                     "save|保存计算成果|TXT文件(*.txt)|*txt|txt|" + liti + "|",
                                     "save|保存成果|xls文件(*.xls)|*xls|xls|" + liti + "|"}));
-        // The open dialog, shown first, starts in liti too.
+        // The parameter save dialog, shown first, starts in liti too.
         ScriptedDialogHost fresh;
         Form1 window(&fresh);
-        window.duqu_Click();
+        window.baocun_Click();
         QCOMPARE(fresh.calls.value(0).settings.initDir, liti);
         QVERIFY(host_.messages.isEmpty());
     }
