@@ -7,13 +7,6 @@
 
 #include "window_fixture.h"
 
-namespace {
-
-const QString kEmptyInput = QStringLiteral("输入的数据有空值，不能进行计算!");
-const QString kStepNotPositive = QStringLiteral("间隔数应大于0");
-
-}  // namespace
-
 class Form1Test : public QObject, WindowFixture {
     Q_OBJECT
 
@@ -107,13 +100,13 @@ class Form1Test : public QObject, WindowFixture {
     // (Text8) alone may be empty.
     void messagesLeaveListEmpty() {
         click(w_->Command1);
-        QCOMPARE(host_.messages, QStringList{kEmptyInput});
+        QCOMPARE(host_.messages, QStringList{"输入的数据有空值，不能进行计算!"});
         type(kAngleExample);
         click(w_->Command1);
         QCOMPARE(w_->listLines().size(), 10);
         w_->Text7->setText(QStringLiteral("0"));
         click(w_->Command1);
-        QCOMPARE(host_.messages, (QStringList{kEmptyInput, kStepNotPositive}));
+        QCOMPARE(host_.messages, (QStringList{"输入的数据有空值，不能进行计算!", "间隔数应大于0"}));
         QVERIFY(w_->listLines().isEmpty());
         w_->Text7->setText(QStringLiteral("15"));
         w_->Text8->clear();
