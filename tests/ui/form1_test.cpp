@@ -1,5 +1,6 @@
 // Form1 driven as a user would: typed keys, mouse clicks and the keyboard, with the file
 // dialogs and message boxes answered by ScriptedDialogHost.
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListView>
@@ -53,6 +54,10 @@ class Form1Test : public QObject, WindowFixture {
     // Header and list: blanks, digits and Latin letters of one width, half a CJK character,
     // so that the result lines keep their columns under the header.
     void columnsLineUp() {
+#ifdef Q_OS_WIN
+        if (!QFontDatabase::families().contains(QStringLiteral("SimSun")))
+            QSKIP("no SimSun here (Wine): the widths belong to the Song faces");
+#endif
         for (QWidget* widget : {static_cast<QWidget*>(w_->Label8), w_->List1->viewport()}) {
             const QFontMetrics m(widget->font());
             QCOMPARE(m.horizontalAdvance(QLatin1Char(' ')) * 2,
