@@ -20,13 +20,13 @@ QString installedSamplesFolder(const QString& programDir) {
 }
 
 // The program's own liti folder if usable, else the per-user one, made and stocked once.
-ParameterFolder chooseParameterFolder(const QString& programDir, const QString& samplesDir,
-                                      const QString& userDir) {
+QString chooseParameterFolder(const QString& programDir, const QString& samplesDir,
+                              const QString& userDir) {
     const QString besideProgram = litiFolder(programDir);
     if (folderIsWritable(besideProgram)) {
-        return {besideProgram, {}};
+        return besideProgram;
     }
-    ParameterFolder chosen{QDir::toNativeSeparators(userDir), {}};
+    const QString chosen = QDir::toNativeSeparators(userDir);
     if (QFileInfo::exists(userDir) || !QDir().mkpath(userDir)) {
         return chosen;
     }
@@ -35,9 +35,9 @@ ParameterFolder chooseParameterFolder(const QString& programDir, const QString& 
         const QString target = QDir(userDir).filePath(name);
         // QFile::copy never replaces an existing file.
         if (QFile::copy(samples.filePath(name), target)) {
+            // The installed samples are read-only; the user's copies are theirs to change.
             QFile::setPermissions(
                 target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
-            chosen.copied.append(target);
         }
     }
     return chosen;

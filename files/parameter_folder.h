@@ -4,15 +4,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace korvel {
-
-// The chosen starting folder and the sample files copied on the way.
-struct ParameterFolder {
-    QString folder;      // with the platform's separators
-    QStringList copied;  // paths of the files copied into `folder` by this call
-};
 
 // True when `folder` is an existing folder this process may create files in.
 bool folderIsWritable(const QString& folder);
@@ -23,8 +16,9 @@ QString installedSamplesFolder(const QString& programDir);
 
 // "liti" beside the program in `programDir` when that folder exists and is writable;
 // otherwise `userDir`, which, when it does not exist yet, is created and filled with the
-// files of `samplesDir`. No existing file is ever replaced.
-ParameterFolder chooseParameterFolder(const QString& programDir, const QString& samplesDir,
-                                      const QString& userDir);
+// files of `samplesDir`. No existing file is ever replaced. The folder comes with the
+// platform's separators.
+QString chooseParameterFolder(const QString& programDir, const QString& samplesDir,
+                              const QString& userDir);
 
 }  // namespace korvel

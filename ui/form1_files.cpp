@@ -4,6 +4,7 @@
 // dialog's default extension) keeps the value of the previous dialog.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "files/messages.h"
@@ -22,7 +23,11 @@ QString parameterDialogFolder() {
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString userDir =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/liti");
-    return chooseParameterFolder(programDir, installedSamplesFolder(programDir), userDir).folder;
+    // An installed program finds its samples under share/; a copy unpacked where it cannot
+    // write (Windows' Program Files) brings them in its own liti folder.
+    const QString installed = installedSamplesFolder(programDir);
+    const QString samples = QFileInfo(installed).isDir() ? installed : litiFolder(programDir);
+    return chooseParameterFolder(programDir, samples, userDir);
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "readers.h"
 
 using korvel::chooseParameterFolder;
-using korvel::ParameterFolder;
 using korvel::test::bytesOf;
 using korvel::test::put;
 
@@ -39,13 +38,13 @@ TEST(ParameterFolder, ProgramLitiWhileWritableElseUserFolderStockedOnce) {
                 makeWritable(litiPath);
         });
 
-        const ParameterFolder first = chooseParameterFolder(program, kSamples, user);
+        const QString first = chooseParameterFolder(program, kSamples, user);
         if (kind == Liti::Writable) {
-            EXPECT_EQ(first.folder, liti);
+            EXPECT_EQ(first, liti);
             EXPECT_FALSE(QFileInfo::exists(user));
             continue;
         }
-        EXPECT_EQ(first.folder, user);
+        EXPECT_EQ(first, user);
         const QStringList samples = QDir(kSamples).entryList(QDir::Files, QDir::Name);
         ASSERT_EQ(samples.size(), 2);
         EXPECT_EQ(QDir(user).entryList(QDir::Files, QDir::Name), samples);
@@ -58,8 +57,8 @@ TEST(ParameterFolder, ProgramLitiWhileWritableElseUserFolderStockedOnce) {
         ASSERT_TRUE(put(QDir(user).filePath(samples[0]), "mine\r\n"));
         ASSERT_TRUE(QFile::remove(QDir(user).filePath(samples[1])));
         ASSERT_TRUE(put(QDir(user).filePath(QStringLiteral("own.zdy")), "own\r\n"));
-        const ParameterFolder second = chooseParameterFolder(program, kSamples, user);
-        EXPECT_EQ(second.folder, user);
+        const QString second = chooseParameterFolder(program, kSamples, user);
+        EXPECT_EQ(second, user);
         EXPECT_EQ(bytesOf(QDir(user).filePath(samples[0])), "mine\r\n");
         EXPECT_FALSE(QFileInfo::exists(QDir(user).filePath(samples[1])));
         EXPECT_EQ(bytesOf(QDir(user).filePath(QStringLiteral("own.zdy"))), "own\r\n");
