@@ -11,19 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
+
 namespace korvel::test {
-
-// The whole file, or a marker when it cannot be read.
-inline QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// Writes `bytes` as the whole file; false when that failed.
-inline bool put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Cells as "row<TAB>column<TAB>n<TAB>number" (17 significant digits) or
 // "row<TAB>column<TAB>s<TAB>text", rows and columns from 0.

@@ -114,14 +114,14 @@ class FileCommandsTest : public QObject, WindowFixture {
         w_->setInputTexts(Texts{"30", "15", "90", "500", "800", "45.3", "2", "交角6"});
         host_.answers = {path("a.zdy")};
         w_->baocun_Click();
-        QCOMPARE(readAll(path("a.zdy")),
+        QCOMPARE(bytesOf(path("a.zdy")),
                  QByteArray("30\r\n15\r\n90\r\n500\r\n800\r\n45.3\r\n2\r\n\xBD\xBB\xBD\xC7"
                             "6\r\n"));
         computeStepExample();
         host_.answers = {path("r.txt")};
         w_->baocuncg_Click();
         QCOMPARE(
-            readAll(path("r.txt")),
+            bytesOf(path("r.txt")),
             (w_->listLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n")).toLatin1());
     }
 
@@ -129,17 +129,17 @@ class FileCommandsTest : public QObject, WindowFixture {
     // cancelled dialogs after them write nothing and say nothing.
     void resultsWorkbookThenCancel() {
         computeStepExample();
-        QVERIFY(writeAll(path("keep.txt"), "old"));
+        QVERIFY(put(path("keep.txt"), "old"));
         host_.answers = {path("r.xls"), path("r.XLSX")};
         for (void (Form1::*command)() :
              {&Form1::save_Click, &Form1::save_Click, &Form1::baocun_Click, &Form1::baocuncg_Click,
               &Form1::save_Click}) {
             (w_.get()->*command)();
         }
-        QVERIFY(readAll(path("r.xls")).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")));
-        QVERIFY(readAll(path("r.XLSX")).startsWith("PK"));
+        QVERIFY(bytesOf(path("r.xls")).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")));
+        QVERIFY(bytesOf(path("r.XLSX")).startsWith("PK"));
         QCOMPARE(entries(dir_->path()), (QStringList{"keep.txt", "r.XLSX", "r.xls"}));
-        QCOMPARE(readAll(path("keep.txt")), QByteArray("old"));
+        QCOMPARE(bytesOf(path("keep.txt")), QByteArray("old"));
         QVERIFY(host_.messages.isEmpty());
     }
 

@@ -41,7 +41,7 @@ class FileFaultsTest : public QObject, WindowFixture {
         const char* const names[] = {"p.zdy", "r.txt", "r.xls", "r.xlsx", "missing/r.xlsx"};
         for (std::size_t k = 0; k < std::size(names); ++k) {
             const QString target = QDir(folder).filePath(QString::fromLatin1(names[k]));
-            const QByteArray old = readAll(target);
+            const QByteArray old = bytesOf(target);
             host_.messages.clear();
             host_.answers = {target};
             (w_.get()->*commands[k])();
@@ -50,7 +50,7 @@ class FileFaultsTest : public QObject, WindowFixture {
                                  QDir::toNativeSeparators(target) + QStringLiteral(": ");
             QVERIFY2(host_.messages[0].startsWith(head) && host_.messages[0].size() > head.size(),
                      qPrintable(host_.messages[0]));
-            QCOMPARE(readAll(target), old);
+            QCOMPARE(bytesOf(target), old);
             QCOMPARE(entries(folder), before);
         }
         w_->Command2_Click();  // still usable
@@ -86,7 +86,7 @@ class FileFaultsTest : public QObject, WindowFixture {
         }
         for (const char* name : kTargets) {
             const QString target = QDir(folder).filePath(QString::fromLatin1(name));
-            QVERIFY(fault == "folders in place" ? QDir().mkdir(target) : writeAll(target, kOld));
+            QVERIFY(fault == "folders in place" ? QDir().mkdir(target) : put(target, kOld));
         }
         if (fault == "full") {
             // Fill what is left, in one file the saves do not touch.
@@ -127,7 +127,7 @@ class FileFaultsTest : public QObject, WindowFixture {
         w_->setInputTexts(typed);
         if (source == QStringLiteral("<removed>")) {
             source = path("gone.zdy");
-            QVERIFY(writeAll(source, "9\r\n9\r\n"));
+            QVERIFY(put(source, "9\r\n9\r\n"));
             host_.removeBeforeOpen = true;
         } else if (source == QStringLiteral("<folder>")) {
             source = dir_->path();

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "file_bytes.h"
 #include "ui/dialog_host.h"
 #include "ui/form1.h"
 
@@ -52,17 +53,8 @@ struct ScriptedDialogHost final : korvel::DialogHost {
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
 };
 
-// The whole file, or a marker when it cannot be read.
-inline QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// Writes `bytes` as the whole file; false when that failed.
-inline bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using korvel::test::bytesOf;
+using korvel::test::put;
 
 // Everything in a folder, hidden files included, by name.
 inline QStringList entries(const QString& dir) {
