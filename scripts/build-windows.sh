@@ -17,10 +17,10 @@ step() { echo "== $(date +%H:%M:%S) $*"; }
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-# The cross compilers, Wine, and Debian's source packages of the dependencies.
+# The cross compilers, and access to Debian's source packages of the dependencies.
 install_tools() {
   local need=() p refresh=""
-  for p in g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev zip unzip; do
+  for p in g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev python3; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
   done
   if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
@@ -43,15 +43,15 @@ install_tools() {
   cp "$root/scripts/windows/mingw-toolchain.cmake" "$cache/mingw-toolchain.cmake"
 }
 
-# Unpacks Debian's source of a package into $cache/src and prints the folder.
+# Unpacks Debian's source of a package at `version` into $cache/src and prints the folder,
+# which dpkg-source names after the upstream version (no epoch, no Debian revision).
 debian_source() {
-  local pkg=$1 version=$2 dir
-  mkdir -p "$cache/src"
-  dir=$(find "$cache/src" -maxdepth 1 -type d -name "$pkg-*" | head -n 1)
-  if [ -z "$dir" ]; then
-    (cd "$cache/src" && apt-get source -qq "$pkg=$version" >&2 2>/dev/null ||
-      apt-get source -qq "$pkg/$(. /etc/os-release && echo "$VERSION_CODENAME")" >&2)
-    dir=$(find "$cache/src" -maxdepth 1 -type d -name "$pkg-*" | head -n 1)
+  local pkg=$1 version=$2 upstream dir
+  upstream=${version#*:}
+  dir=$cache/src/$pkg-${upstream%-*}
+  if [ ! -d "$dir" ]; then
+    mkdir -p "$cache/src"
+    (cd "$cache/src" && apt-get source -qq "$pkg=$version" >&2)
   fi
   echo "$dir"
 }
@@ -107,6 +107,8 @@ static_c_library() {
 build_libraries() {
   deps=$cache/deps
   local zversion xversion stamp zsrc xsrc sources
+  # zlib's release in the distribution itself: a security update's source may be missing
+  # from the mirror, and the cross-built copy serves only the workbook's zip.
   zversion=$(apt-cache showsrc zlib | sed -n 's/^Version: //p' | sort -V | head -n 1)
   xversion=$(apt-cache showsrc libxlsxwriter | sed -n 's/^Version: //p' | sort -V | tail -n 1)
   stamp="$deps/.korvel-zlib-$zversion-xlsxwriter-$xversion"
