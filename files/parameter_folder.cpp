@@ -7,12 +7,16 @@
 #include "files/parameter_file.h"
 
 namespace korvel {
+namespace {
 
-// Qt asks the system (access(W_OK) on Unix), so a read-only mount counts even for root.
+// True when `folder` is an existing folder this process may create files in. Qt asks the
+// system (access(W_OK) on Unix), so a read-only mount counts even for root.
 bool folderIsWritable(const QString& folder) {
     const QFileInfo info(folder);
     return info.isDir() && info.isWritable();
 }
+
+}  // namespace
 
 // The path from the program's folder to the samples is fixed when the program is built.
 QString installedSamplesFolder(const QString& programDir) {

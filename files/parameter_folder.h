@@ -7,9 +7,6 @@
 
 namespace korvel {
 
-// True when `folder` is an existing folder this process may create files in.
-bool folderIsWritable(const QString& folder);
-
 // The installed samples of a program in `programDir`: <prefix>/share/korvel/liti for a
 // program in <prefix>/bin.
 QString installedSamplesFolder(const QString& programDir);
