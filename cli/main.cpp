@@ -20,7 +20,7 @@
 #include "files/parameter_file.h"
 #include "files/results_text.h"
 #include "files/save.h"
-#include "files/workbook.h"
+#include "files/workbook/workbook.h"
 #include "platform.h"
 #include "point_file.h"
 

@@ -1,4 +1,4 @@
-#include "gbk.h"
+#include "files/gbk.h"
 
 #include <QList>
 #include <QStringDecoder>

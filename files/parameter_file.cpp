@@ -1,11 +1,11 @@
-#include "parameter_file.h"
+#include "files/parameter_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "gbk.h"
-#include "messages.h"
+#include "files/gbk.h"
+#include "files/messages.h"
 
 namespace korvel {
 

@@ -1,6 +1,6 @@
-#include "results_text.h"
+#include "files/results_text.h"
 
-#include "gbk.h"
+#include "files/gbk.h"
 
 namespace korvel {
 

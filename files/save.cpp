@@ -1,4 +1,4 @@
-#include "save.h"
+#include "files/save.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -8,9 +8,9 @@
 #include <QtEndian>
 #include <cstdint>
 
-#include "files/biff8_records.h"
-#include "files/worksheet.h"
-#include "files/xls_workbook.h"
+#include "files/workbook/biff8_records.h"
+#include "files/workbook/worksheet.h"
+#include "files/workbook/xls_workbook.h"
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

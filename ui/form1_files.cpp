@@ -12,7 +12,7 @@
 #include "files/parameter_folder.h"
 #include "files/results_text.h"
 #include "files/save.h"
-#include "files/workbook.h"
+#include "files/workbook/workbook.h"
 #include "ui/form1.h"
 
 namespace korvel {

@@ -9,9 +9,9 @@
 
 #include "files/results_text.h"
 #include "files/save.h"
-#include "files/workbook.h"
-#include "files/worksheet.h"
-#include "files/xls_workbook.h"
+#include "files/workbook/workbook.h"
+#include "files/workbook/worksheet.h"
+#include "files/workbook/xls_workbook.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "core/run.h"
 #include "files/results_text.h"
-#include "files/workbook.h"
+#include "files/workbook/workbook.h"
 #include "readers.h"
 
 namespace korvel {

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "files/results_text.h"
-#include "files/workbook.h"
+#include "files/workbook/workbook.h"
 #include "readers.h"
 
 namespace korvel {

@@ -1,6 +1,6 @@
 // The results workbook read back by spreadsheet readers nobody here wrote: one sheet
 // "sheet1", every cell of the saved file the expected one, and no other cell.
-#include "files/workbook.h"
+#include "files/workbook/workbook.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <QtEndian>
 #include <vector>
 
-#include "files/biff8_records.h"
-#include "files/xls_workbook.h"
+#include "files/workbook/biff8_records.h"
+#include "files/workbook/xls_workbook.h"
 
 namespace korvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "worksheet.h"
+#include "files/workbook/worksheet.h"
 
 #include <algorithm>
 #include <charconv>

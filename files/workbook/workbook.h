@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "save.h"
+#include "files/save.h"
 
 namespace korvel {
 

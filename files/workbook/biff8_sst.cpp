@@ -1,9 +1,9 @@
-#include "biff8_sst.h"
+#include "files/workbook/biff8_sst.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "biff8_records.h"
+#include "files/workbook/biff8_records.h"
 
 namespace korvel::biff8 {
 

@@ -1,8 +1,8 @@
-#include "workbook.h"
+#include "files/workbook/workbook.h"
 
-#include "worksheet.h"
-#include "xls_workbook.h"
-#include "xlsx_workbook.h"
+#include "files/workbook/worksheet.h"
+#include "files/workbook/xls_workbook.h"
+#include "files/workbook/xlsx_workbook.h"
 
 namespace korvel {
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "worksheet.h"
+#include "files/workbook/worksheet.h"
 
 namespace korvel {
 

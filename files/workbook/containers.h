@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "worksheet.h"
+#include "files/workbook/worksheet.h"
 
 namespace korvel {
 

@@ -1,10 +1,10 @@
-#include "xls_workbook.h"
+#include "files/workbook/xls_workbook.h"
 
 #include <QHash>
 
-#include "biff8_records.h"
-#include "biff8_sst.h"
-#include "containers.h"
+#include "files/workbook/biff8_records.h"
+#include "files/workbook/biff8_sst.h"
+#include "files/workbook/containers.h"
 
 namespace korvel {
 

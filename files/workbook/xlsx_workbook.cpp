@@ -1,4 +1,4 @@
-#include "xlsx_workbook.h"
+#include "files/workbook/xlsx_workbook.h"
 
 #include <xlsxwriter.h>
 
@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "containers.h"
-#include "xls_workbook.h"
+#include "files/workbook/containers.h"
+#include "files/workbook/xls_workbook.h"
 
 namespace korvel {
 

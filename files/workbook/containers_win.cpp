@@ -8,7 +8,7 @@
 
 #include <QDir>
 
-#include "containers.h"
+#include "files/workbook/containers.h"
 
 namespace korvel {
 

@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "worksheet.h"
+#include "files/workbook/worksheet.h"
 
 namespace korvel {
 

@@ -10,7 +10,7 @@
 
 #include <QFile>
 
-#include "containers.h"
+#include "files/workbook/containers.h"
 
 namespace korvel {
 

@@ -1,4 +1,4 @@
-#include "biff8_records.h"
+#include "files/workbook/biff8_records.h"
 
 #include <bit>
 
