@@ -3,18 +3,17 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/run.h"
+#include "files/output_formats.h"
+#include "files/points/point_list.h"
 
 namespace korvel::cli {
 
 enum class Action { Calculate, Help, Version, UsageError };
-
-// Where the rows are written, chosen by the ending of the -o name.
-enum class OutputKind { StandardOutput, Text, Workbook, PointFile };
 
 struct Request {
     Action action = Action::Calculate;
@@ -24,17 +23,20 @@ struct Request {
     std::string paramsPath;            // --params FILE
     Selection selection;               // as at the window's start: 按角值计算, 位置1
     std::string outputPath;            // -o FILE; empty for standard output
-    std::string elevation = "0.000";   // --elevation H with three decimals, for .dat files
+    OutputFormat format = OutputFormat::ResultsText;  // by the ending of -o FILE
+    PointOptions points;  // --elevation H and --prefix TEXT, for point files
 };
 
 // Reads the arguments after the program's name. A text may start with "-" when a digit or
-// "." follows ("-12.5"); after "--" every argument is a text.
+// "." follows ("-12.5"); after "--" every argument is a text. The -o name's ending picks
+// the format from the table of output formats; an ending not in it is a usage error.
 //   {"--step", "12.5", "6", "60.3", "3000", "5000", "45.153", "2.5"} -> step mode, D empty
 //   {"--position", "5", ...}                                        -> UsageError
+//   {"-o", "成果.pdf", ...}, {"--prefix", "桥台", ...}                -> UsageError
 Request parseArguments(const std::vector<std::string>& args);
 
-// .xls and .xlsx in any letter case give a workbook, .dat a point file, any other name
-// the results text file; no name at all gives standard output.
-OutputKind outputKind(std::string_view path);
+// The usage text of --help: the synopsis, the options with the table's endings, and the
+// exit statuses. The manual page is made from it.
+std::string usageText();
 
 }  // namespace korvel::cli

@@ -25,6 +25,21 @@ AxisDirections axisDirections(SlopePosition position, double alpha, double beta)
     return {leftHalf, forward};
 }
 
+SlopeOutline slopeOutline(const CalcInput& in, SlopePosition position) {
+    const double alpha = 弧度(in.azimuth);
+    const AxisDirections dir = axisDirections(position, alpha, 弧度(in.beta));
+    const double cosU = std::cos(dir.thetaU);
+    const double sinU = std::sin(dir.thetaU);
+    SlopeOutline outline;
+    outline.roadCentre = {in.centreX, in.centreY};
+    outline.roadAzimuth = alpha;
+    outline.centre = {cosU * in.d + in.centreX, sinU * in.d + in.centreY};
+    outline.vertex = {(in.a + in.d) * cosU + in.centreX, (in.a + in.d) * sinU + in.centreY};
+    outline.shortAxisEnd = {(cosU * in.d + in.centreX) + std::cos(dir.thetaV) * in.b,
+                            (sinU * in.d + in.centreY) + std::sin(dir.thetaV) * in.b};
+    return outline;
+}
+
 float toSingle(double value) {
     // Halfway between the largest float and 2^128: from here on IEEE rounding gives
     // infinity (a plain cast would be undefined out there).

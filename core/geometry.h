@@ -43,6 +43,22 @@ struct AxisDirections {
 // beta + alpha, the left half alpha - (π - beta), combined in exactly that order.
 AxisDirections axisDirections(SlopePosition position, double alpha, double beta);
 
+// The lines of the quarter laid out, for a drawing of it (X northing, Y easting): the road
+// centre point O and the road's forward azimuth, the quarter's centre C at D from O along
+// the long axis, the vertex of the long axis at a from C, and the end of the short axis at b
+// from C along the road. The vertex is the step-length mode's closing point and the end of
+// the short axis the angle mode's, computed the same way.
+struct SlopeOutline {
+    StakePoint roadCentre;
+    double roadAzimuth = 0;  // radians, clockwise from north
+    StakePoint centre;
+    StakePoint vertex;
+    StakePoint shortAxisEnd;
+};
+
+// The outline of `position` for the inputs of a run.
+SlopeOutline slopeOutline(const CalcInput& input, SlopePosition position);
+
 // `value` rounded to single precision the IEEE way, with overflow going to infinity.
 // The point loops count in single precision, as the program always has.
 float toSingle(double value);

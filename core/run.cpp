@@ -31,6 +31,14 @@ std::optional<SlopePosition> selectedPosition(const Selection& selection) {
     return std::nullopt;
 }
 
+// A run stopped before it gave any row, with the message that says why.
+RunResult refused(std::string_view message) {
+    RunResult result;
+    result.status = RunStatus::Refused;
+    result.message = message;
+    return result;
+}
+
 }  // namespace
 
 RunResult runCalculation(const std::array<std::string, 8>& texts, const Selection& selection) {
@@ -40,13 +48,11 @@ RunResult runCalculation(const std::array<std::string, 8>& texts, const Selectio
     // D (Text8) may stay empty and then reads as 0; the other seven must be filled in.
     for (std::size_t k = 0; k < 7; ++k) {
         if (texts[k].empty()) {
-            result.message = kMessageEmptyInput;
-            return result;
+            return refused(kMessageEmptyInput);
         }
     }
     if (input.step <= 0) {
-        result.message = kMessageStepNotPositive;
-        return result;
+        return refused(kMessageStepNotPositive);
     }
     const std::optional<SlopePosition> position = selectedPosition(selection);
     if (!position)
@@ -78,11 +84,13 @@ RunResult runCalculation(const std::array<std::string, 8>& texts, const Selectio
     }
 
     if (tooMany) {
-        result.lines.clear();
-        result.message = kMessageTooManyRows;
-    } else if (skipped > 0) {
+        return refused(kMessageTooManyRows);
+    }
+    if (skipped > 0) {
+        result.status = RunStatus::RowsWithPointsLeftOut;
         result.message = messageSkippedPoints(skipped);
     }
+    result.outline = slopeOutline(input, *position);
     return result;
 }
 

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/geometry.h"
 
 namespace korvel {
 
@@ -13,9 +16,20 @@ struct Selection {
     std::array<bool, 4> position{};  // Option1..Option4 selected, tested in that order
 };
 
+// How a run ended; decides what a caller does next (the command line's exit status).
+enum class RunStatus {
+    Rows,                   // the rows, none when no position is selected; no message
+    Refused,                // an input check or the row limit stopped it: no rows, a message
+    RowsWithPointsLeftOut,  // the rows of the points that have coordinates, and a message
+};
+
 struct RunResult {
+    RunStatus status = RunStatus::Rows;
     std::vector<std::string> lines;  // the result list, one StakeRow line each, UTF-8
     std::string message;             // the message box text, UTF-8; empty when none is shown
+    // The lines of the quarter laid out, for a drawing; nothing when the run was refused or
+    // no position was selected.
+    std::optional<SlopeOutline> outline;
 };
 
 // Runs one calculation. `texts` are Text1 to Text8 (a, b, β, X, Y, azimuth, step, D).

@@ -1,5 +1,6 @@
 #include "core/stake_row.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/decimal.h"
@@ -20,6 +21,63 @@ std::string formatStakeRow(int number, double x, double y) {
     line += "     ";
     line += formatFixed(y, kDecimals);
     return line;
+}
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The length of the run of digits at the start of `text`.
+std::size_t digitRun(std::string_view text) {
+    std::size_t n = 0;
+    while (n < text.size() && isDigit(text[n]))
+        ++n;
+    return n;
+}
+
+// Takes the blanks at the start of `text` off; false when there were none.
+bool skipBlanks(std::string_view& text) {
+    const std::size_t n = std::min(text.find_first_not_of(' '), text.size());
+    text.remove_prefix(n);
+    return n > 0;
+}
+
+// Takes a "0.000" coordinate off the start of `text`; nothing when none starts it.
+std::optional<std::string_view> takeCoordinate(std::string_view& text) {
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    const std::size_t whole = digitRun(text.substr(sign));
+    const std::size_t point = sign + whole;
+    if (whole == 0 || point + 4 > text.size() || text[point] != '.' ||
+        digitRun(text.substr(point + 1, 3)) != 3)
+        return std::nullopt;
+    const std::string_view coordinate = text.substr(0, point + 4);
+    text.remove_prefix(point + 4);
+    return coordinate;
+}
+
+}  // namespace
+
+std::optional<StakeRowFields> splitStakeRow(std::string_view line) {
+    skipBlanks(line);
+    const std::size_t digits = digitRun(line);
+    if (digits == 0)
+        return std::nullopt;
+    StakeRowFields fields;
+    fields.number = line.substr(0, digits);
+    line.remove_prefix(digits);
+    if (!skipBlanks(line))
+        return std::nullopt;
+    const std::optional<std::string_view> x = takeCoordinate(line);
+    if (!x || !skipBlanks(line))
+        return std::nullopt;
+    const std::optional<std::string_view> y = takeCoordinate(line);
+    if (!y || !line.empty())
+        return std::nullopt;
+    fields.x = *x;
+    fields.y = *y;
+    return fields;
 }
 
 }  // namespace korvel

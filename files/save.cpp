@@ -1,6 +1,7 @@
 #include "files/save.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace korvel {
@@ -15,6 +16,12 @@ SaveOutcome saveFailure(const QString& path, const QString& reason) {
 SaveOutcome saveFileAtomically(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty()) {
         return saveFailure(path, QStringLiteral("No file name"));
+    }
+    // Renaming over a device, a named pipe or a folder would replace it with a plain file
+    // (a device node, for root) instead of writing into it.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return saveFailure(path, QStringLiteral("不是普通文件"));
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(false);

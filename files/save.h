@@ -14,7 +14,8 @@ struct SaveOutcome {
 };
 
 // Writes `bytes` to a temporary file beside `path`, then renames it over `path`. On
-// failure the old file is untouched and no temporary file is left behind.
+// failure the old file is untouched and no temporary file is left behind. A `path` that
+// exists and is not a regular file (a folder, a device, a named pipe) is refused.
 SaveOutcome saveFileAtomically(const QString& path, const QByteArray& bytes);
 
 // A failed outcome for `path` with the given reason.

@@ -54,12 +54,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        isCoordinate(line.substr(gap + 5)),
                    "row layout");
     }
-    // "有N个点无法计算，已略去" with N ≥ 1, or one of the fixed texts, or none.
-    std::string_view m = r.message;
-    const bool skipped = m.starts_with("有") && m.ends_with("个点无法计算，已略去") &&
-                         allDigits(m.substr(3, m.size() - 33)) && m[3] != '0';
-    FUZZ_CHECK(skipped || m.empty() || m == korvel::kMessageEmptyInput ||
-                   m == korvel::kMessageStepNotPositive || m == korvel::kMessageTooManyRows,
-               "one of the program's messages");
+    // The status says what the rows and the message are: a refusal has no rows and one of
+    // the fixed messages, points left out are counted in "有N个点无法计算，已略去" with N ≥ 1,
+    // and plain rows come without a message.
+    const std::string_view m = r.message;
+    switch (r.status) {
+        case korvel::RunStatus::Refused:
+            FUZZ_CHECK(r.lines.empty() && !r.outline, "a refusal has no rows");
+            FUZZ_CHECK(m == korvel::kMessageEmptyInput || m == korvel::kMessageStepNotPositive ||
+                           m == korvel::kMessageTooManyRows,
+                       "a refusal says why");
+            break;
+        case korvel::RunStatus::RowsWithPointsLeftOut:
+            FUZZ_CHECK(m.starts_with("有") && m.ends_with("个点无法计算，已略去") &&
+                           allDigits(m.substr(3, m.size() - 33)) && m[3] != '0',
+                       "points left out are counted");
+            break;
+        case korvel::RunStatus::Rows:
+            FUZZ_CHECK(m.empty(), "plain rows come without a message");
+            break;
+    }
     return 0;
 }

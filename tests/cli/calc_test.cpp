@@ -1,13 +1,15 @@
 // korvel-calc run as a surveyor's script runs it: its arguments, each exit status with its
-// message, the .dat point file, and -o taking the window's own encoders (whose bytes
-// tests/files pins). Every case starts the built program.
+// message, and -o writing every ending of the table of output formats through the files
+// layer's own writers (whose bytes tests/files pins). Every case starts the built program.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "core/run.h"
+#include "files/output_formats.h"
 #include "files/results_text.h"
 #include "files/workbook/workbook.h"
 #include "readers.h"
@@ -39,12 +41,6 @@ Outcome calc(const QStringList& args) {
 const QStringList kStep = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
 const QStringList kAngle = {"10", "6", "60", "1000", "500", "0", "15", "4"};
 const QStringList kStepRun = QStringList{"--step", "--position", "2"} + kStep;
-// X and Y of the seven points of the step example in 位置2, as checked by hand.
-const char* const kStepRows[7][2] = {{"3003.069", "5008.352"}, {"3002.305", "5010.672"},
-                                     {"3001.359", "5012.808"}, {"3000.188", "5014.718"},
-                                     {"2998.664", "5016.271"}, {"2995.451", "5016.120"},
-                                     {"2995.451", "5016.120"}};
-
 // The lines the window's list shows for the same texts, mode and position.
 QStringList windowLines(const QStringList& texts, bool step, int position) {
     std::array<std::string, 8> t;
@@ -121,6 +117,21 @@ TEST(CalcExit, EachStatusWithItsMessage) {
          "korvel-calc: --params 与数据不能同时给出 --params and texts given together\n" + help},
         {{"--params", missing}, 2, "文件路径错误\n" + missing.toUtf8() + ": ", true},
         {kStep + QStringList{"-o", noFolder}, 2, "文件保存失败\n" + noFolder.toUtf8() + ": ", true},
+        {kStep + QStringList{"-o", dir.path()}, 2,
+         "文件保存失败\n" + dir.path().toUtf8() + ": 不是普通文件\n"},
+        {kStep + QStringList{"-o", dir.filePath("成果.pdf")}, 2,
+         "korvel-calc: 未知的文件类型 unknown file ending: " + dir.filePath("成果.pdf").toUtf8() +
+             " (.txt .xls .xlsx .dat .gsi .csv .xml .dxf)\n" + help},
+        {kStep + QStringList{"--prefix", "桥台"}, 2,
+         "korvel-calc: 点名前缀只能含字母、数字和 - _ . prefix may hold letters, digits, - _ . "
+         "only: 桥台\n" +
+             help},
+        {QStringList{"--step", "--prefix", "ABUTMENT-NORTH-", "-o", dir.filePath("a.gsi"), "10.1"} +
+             kStep.mid(1, 5) + QStringList{"1"},
+         2,
+         "korvel-calc: 点名超过16个字符 point names longer than 16 characters: "
+         "ABUTMENT-NORTH-12\n" +
+             help},
     };
     for (const auto& c : cases) {
         const Outcome o = calc(c.args);
@@ -132,56 +143,50 @@ TEST(CalcExit, EachStatusWithItsMessage) {
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     EXPECT_EQ(calc({"--version"}).out, "korvel-calc " KORVEL_VERSION "\n");
-    EXPECT_TRUE(calc(kStep + QStringList{"--help"}).out.contains("用法 Usage:"));
+    EXPECT_TRUE(calc(kStep + QStringList{"--help"}).out.startsWith("Usage: korvel-calc"));
 }
 
-// -o picks the save by the name's ending in any letter case; a refused run leaves an
-// existing file as it was.
-TEST(CalcFiles, OutputKindByEnding) {
+// -o picks the writer by the name's ending in any letter case, with the elevation and
+// prefix given; a refused run leaves an existing file as it was.
+TEST(CalcFiles, EveryEndingThroughTheTable) {
     QTemporaryDir dir;
+    OutputRequest request;
+    for (const QString& line : windowLines(kStep, true, 2)) {
+        request.rows.push_back(line.toStdString());
+    }
+    request.points = {"-3.500", "L2-"};
+    request.outline = runCalculation({"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"},
+                                     Selection{true, {false, true, false, false}})
+                          .outline;
     const QStringList lines = windowLines(kStep, true, 2);
     const QString xls = dir.filePath(QStringLiteral("window.xls"));
     ASSERT_TRUE(saveWorkbook(xls, lines).ok);
+    const auto points = [&](OutputFormat format) {
+        return QByteArray::fromStdString(encodePointFile(format, request).bytes);
+    };
     const std::pair<const char*, QByteArray> cases[] = {
         {"成果.TXT", encodeResultsText(lines)},
         {"成果", encodeResultsText(lines)},
         {"成果.Xls", bytesOf(xls)},
         {"成果.xLSX", "PK\x03\x04"},
-        {"成果.dAT", "1,,5008.352,3003.069,0.000\r\n"},
+        {"放样.dAT", points(OutputFormat::CassDat)},
+        {"放样.Gsi", points(OutputFormat::LeicaGsi)},
+        {"放样.CSV", points(OutputFormat::PointCsv)},
+        {"放样.xml", points(OutputFormat::LandXml)},
+        {"放样.dxf", points(OutputFormat::Dxf)},
     };
+    // LandXML states when it was written.
+    const QRegularExpression stamp(QStringLiteral("date=\"[^\"]*\" time=\"[^\"]*\""));
     for (const auto& [name, bytes] : cases) {
         const QString path = dir.filePath(QString::fromUtf8(name));
-        EXPECT_EQ(calc(kStepRun + QStringList{"-o", path}).status, 0) << name;
-        EXPECT_EQ(bytesOf(path).left(bytes.size()), bytes) << name;
+        const QStringList options = {"--elevation", "-3.5", "--prefix", "L2-", "-o", path};
+        EXPECT_EQ(calc(kStepRun + options).status, 0) << name;
+        const QString want = QString::fromLatin1(bytes).replace(stamp, "stamp");
+        const QString got = QString::fromLatin1(bytesOf(path)).replace(stamp, "stamp");
+        EXPECT_EQ(got.left(want.size()).toStdString(), want.toStdString()) << name;
         ASSERT_TRUE(test::put(path, "earlier rows\r\n"));
         EXPECT_EQ(calc(QStringList{"-o", path, ""} + kStep.mid(1)).status, 1) << name;
         EXPECT_EQ(bytesOf(path), "earlier rows\r\n") << name;
-    }
-}
-
-// "N,,Y,X,H": easting before northing, CR LF, the elevation with three decimals.
-TEST(CalcFiles, PointFileForTheInstrument) {
-    QTemporaryDir dir;
-    const QString dat = dir.filePath(QStringLiteral("放样.dat"));
-    for (const char* h : {"0.000", "-3.500"}) {
-        QByteArray bytes;
-        for (int n = 0; n < 7; ++n) {
-            bytes += QByteArray::number(n + 1) + ",," + kStepRows[n][1] + "," + kStepRows[n][0] +
-                     "," + h + "\r\n";
-        }
-        const QStringList height = h[0] == '-' ? QStringList{"--elevation", "-3.5"} : QStringList{};
-        EXPECT_EQ(calc(kStepRun + height + QStringList{"-o", dat}).status, 0) << h;
-        EXPECT_EQ(bytesOf(dat), bytes) << h;
-    }
-    // 102 points (a = 10.1 by 0.1): from 100 on the number has no blanks to lose.
-    const QStringList many = QStringList{"10.1"} + kStep.mid(1, 5) + QStringList{"0.1", "4.25"};
-    ASSERT_EQ(calc(QStringList{"--step", "--position", "2", "-o", dat} + many).status, 0);
-    const QList<QByteArray> rows = bytesOf(dat).split('\n');
-    const QStringList window = windowLines(many, true, 2);
-    ASSERT_EQ(rows.size(), 103);  // 102 lines and the empty rest after the last LF
-    for (const int n : {9, 10, 100, 102}) {
-        const QList<QByteArray> f = window[n - 1].toLatin1().simplified().split(' ');
-        EXPECT_EQ(rows[n - 1], f[0] + ",," + f[2] + "," + f[1] + ",0.000\r") << n;
     }
 }
 

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/stake_row.h"
+
 namespace korvel {
 namespace {
 
@@ -169,6 +171,11 @@ TEST(run, workedExamplesRowCountsAndMessages) {
         const RunResult r = runCalculation(c.texts, pick(c.how));
         const std::string what = c.how + (" " + c.texts[0] + " " + c.texts[2] + " " + c.texts[6]);
         EXPECT_EQ(r.message, c.message) << what;
+        const RunStatus status = c.message.empty()       ? RunStatus::Rows
+                                 : c.message == kTooMany ? RunStatus::Refused
+                                                         : RunStatus::RowsWithPointsLeftOut;
+        EXPECT_EQ(r.status, status) << what;
+        EXPECT_EQ(r.outline.has_value(), status != RunStatus::Refused && c.how[1] != '\0') << what;
         ASSERT_EQ(r.lines.size(), c.rows) << what;
         for (const Row& s : c.spots) {
             std::string n = std::to_string(s.number);
@@ -188,8 +195,51 @@ TEST(run, refusesEmptyTextsOneToSevenAndStepsNotAboveZero) {
         for (const char* how : {"s2", "a2"}) {
             const RunResult r = runCalculation(with(kStep, {{6, step}}), pick(how));
             EXPECT_EQ(r.message, kNotPositive) << '"' << step << '"' << how;
+            EXPECT_EQ(r.status, RunStatus::Refused);
             EXPECT_TRUE(r.lines.empty());
         }
+    }
+}
+
+// The outline a drawing takes from a run: its vertex is where the step mode closes and its
+// short-axis end where the angle mode closes, to the digit, in all four positions.
+TEST(run, outlineEndsAtTheClosingPointsOfBothModes) {
+    for (const char* position : {"1", "2", "3", "4"}) {
+        const RunResult step = runCalculation(kStep, pick(std::string("s") + position));
+        const RunResult angle = runCalculation(kStep, pick(std::string("a") + position));
+        ASSERT_TRUE(step.outline && angle.outline) << position;
+        const SlopeOutline& o = *step.outline;
+        const std::string rows = step.lines.back() + angle.lines.back();
+        EXPECT_EQ(formatStakeRow(7, o.vertex.x, o.vertex.y) +
+                      formatStakeRow(static_cast<int>(angle.lines.size()), o.shortAxisEnd.x,
+                                     o.shortAxisEnd.y),
+                  rows)
+            << position;
+        EXPECT_EQ(o.roadCentre.x, 3000);
+        EXPECT_EQ(o.roadCentre.y, 5000);
+    }
+}
+
+// The fields every point writer takes from a row, and the lines that are not rows.
+TEST(run, rowFieldsAsTheListWritesThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"  7     3512.400     -12.050", "7|3512.400|-12.050"},
+        {"100     -0.000     5.000", "100|-0.000|5.000"},
+        {"32767     1.000     2.000", "32767|1.000|2.000"},
+        {" 点号   X   Y", ""},
+        {"  7     3512.4     1.000", ""},
+        {"  7     1.000     2.000 ", ""},
+        {"  7     1.000", ""},
+        {"  7     1.0000     2.000", ""},
+        {"  7     +1.000     2.000", ""},
+        {"  -7     1.000     2.000", ""},
+        {"", ""},
+    };
+    for (const auto& [line, expected] : cases) {
+        const std::optional<StakeRowFields> f = splitStakeRow(line);
+        const std::string got =
+            f ? std::string(f->number) + "|" + std::string(f->x) + "|" + std::string(f->y) : "";
+        EXPECT_EQ(got, expected) << '"' << line << '"';
     }
 }
 

@@ -3,8 +3,11 @@
 #include "files/save.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "files/results_text.h"
@@ -41,6 +44,30 @@ TEST(SaveSuccess, ReplacesAnExistingFileWhole) {
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"a.txt", "a.xls", "a.xlsx"}));
+}
+
+// A folder, a named pipe or a device node where the file should be is refused, and stays
+// what it was: renaming over it would put a plain file in its place.
+TEST(SaveRefused, NotARegularFile) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("成果.txt"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.dat"));
+    const QString device = dir.filePath(QStringLiteral("null.dxf"));  // a copy of /dev/null
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const bool root =
+        mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    for (const QString& path :
+         root ? QStringList{folder, pipe, device} : QStringList{folder, pipe}) {
+        const SaveOutcome saved = saveFileAtomically(path, "rows\r\n");
+        EXPECT_FALSE(saved.ok) << path.toStdString();
+        EXPECT_EQ(saved.error, QDir::toNativeSeparators(path) + QStringLiteral(": 不是普通文件"));
+        EXPECT_FALSE(QFileInfo(path).isFile()) << path.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .size(),
+              root ? 3 : 2);
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+// The one table of what Korvel writes, by file ending: the results text, the workbook, and
+// the point files for instruments and drawings. `korvel-calc -o` and the window's point
+// export choose their writer here.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/geometry.h"
+#include "files/points/point_list.h"
+#include "files/save.h"
+
+namespace korvel {
+
+enum class OutputFormat {
+    ResultsText,  // the list lines, as "保存成果.txt" writes them
+    Workbook,  // the list lines on a worksheet, as "保存成果.xls" writes them (.xls or .xlsx)
+    CassDat,   // N,,Y,X,H
+    LeicaGsi,  // GSI-16 blocks
+    PointCsv,  // P,N,E,Z,D
+    LandXml,   // LandXML 1.2 CgPoints
+    Dxf,       // AutoCAD R12 drawing
+};
+
+struct OutputFormatEntry {
+    std::string_view ending;  // lower case, with its dot
+    OutputFormat format;
+    std::string_view summary;       // what the file holds, for korvel-calc --help
+    std::string_view exportFilter;  // the point export dialog's description; empty if none
+};
+
+// Every ending Korvel writes, the point formats in the order the export dialog lists them.
+inline constexpr OutputFormatEntry kOutputFormats[] = {
+    {".txt", OutputFormat::ResultsText,
+     "results text, as 保存成果.txt (also a name without ending)", ""},
+    {".xls", OutputFormat::Workbook, "workbook, as 保存成果.xls", ""},
+    {".xlsx", OutputFormat::Workbook, "workbook, Excel 2007 and later", ""},
+    {".dat", OutputFormat::CassDat, "CASS points N,,Y,X,H", "CASS点文件(*.dat)"},
+    {".gsi", OutputFormat::LeicaGsi, "Leica GSI-16 blocks", "徕卡GSI-16(*.gsi)"},
+    {".csv", OutputFormat::PointCsv, "points P,N,E,Z,D", "CSV点文件 P,N,E,Z,D(*.csv)"},
+    {".xml", OutputFormat::LandXml, "LandXML 1.2 CgPoints", "LandXML(*.xml)"},
+    {".dxf", OutputFormat::Dxf, "AutoCAD R12 DXF drawing of the slope", "AutoCAD R12 DXF(*.dxf)"},
+};
+
+// True for the formats that write named points rather than the list lines.
+bool isPointFormat(OutputFormat format);
+
+// The format for a file name by its ending, in any letter case; a name without an ending
+// is the results text; nothing for an ending not in the table.
+//   "成果.TXT", "成果", "a.b/成果", ".profile" -> ResultsText    "放样.Gsi" -> LeicaGsi
+//   "成果.xlsx" -> Workbook    "成果.pdf", "成果." -> nothing
+std::optional<OutputFormat> outputFormatFor(const QString& path);
+
+// The endings of the table, blank-separated: ".txt .xls .xlsx .dat .gsi .csv .xml .dxf".
+std::string knownEndings();
+
+// What one output is made from.
+struct OutputRequest {
+    std::vector<std::string> rows;        // the result list's lines
+    PointOptions points;                  // H and the name prefix, for the point formats
+    std::optional<SlopeOutline> outline;  // the quarter's lines, for the drawing
+    QDateTime written;                    // when, for LandXML's date and time
+};
+
+// A point file's bytes, or why it cannot be written (Chinese).
+struct PointFileBytes {
+    std::string bytes;
+    std::string error;
+};
+
+// The bytes of a point format for the request; refuses rows that are not result rows,
+// illegal or over-long names, and coordinates a format cannot hold.
+PointFileBytes encodePointFile(OutputFormat format, const OutputRequest& request);
+
+// Writes `path` in `format` through the atomic save; a refusal writes nothing and names
+// the file and the reason.
+SaveOutcome saveOutput(const QString& path, OutputFormat format, const OutputRequest& request);
+
+}  // namespace korvel

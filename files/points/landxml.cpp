@@ -1,0 +1,32 @@
+#include "files/points/landxml.h"
+
+namespace korvel {
+
+// Names hold only letters, digits, '-', '_' and '.', and coordinates only digits, '-' and
+// '.', so nothing needs escaping.
+std::string encodeLandXml(const std::vector<NamedPoint>& points, std::string_view elevation,
+                          const LandXmlStamp& stamp) {
+    std::string out;
+    out.reserve(640 + points.size() * 64);
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\" version=\"1.2\" date=\"";
+    out.append(stamp.date).append("\" time=\"").append(stamp.time).append("\">\n");
+    out += "  <Units>\n";
+    out +=
+        "    <Metric linearUnit=\"meter\" areaUnit=\"squareMeter\" volumeUnit=\"cubicMeter\""
+        " temperatureUnit=\"celsius\" pressureUnit=\"milliBars\"/>\n";
+    out += "  </Units>\n";
+    out += "  <Application name=\"Korvel\" version=\"" KORVEL_VERSION
+           "\" manufacturer=\"Korvel developers\" desc=\"Cone slope stake-out points\"/>\n";
+    out += "  <CgPoints>\n";
+    for (const NamedPoint& p : points) {
+        out.append("    <CgPoint name=\"").append(p.name).append("\">");
+        out.append(p.x).append(" ").append(p.y).append(" ").append(elevation);
+        out += "</CgPoint>\n";
+    }
+    out += "  </CgPoints>\n";
+    out += "</LandXML>\n";
+    return out;
+}
+
+}  // namespace korvel

@@ -1,0 +1,218 @@
+// The point files for instruments and drawings: the worked example's bytes in every format,
+// the refusals that write nothing, the table of endings, and every point read back by
+// readers nobody here wrote (Total Open Station, ezdxf, GDAL, Python's csv and xml).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <map>
+
+#include "core/run.h"
+#include "core/stake_row.h"
+#include "files/output_formats.h"
+#include "readers.h"
+
+namespace korvel {
+namespace {
+
+using Texts = std::array<std::string, 8>;
+
+// a, b, β, X, Y, azimuth, step, D of the step-length example.
+const Texts kStep = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
+
+// A run of `texts` in the step or angle mode and `position`, ready to be written.
+OutputRequest runOf(const Texts& texts, bool step, int position, const char* prefix,
+                    const char* elevation) {
+    Selection selection;
+    selection.option5 = step;
+    selection.position[static_cast<std::size_t>(position - 1)] = true;
+    RunResult run = runCalculation(texts, selection);
+    OutputRequest request;
+    request.rows = std::move(run.lines);
+    request.outline = run.outline;
+    request.points = {elevation, prefix};
+    request.written = QDateTime(QDate(2026, 12, 6), QTime(8, 30));
+    return request;
+}
+
+// Seven lines of a point format for the worked example in 位置2, from `pattern` with %1 the
+// point number, %2 X, %3 Y (or, for GSI-16, the millimetres zero-filled to 16).
+QByteArray sevenPoints(const char* pattern, bool gsi = false) {
+    const char* const rows[7][2] = {{"3003.069", "5008.352"}, {"3002.305", "5010.672"},
+                                    {"3001.359", "5012.808"}, {"3000.188", "5014.718"},
+                                    {"2998.664", "5016.271"}, {"2995.451", "5016.120"},
+                                    {"2995.451", "5016.120"}};
+    QString bytes;
+    for (int n = 1; n <= 7; ++n) {
+        QString x = QString::fromLatin1(rows[n - 1][0]);
+        QString y = QString::fromLatin1(rows[n - 1][1]);
+        if (gsi) {
+            x = x.remove(QLatin1Char('.')).rightJustified(16, QLatin1Char('0'));
+            y = y.remove(QLatin1Char('.')).rightJustified(16, QLatin1Char('0'));
+        }
+        bytes += QString::fromLatin1(pattern).arg(n).arg(x, y);
+    }
+    return bytes.toLatin1();
+}
+
+// Each format's bytes for the worked example named L2-1 to L2-7 at H = 152.340; the
+// drawing against the file kept beside this test, checked by ezdxf and GDAL below.
+TEST(PointFormats, WorkedExampleBytes) {
+    const OutputRequest example = runOf(kStep, true, 2, "L2-", "152.340");
+    const QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\" version=\"1.2\" "
+        "date=\"2026-12-06\" time=\"08:30:00\">\n"
+        "  <Units>\n"
+        "    <Metric linearUnit=\"meter\" areaUnit=\"squareMeter\" volumeUnit=\"cubicMeter\" "
+        "temperatureUnit=\"celsius\" pressureUnit=\"milliBars\"/>\n"
+        "  </Units>\n"
+        "  <Application name=\"Korvel\" version=\"" KORVEL_VERSION
+        "\" manufacturer=\"Korvel developers\" desc=\"Cone slope stake-out points\"/>\n"
+        "  <CgPoints>\n" +
+        sevenPoints("    <CgPoint name=\"L2-%1\">%2 %3 152.340</CgPoint>\n") +
+        "  </CgPoints>\n"
+        "</LandXML>\n";
+    const std::pair<OutputFormat, QByteArray> cases[] = {
+        {OutputFormat::CassDat, sevenPoints("L2-%1,,%3,%2,152.340\r\n")},
+        {OutputFormat::PointCsv, sevenPoints("L2-%1,%2,%3,152.340,\r\n")},
+        {OutputFormat::LeicaGsi, sevenPoints("*11000%1+000000000000L2-%1 81..10+%3 82..10+%2 "
+                                             "83..10+0000000000152340 \r\n",
+                                             true)},
+        {OutputFormat::LandXml, xml},
+        {OutputFormat::Dxf, test::bytesOf(QStringLiteral(KORVEL_READERS_DIR "/step_example.dxf"))},
+    };
+    for (const auto& [format, bytes] : cases) {
+        const PointFileBytes file = encodePointFile(format, example);
+        EXPECT_EQ(file.error, "") << static_cast<int>(format);
+        EXPECT_EQ(file.bytes, bytes.toStdString()) << static_cast<int>(format);
+    }
+}
+
+// What cannot be written is refused with the reason, and an existing file stays as it was.
+TEST(PointFormats, RefusalsWriteNothing) {
+    QTemporaryDir dir;
+    OutputRequest huge = runOf(kStep, true, 2, "", "0.000");
+    huge.rows = {"  1     12345678901234.567     1.000"};  // 17 digits: no GSI-16 word
+    OutputRequest notRow = huge;
+    notRow.rows.push_back(" 点号   X   Y");
+    const struct {
+        OutputRequest request;
+        OutputFormat format;
+        std::string reason;
+    } cases[] = {
+        {runOf(kStep, true, 2, "桥台", "0.000"), OutputFormat::CassDat,
+         "点名前缀只能含字母、数字和 - _ ."},
+        {runOf(kStep, true, 2, "ABUTMENT-NORTH-Q", "0.000"), OutputFormat::LandXml,
+         "点名超过16个字符"},
+        {notRow, OutputFormat::PointCsv, "第2行不是成果行"},
+        {huge, OutputFormat::LeicaGsi, "点1的坐标超出GSI-16的16位"},
+    };
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("放样.pts"));
+        ASSERT_TRUE(test::put(path, "earlier\r\n"));
+        const SaveOutcome saved = saveOutput(path, c.format, c.request);
+        EXPECT_EQ(saved.error, QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                                   QString::fromStdString(c.reason));
+        EXPECT_EQ(test::bytesOf(path), "earlier\r\n") << c.reason;
+    }
+    // 15 characters and the one-digit numbers make 16: allowed.
+    EXPECT_EQ(
+        encodePointFile(OutputFormat::Dxf, runOf(kStep, true, 2, "ABUTMENT-NORTH-", "0")).error,
+        "");
+    EXPECT_EQ(encodePointFile(OutputFormat::CassDat, huge).error, "");
+}
+
+TEST(OutputFormats, EndingsPickTheWriter) {
+    using F = OutputFormat;
+    const std::pair<const char*, std::optional<F>> cases[] = {
+        {"成果.TXT", F::ResultsText}, {"成果", F::ResultsText},       {"a.b/成果", F::ResultsText},
+        {".profile", F::ResultsText}, {"成果.Xls", F::Workbook},      {"成果.xlsx", F::Workbook},
+        {"放样.dAt", F::CassDat},     {"放样.GSI", F::LeicaGsi},      {"放样.csv", F::PointCsv},
+        {"放样.xml", F::LandXml},     {"/tmp/x.y/放样.dxf", F::Dxf},  {"成果.pdf", std::nullopt},
+        {"成果.", std::nullopt},      {"成果.txt.bak", std::nullopt},
+    };
+    for (const auto& [name, format] : cases) {
+        EXPECT_EQ(outputFormatFor(QString::fromUtf8(name)), format) << name;
+    }
+    EXPECT_EQ(knownEndings(), ".txt .xls .xlsx .dat .gsi .csv .xml .dxf");
+}
+
+// Every point of four positions in three places (the worked example, negative coordinates
+// with "-0.000", Gauss-Krüger-sized coordinates) as each reader finds it in each format:
+// the list's own digits and names, the drawing's points, names, toe line and layers.
+TEST(PointFormats, ReadersAgreeWithTheList) {
+    QTemporaryDir dir;
+    const Texts places[] = {
+        kStep,
+        {"10", "6", "90", "0", "-500", "0", "15", "0"},
+        {"35.5", "21", "75.2012", "4512345.678", "38512345.678", "312.4530", "2.5", "-7.25"}};
+    const char* const endings[] = {".gsi", ".dat", ".csv", ".xml", ".dxf"};
+    std::map<QString, QStringList> expected;  // per file: reader<TAB>name<TAB>N<TAB>E<TAB>H
+    QStringList files;
+    for (int place = 0; place < 3; ++place) {
+        for (int position = 1; position <= 4; ++position) {
+            const std::string prefix = "P" + std::to_string(position) + "-";
+            const OutputRequest request =
+                runOf(places[place], place != 1, position, prefix.c_str(), "-12.500");
+            ASSERT_FALSE(request.rows.empty());
+            for (const char* ending : endings) {
+                const QString path = dir.filePath(
+                    QStringLiteral("%1-%2%3").arg(place).arg(position).arg(QLatin1String(ending)));
+                ASSERT_TRUE(saveOutput(path, *outputFormatFor(path), request).ok) << ending;
+                files << path;
+                const QString reader = QString::fromLatin1(ending + 1);
+                for (const std::string& row : request.rows) {
+                    const std::optional<StakeRowFields> f = splitStakeRow(row);
+                    const QString name = QString::fromStdString(prefix) +
+                                         QString::fromUtf8(f->number.data(), f->number.size());
+                    const QString at = QString::fromUtf8(f->x.data(), f->x.size()) + '\t' +
+                                       QString::fromUtf8(f->y.data(), f->y.size()) + "\t-12.500";
+                    if (reader == QLatin1String("dxf")) {
+                        // ogrinfo prints its points as WKT, where -0 loses its sign.
+                        QString unsigned0 = at;
+                        unsigned0.replace(QRegularExpression(QStringLiteral("(^|\t)-(0\\.000)")),
+                                          QStringLiteral("\\1\\2"));
+                        expected[path] << "dxf\t" + name + '\t' + at << "toe\t\t" + at
+                                       << "ogr\t\t" + unsigned0;
+                    } else {
+                        expected[path] << reader + '\t' + name + '\t' + at;
+                    }
+                }
+            }
+        }
+    }
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{QStringLiteral(KORVEL_READERS_DIR "/read_points.py")} + files);
+    ASSERT_TRUE(python.waitForFinished(300000));
+    const QString output = QString::fromUtf8(python.readAllStandardOutput());
+    EXPECT_EQ(python.exitCode(), 0)
+        << output.toStdString() << python.readAllStandardError().toStdString();
+    std::map<QString, QStringList> read;
+    QString file;
+    const QString layers =
+        "LONG_AXIS,ROAD_CENTRE_LINE,ROAD_CENTRE_POINT,SHORT_AXIS,STAKE_NAME,STAKE_POINT,TOE_LINE";
+    for (const QString& line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1String("file\t"))) {
+            file = line.mid(5);
+        } else if (line.startsWith(QLatin1String("layers\t"))) {
+            EXPECT_TRUE(line.endsWith(layers) || line.contains(layers + ",")) << line.toStdString();
+        } else {
+            read[file] << line;
+        }
+    }
+    for (const QString& path : files) {
+        QStringList want = expected[path];
+        QStringList got = read[path];
+        want.sort();
+        got.sort();
+        EXPECT_EQ(got.join('\n').toStdString(), want.join('\n').toStdString())
+            << path.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace korvel
