@@ -73,8 +73,10 @@ PointFileBytes encodePointFile(OutputFormat format, const OutputRequest& request
                 request.written.toString(QStringLiteral("HH:mm:ss")).toStdString()};
             return {encodeLandXml(named.points, h, stamp), {}};
         }
-        case OutputFormat::Dxf:
-            return {encodeDxf(named.points, h, request.outline), {}};
+        case OutputFormat::Dxf: {
+            DxfFile dxf = encodeDxf(named.points, h, request.outline);
+            return {std::move(dxf.bytes), std::move(dxf.error)};
+        }
         case OutputFormat::ResultsText:
         case OutputFormat::Workbook:
             break;

@@ -41,15 +41,20 @@ Place place(StakePoint p) {
     return {p.y, p.x};
 }
 
-// A "0.000" coordinate text as a number (the texts come from the list, so they read).
+// A "0.000" coordinate text as a number; infinity when it lies beyond the doubles.
 double number(std::string_view text) {
     double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) {
+        return HUGE_VAL;
+    }
     return value;
 }
 
-bool isFinite(Place p) {
-    return std::isfinite(p.east) && std::isfinite(p.north);
+// The largest coordinate drawn: far enough from overflow for every sum and scale below.
+constexpr double kDrawingLimit = 1e300;
+
+bool isDrawable(Place p) {
+    return std::abs(p.east) <= kDrawingLimit && std::abs(p.north) <= kDrawingLimit;
 }
 
 // `from` moved `length` along the azimuth `direction` (radians, clockwise from north).
@@ -115,7 +120,7 @@ std::vector<Segment> outlineSegments(const SlopeOutline& outline, double halfRoa
     }};
     std::vector<Segment> kept;
     for (const Segment& s : all) {
-        if (isFinite(s.from) && isFinite(s.to)) {
+        if (isDrawable(s.from) && isDrawable(s.to)) {
             kept.push_back(s);
         }
     }
@@ -195,20 +200,23 @@ void writeText(DxfWriter& w, const char* layer, Place corner, std::string_view h
 
 }  // namespace
 
-std::string encodeDxf(const std::vector<NamedPoint>& points, std::string_view elevation,
-                      const std::optional<SlopeOutline>& outline) {
+DxfFile encodeDxf(const std::vector<NamedPoint>& points, std::string_view elevation,
+                  const std::optional<SlopeOutline>& outline) {
     // The slope itself: its points and the ends of its axes.
     std::vector<Place> at;
     at.reserve(points.size());
     std::vector<Place> slope;
     for (const NamedPoint& p : points) {
         at.push_back({number(p.y), number(p.x)});
+        if (!isDrawable(at.back())) {
+            return {{}, "点" + p.name + "的坐标超出绘图范围"};
+        }
     }
     slope = at;
     if (outline) {
         for (const StakePoint p :
              {outline->roadCentre, outline->centre, outline->vertex, outline->shortAxisEnd}) {
-            if (isFinite(place(p))) {
+            if (isDrawable(place(p))) {
                 slope.push_back(place(p));
             }
         }
@@ -264,7 +272,7 @@ std::string encodeDxf(const std::vector<NamedPoint>& points, std::string_view el
         }
         w.entity("SEQEND", "TOE_LINE");
     }
-    if (outline && isFinite(place(outline->roadCentre))) {
+    if (outline && isDrawable(place(outline->roadCentre))) {
         const Place o = place(outline->roadCentre);
         w.entity("POINT", "ROAD_CENTRE_POINT");
         w.at(o);
@@ -277,7 +285,7 @@ std::string encodeDxf(const std::vector<NamedPoint>& points, std::string_view el
     }
     w.group(0, "ENDSEC");
     w.group(0, "EOF");
-    return std::move(w.out);
+    return {std::move(w.out), {}};
 }
 
 }  // namespace korvel

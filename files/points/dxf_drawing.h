@@ -24,9 +24,14 @@ namespace korvel {
 //   LONG_AXIS          from O through the quarter's centre to the vertex of the long axis
 //   SHORT_AXIS         from the quarter's centre to the end of the short axis
 // The header gives $ACADVER, the extents $EXTMIN/$EXTMAX, and $PDMODE/$PDSIZE so points show
-// as a circled cross the size of the names. Lines of the outline that
-// have no finite coordinates are left out.
-std::string encodeDxf(const std::vector<NamedPoint>& points, std::string_view elevation,
-                      const std::optional<SlopeOutline>& outline);
+// as a circled cross the size of the names.
+// Everything is drawn within ±1e300, so that no sum or scale of the drawing overflows: a
+// point beyond it refuses the drawing, a line of the outline beyond it is left out.
+struct DxfFile {
+    std::string bytes;
+    std::string error;  // Chinese, empty on success
+};
+DxfFile encodeDxf(const std::vector<NamedPoint>& points, std::string_view elevation,
+                  const std::optional<SlopeOutline>& outline);
 
 }  // namespace korvel
