@@ -8,7 +8,9 @@
 // Creates and shows the window; the program ends when the window closes.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvel"));
+    // The name of the per-user data folder (~/.local/share/korvel), the same as the installed
+    // share/korvel; the window title and message captions say "Korvel" on their own.
+    QApplication::setApplicationName(QStringLiteral("korvel"));
     QApplication::setDesktopFileName(QStringLiteral("korvel"));
     QApplication::setWindowIcon(korvel::appIcon());
     korvel::installChineseQtTexts(app);

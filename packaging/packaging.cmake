@@ -9,6 +9,8 @@ set(KORVEL_SECTION science)
 set(KORVEL_LICENSE MIT)
 set(KORVEL_COPYRIGHT "2026 Korvel developers")
 set(KORVEL_RELEASE_DATE "Sun, 06 Dec 2026 12:00:00 +0000")
+set(KORVEL_HOMEPAGE "https://korvel.example.org")
+set(KORVEL_APPSTREAM_ID org.example.korvel)
 set(KORVEL_SUMMARY "stake-out coordinates of an elliptical cone slope")
 set(KORVEL_DESCRIPTION
 "Korvel computes the points to stake out for one quarter of an elliptical cone
@@ -20,19 +22,32 @@ are saved as a text file or as a spreadsheet workbook.
 椭圆上各放样点的 X、Y 坐标。参数可保存为 zdy 文件，成果可保存为
 文本文件或电子表格。")
 
-# The files of /usr/share/doc/korvel and the manual page, made from the values above.
+# The files of /usr/share/doc/korvel and the manual pages, made from the values above.
 set(_pkg ${CMAKE_BINARY_DIR}/packaging)
 set(_doc ${CMAKE_INSTALL_DATADIR}/doc/${KORVEL_PACKAGE_NAME})
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${_pkg}/copyright @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${_pkg}/changelog @ONLY)
 set(_pages korvel.1)
-if(TARGET korvel-calc)
+foreach(_file changelog korvel.1)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${_file}.in ${_pkg}/${_file} @ONLY)
+endforeach()
+# korvel-calc's page is its own --help and --version, put into manual page form by help2man;
+# it needs the program to run, so a cross-build has none. The help is in Chinese and
+# English, so help2man reads it under a UTF-8 locale; korvel-calc.h2m adds the sections a
+# --help does not have.
+if(TARGET korvel-calc AND NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
+  find_program(KORVEL_HELP2MAN help2man REQUIRED)
+  add_custom_command(OUTPUT ${_pkg}/korvel-calc.1
+    COMMAND ${KORVEL_HELP2MAN} --no-info --section=1 --locale=C.UTF-8
+            "--name=${KORVEL_SUMMARY}" --include=${CMAKE_CURRENT_LIST_DIR}/korvel-calc.h2m
+            --output=${_pkg}/korvel-calc.1 $<TARGET_FILE:korvel-calc>
+    DEPENDS korvel-calc ${CMAKE_CURRENT_LIST_DIR}/korvel-calc.h2m
+    COMMENT "Writing the korvel-calc manual page from its --help"
+    VERBATIM)
   list(APPEND _pages korvel-calc.1)
 endif()
 set(_gzipped)
 find_program(KORVEL_GZIP gzip REQUIRED)
 foreach(_file changelog ${_pages})
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/${_file}.in ${_pkg}/${_file} @ONLY)
   add_custom_command(OUTPUT ${_pkg}/${_file}.gz
     COMMAND ${KORVEL_GZIP} -9nf -k ${_pkg}/${_file}
     DEPENDS ${_pkg}/${_file}
@@ -44,6 +59,25 @@ install(FILES ${_pkg}/copyright ${_pkg}/changelog.gz DESTINATION ${_doc})
 list(TRANSFORM _pages REPLACE "(.+)" "${_pkg}/\\1.gz")
 install(FILES ${_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The AppStream entry for software centres. Its release day is the changelog's date in
+# ISO form; its developer and contact come from the maintainer field.
+if(NOT WIN32)
+  string(REGEX MATCH "^[A-Za-z]+, ([0-9]+) ([A-Za-z]+) ([0-9]+)" _ ${KORVEL_RELEASE_DATE})
+  set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(FIND _months ${CMAKE_MATCH_2} _month)
+  math(EXPR _month "${_month} + 1")
+  string(LENGTH ${_month} _digits)
+  if(_digits EQUAL 1)
+    set(_month 0${_month})
+  endif()
+  set(KORVEL_RELEASE_DAY ${CMAKE_MATCH_3}-${_month}-${CMAKE_MATCH_1})
+  string(REGEX REPLACE " *<.*" "" KORVEL_DEVELOPERS ${KORVEL_MAINTAINER})
+  string(REGEX REPLACE ".*<(.*)>.*" "\\1" KORVEL_CONTACT ${KORVEL_MAINTAINER})
+  set(_metainfo ${_pkg}/${KORVEL_APPSTREAM_ID}.metainfo.xml)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/org.example.korvel.metainfo.xml.in ${_metainfo} @ONLY)
+  install(FILES ${_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${KORVEL_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -52,6 +86,9 @@ set(CPACK_PACKAGE_CONTACT ${KORVEL_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${KORVEL_SUMMARY})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# After the symbols, the .comment and .note sections go too, as dh_strip removes them.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_sections.cmake)
+set(CPACK_KORVEL_STRIP ${CMAKE_STRIP})
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

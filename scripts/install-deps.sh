@@ -13,8 +13,10 @@ packages=(
   libgsf-1-dev libxlsxwriter-dev
   # end-to-end window test under a real X server
   xvfb xauth xdotool x11-utils imagemagick
-  # the Debian package: dpkg-shlibdeps for its dependencies, lintian to check it
-  dpkg-dev lintian
+  # the Debian package: dpkg-shlibdeps for its dependencies and dpkg-buildflags for the
+  # hardening flags, help2man for korvel-calc's manual page, lintian and the desktop's own
+  # validators (desktop entry, AppStream entry, shared-mime-info) to check it
+  dpkg-dev lintian help2man desktop-file-utils appstream shared-mime-info libxml2-utils
   # spreadsheet readers and a reference writer for tests and benchmarks
   python3 python3-xlrd python3-openpyxl
   libspreadsheet-parseexcel-perl libspreadsheet-writeexcel-perl

@@ -165,6 +165,39 @@ void drawPositions(QPainter& p) {
     label(p, kCentre.x() - 74, bottom, QStringLiteral("位置4"));
 }
 
+// A transparent square image of `size` pixels to paint an icon on.
+QImage transparentSquare(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// The program's picture on a 64-unit square: a green ground crossed by a road, a quarter of
+// the slope's ellipse with the staked points on it, and a flagged stake.
+void paintIcon(QPainter& p) {
+    // A green ground with a road crossing it diagonally.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(46, 125, 50));
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    p.setBrush(QColor(120, 120, 120));
+    p.drawPolygon(QPolygonF{{14, 62}, {28, 62}, {50, 2}, {36, 2}});
+    // A quarter of the slope's ellipse, with the staked points on it.
+    p.setPen(QPen(QColor(255, 213, 79), 4.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(-14, 22, 72, 40), 0, 90 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(229, 57, 53));
+    for (const double deg : {0.0, 30.0, 60.0, 90.0}) {
+        const double r = qDegreesToRadians(deg);
+        p.drawEllipse(QPointF(22 + 36 * std::cos(r), 42 - 20 * std::sin(r)), 3.6, 3.6);
+    }
+    // A stake with a flag at the right.
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(50, 14, 3, 34));
+    p.setBrush(QColor(229, 57, 53));
+    p.drawPolygon(QPolygonF{{53, 14}, {62, 18}, {53, 22}});
+}
+
 }  // namespace
 
 QPicture slopeDiagram() {
@@ -187,32 +220,29 @@ QPicture slopeDiagram() {
 }
 
 QImage iconImage(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = transparentSquare(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 64.0, size / 64.0);
-    // A green ground with a road crossing it diagonally.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(46, 125, 50));
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-    p.setBrush(QColor(120, 120, 120));
-    p.drawPolygon(QPolygonF{{14, 62}, {28, 62}, {50, 2}, {36, 2}});
-    // A quarter of the slope's ellipse, with the staked points on it.
-    p.setPen(QPen(QColor(255, 213, 79), 4.0, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(-14, 22, 72, 40), 0, 90 * 16);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(229, 57, 53));
-    for (const double deg : {0.0, 30.0, 60.0, 90.0}) {
-        const double r = qDegreesToRadians(deg);
-        p.drawEllipse(QPointF(22 + 36 * std::cos(r), 42 - 20 * std::sin(r)), 3.6, 3.6);
-    }
-    // A stake with a flag at the right.
+    paintIcon(p);
+    return image;
+}
+
+QImage fileTypeIconImage(int size) {
+    QImage image = transparentSquare(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    // A white sheet with its upper right corner folded over.
+    p.setPen(QPen(QColor(97, 97, 97), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(50, 14, 3, 34));
-    p.setBrush(QColor(229, 57, 53));
-    p.drawPolygon(QPolygonF{{53, 14}, {62, 18}, {53, 22}});
+    p.drawPolygon(QPolygonF{{9, 2}, {41, 2}, {55, 16}, {55, 62}, {9, 62}});
+    p.setBrush(QColor(224, 224, 224));
+    p.drawPolygon(QPolygonF{{41, 2}, {41, 16}, {55, 16}});
+    // The program's picture on the sheet.
+    p.translate(12, 22);
+    p.scale(40 / 64.0, 40 / 64.0);
+    paintIcon(p);
     return image;
 }
 

@@ -1,4 +1,5 @@
-// The pictures Korvel draws itself: the plan-view diagram of Image1 and the program icon.
+// The pictures Korvel draws itself: the plan-view diagram of Image1, the program icon and the
+// icon of its parameter files on a Linux desktop.
 #pragma once
 
 #include <QIcon>
@@ -16,6 +17,9 @@ inline constexpr int kDiagramHeight = 145;
 QPicture slopeDiagram();
 // The icon drawn on a transparent square of `size` pixels.
 QImage iconImage(int size);
+// The parameter files' icon: a sheet carrying the program's picture, on a transparent
+// square of `size` pixels.
+QImage fileTypeIconImage(int size);
 // The icon at the sizes a desktop asks for.
 QIcon appIcon();
 

@@ -27,7 +27,7 @@ TEST(ParameterFolder, ProgramLitiWhileWritableElseUserFolderStockedOnce) {
         QTemporaryDir root;
         const QString program = root.filePath(QStringLiteral("bin"));
         const QString liti = program + QStringLiteral("/liti");
-        const QString user = root.filePath(QStringLiteral("home/.local/share/Korvel/liti"));
+        const QString user = root.filePath(QStringLiteral("home/.local/share/korvel/liti"));
         ASSERT_TRUE(QDir().mkpath(kind == Liti::Missing ? program : liti));
         const QByteArray litiPath = QFile::encodeName(liti);
         if (kind == Liti::ReadOnly) {
@@ -65,7 +65,19 @@ TEST(ParameterFolder, ProgramLitiWhileWritableElseUserFolderStockedOnce) {
     }
 }
 
-TEST(ParameterFolder, InstalledSamplesBesideBinUnderShare) {
-    EXPECT_EQ(korvel::installedSamplesFolder(QStringLiteral("/home/u/.local/bin")),
-              QStringLiteral("/home/u/.local/share/korvel/liti"));
+// The installed samples are in <prefix>/share/korvel/liti. Installed under ~/.local, that is
+// the user's folder itself: chosen as it stands, with the user's changes, and made anew
+// (empty) when it was removed.
+TEST(ParameterFolder, HomeInstallUsesTheSamplesFolderAsItStands) {
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral(".local/bin"));
+    const QString user = root.filePath(QStringLiteral(".local/share/korvel/liti"));
+    ASSERT_EQ(korvel::installedSamplesFolder(program), user);
+    ASSERT_TRUE(QDir().mkpath(program));
+    EXPECT_EQ(chooseParameterFolder(program, user, user), user);
+    EXPECT_TRUE(QDir(user).isEmpty());
+    ASSERT_TRUE(put(QDir(user).filePath(QStringLiteral("例1_按步长.zdy")), "mine\r\n"));
+    EXPECT_EQ(chooseParameterFolder(program, user, user), user);
+    EXPECT_EQ(QDir(user).entryList(QDir::Files), QStringList{QStringLiteral("例1_按步长.zdy")});
+    EXPECT_EQ(bytesOf(QDir(user).filePath(QStringLiteral("例1_按步长.zdy"))), "mine\r\n");
 }
