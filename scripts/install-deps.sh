@@ -20,6 +20,9 @@ packages=(
   # spreadsheet readers and a reference writer for tests and benchmarks
   python3 python3-xlrd python3-openpyxl
   libspreadsheet-parseexcel-perl libspreadsheet-writeexcel-perl
+  # readers of the point files for tests: Leica GSI (Total Open Station), DXF (ezdxf, GDAL);
+  # matplotlib for ezdxf's drawings, hyperfine to time whole commands
+  totalopenstation python3-ezdxf gdal-bin python3-matplotlib hyperfine
 )
 
 missing=()

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/point_settings_dialog.h"
+
 namespace korvel {
 
 namespace {
@@ -28,6 +30,15 @@ QString runFileDialog(QWidget* parent, const DialogSettings& settings,
         dialog.setNameFilters(filters);
     }
     dialog.setDefaultSuffix(settings.defaultExt);
+    if (filters.size() > 1) {
+        // "CSV点文件 P,N,E,Z,D (*.csv)" -> "csv": the picked type's own extension.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             const qsizetype dot = filter.lastIndexOf(QLatin1String("*."));
+                             dialog.setDefaultSuffix(
+                                 filter.mid(dot + 2).chopped(1).section(QLatin1Char(' '), 0, 0));
+                         });
+    }
     if (!settings.fileName.isEmpty()) {
         dialog.selectFile(settings.fileName);
     }
@@ -54,6 +65,11 @@ void QtDialogHost::showMessage(QWidget* parent, const QString& text) {
     box.setObjectName(QStringLiteral("KorvelMessage"));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+std::optional<PointSettings> QtDialogHost::askPointSettings(QWidget* parent,
+                                                            const PointSettings& current) {
+    return runPointSettingsDialog(parent, current);
 }
 
 QStringList toQtNameFilters(const QString& filter) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -18,6 +19,12 @@ struct DialogSettings {
     QString defaultExt;  // appended to a typed name without extension, e.g. "zdy"
 };
 
+// What the point export asks for, as typed: the toe elevation and the point name prefix.
+struct PointSettings {
+    QString elevation = QStringLiteral("0.000");  // "坡脚高程"
+    QString prefix;                               // "点名前缀"
+};
+
 // The modal dialogs the window can show.
 class DialogHost {
   public:
@@ -28,14 +35,21 @@ class DialogHost {
     virtual QString saveFile(QWidget* parent, const DialogSettings& settings) = 0;
     // Shows `text` in a modal box captioned "Korvel" with one OK button and no icon.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // Shows "放样点设置" filled with `current`; the accepted texts, or nothing when cancelled.
+    virtual std::optional<PointSettings> askPointSettings(QWidget* parent,
+                                                          const PointSettings& current) = 0;
 };
 
-// The real dialogs: Qt's own file dialog (the native one on Windows) and QMessageBox.
+// The real dialogs: Qt's own file dialog (the native one on Windows), QMessageBox, and a
+// small form for the point settings. A file dialog with several filters appends the
+// extension of the filter the user picks to a name typed without one.
 class QtDialogHost final : public DialogHost {
   public:
     QString openFile(QWidget* parent, const DialogSettings& settings) override;
     QString saveFile(QWidget* parent, const DialogSettings& settings) override;
     void showMessage(QWidget* parent, const QString& text) override;
+    std::optional<PointSettings> askPointSettings(QWidget* parent,
+                                                  const PointSettings& current) override;
 };
 
 // Turns "desc|pattern|desc|pattern" into Qt name filters "desc (pattern)". Qt reads the

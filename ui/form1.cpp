@@ -100,6 +100,7 @@ Form1::Form1(DialogHost* host, QWidget* parent)
     setCentralWidget(client);
     buildClientArea(client);
     wireOptions();
+    buildListMenu();
     CommonDialog1 = new CommonDialog(host_, this);
 
     // A fixed central widget alone leaves the frame resizable; the fixed constraint does not.

@@ -8,7 +8,9 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "core/geometry.h"
 #include "ui/common_dialog.h"
 #include "ui/dialog_host.h"
 
@@ -56,6 +58,9 @@ class Form1 : public QMainWindow {
     CommonDialog* CommonDialog1;
     QMenu *gongju, *shuchu;
     QAction *baocun, *duqu, *baocuncg, *save;
+    // The result list's own menu (right-click, the Menu key, Shift+F10): copy and export.
+    QMenu* List1Menu;
+    QAction *fuzhi, *daochu;
 
   public slots:
     // "计算": runs the calculation and fills List1, or shows its message.
@@ -84,14 +89,29 @@ class Form1 : public QMainWindow {
     void baocuncg_Click();
     // "保存成果.xls": saves the result lines as a workbook.
     void save_Click();
+    // "复制" (Ctrl+C in the list): the selected row, or every row when none is selected, to
+    // the clipboard as the list's lines joined by CR LF.
+    void fuzhi_Click();
+    // "导出放样点": every row to a point file for an instrument or a drawing, through the
+    // table of output formats; asks for the file, then for the elevation and name prefix.
+    void daochu_Click();
 
   protected:
-    // Arrow keys on an option button move the selection within its own group.
+    // Arrow keys on an option button move the selection within its own group; a context
+    // menu request on the result list opens its menu.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Builds the menu bar with its two menus and their shortcuts.
     void buildMenu();
+    // Builds List1's own menu and the keys that open it.
+    void buildListMenu();
+    // Where List1's menu opens in the list's viewport: at the mouse pointer for a click, under
+    // the current row (or at the top) for a key.
+    QPoint listMenuPlace(std::optional<QPoint> pointer) const;
+    // Opens List1's menu at `where` in the list's viewport, its items enabled when the list
+    // has rows.
+    void showListMenu(const QPoint& where);
     // Creates every element of the client area at its place.
     void buildClientArea(QWidget* client);
     // Ties the option buttons into their groups, the tab chain and the handlers.
@@ -109,6 +129,10 @@ class Form1 : public QMainWindow {
     QStringListModel* listModel_;
     QButtonGroup* modeGroup_;
     QButtonGroup* positionGroup_;
+    // The lines of the quarter the list's rows belong to, for the drawing; none when empty.
+    std::optional<SlopeOutline> listOutline_;
+    // The export's elevation and prefix as last accepted, kept while the program runs.
+    PointSettings pointSettings_;
 };
 
 }  // namespace korvel

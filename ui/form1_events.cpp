@@ -1,6 +1,7 @@
 // What Form1 does when used: the calculation, Clear, Exit, the mode and position switches,
 // the option groups' keyboard behaviour, and the accessors the file commands use.
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,16 @@ void Form1::wireOptions() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu &&
+        (watched == List1 || watched == List1->viewport())) {
+        const auto* request = static_cast<QContextMenuEvent*>(event);
+        const QPoint pointer =
+            List1->viewport()->mapFrom(static_cast<QWidget*>(watched), request->pos());
+        showListMenu(listMenuPlace(request->reason() == QContextMenuEvent::Mouse
+                                       ? std::optional<QPoint>(pointer)
+                                       : std::nullopt));
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) {
         return QMainWindow::eventFilter(watched, event);
     }
@@ -102,6 +113,7 @@ void Form1::showMessage(const QString& text) {
 
 void Form1::clearList() {
     listModel_->setStringList({});
+    listOutline_.reset();
 }
 
 void Form1::Command1_Click() {
@@ -123,6 +135,7 @@ void Form1::Command1_Click() {
         lines.append(QString::fromStdString(line));
     }
     listModel_->setStringList(lines);
+    listOutline_ = result.outline;
     if (!result.message.empty()) {
         showMessage(QString::fromStdString(result.message));
     }

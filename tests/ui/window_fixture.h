@@ -37,7 +37,9 @@ struct ScriptedDialogHost final : korvel::DialogHost {
     QStringList answers;
     QList<Call> calls;
     QStringList messages;
-    bool removeBeforeOpen = false;  // deletes the answered file between dialog and read
+    QList<std::optional<korvel::PointSettings>> pointAnswers;  // empty queue: cancelled
+    QList<korvel::PointSettings> pointAsks;  // what "放样点设置" was filled with each time
+    bool removeBeforeOpen = false;           // deletes the answered file between dialog and read
 
     // Records a dialog and gives the next queued answer.
     QString answer(const char* kind, const Settings& settings) {
@@ -51,6 +53,11 @@ struct ScriptedDialogHost final : korvel::DialogHost {
     QString openFile(QWidget*, const Settings& s) override { return answer("open", s); }
     QString saveFile(QWidget*, const Settings& s) override { return answer("save", s); }
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    std::optional<korvel::PointSettings> askPointSettings(
+        QWidget*, const korvel::PointSettings& current) override {
+        pointAsks.append(current);
+        return pointAnswers.isEmpty() ? std::nullopt : pointAnswers.takeFirst();
+    }
 };
 
 using korvel::test::bytesOf;

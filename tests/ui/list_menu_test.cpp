@@ -1,0 +1,252 @@
+// The result list's own menu: how it opens, "复制" with and without a selection, and
+// "导出放样点" in every point format, byte for byte as korvel-calc -o writes the same rows,
+// with its cancels, refusals and a failed save; and the real dialogs behind the export.
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QListView>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <functional>
+
+#include "read_only_folder.h"
+#include "window_fixture.h"
+
+namespace {
+
+// Runs `check` on the widget of type T as soon as it is the active popup or modal window.
+template <typename T>
+void whenOpen(std::function<void(T*)> check) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        QWidget* open = QApplication::activePopupWidget() != nullptr
+                            ? QApplication::activePopupWidget()
+                            : QApplication::activeModalWidget();
+        if (auto* widget = qobject_cast<T*>(open)) {
+            timer->stop();
+            timer->deleteLater();
+            check(widget);
+        }
+    });
+    timer->start();
+}
+
+// korvel-calc's file for the step example in 位置2 with H 152.34 and prefix L2-.
+QByteArray calcFile(const QString& path) {
+    QProcess::execute(QStringLiteral(KORVEL_CALC),
+                      {"--step", "--position", "2", "--elevation", "152.34", "--prefix", "L2-",
+                       "-o", path, "12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"});
+    return bytesOf(path);
+}
+
+// LandXML states when it was written; everything else must agree byte for byte.
+QByteArray withoutStamp(QByteArray bytes) {
+    return QString::fromLatin1(bytes)
+        .replace(QRegularExpression(QStringLiteral("date=\"[^\"]*\" time=\"[^\"]*\"")), "stamp")
+        .toLatin1();
+}
+
+const korvel::PointSettings kL2 = {"152.34", "L2-"};
+
+}  // namespace
+
+class ListMenuTest : public QObject, WindowFixture {
+    Q_OBJECT
+
+    // Computes the step-length example for 位置2; 7 lines.
+    void computeStepExample() {
+        compute(kStepExample, true, 2);
+        QCOMPARE(w_->listLines().size(), 7);
+    }
+
+  private slots:
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+
+    // Two items with their access keys, Ctrl+C on copy; a right-click, the Menu key and
+    // Shift+F10 each open the menu, whose items are greyed while the list is empty.
+    void opensWithItsItems() {
+        QStringList items;
+        for (const QAction* action : w_->List1Menu->actions()) {
+            items << action->text() + QLatin1Char('|') + action->shortcut().toString();
+        }
+        QCOMPARE(items, (QStringList{"复制(&C)|Ctrl+C", "导出放样点(&E)…|"}));
+        // Through the window, as the system delivers them, so that Qt makes the request.
+        QWindow* window = w_->windowHandle();
+        // The second click lands elsewhere, or it would make a double click.
+        QPoint inList = w_->List1->viewport()->mapTo(w_.get(), QPoint(20, 10));
+        const std::function<void()> openers[] = {
+            [&] { QTest::mouseClick(window, Qt::RightButton, {}, inList); },
+            // The Menu key, as the platform turns it into a request from the keyboard.
+            [&] {
+                QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0));
+                QApplication::sendEvent(w_->List1, &key);
+            },
+            [&] { QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier); },
+        };
+        for (int rows : {0, 7}) {
+            if (rows > 0) {
+                computeStepExample();
+                inList += QPoint(100, 40);
+            }
+            for (const auto& open : openers) {
+                QStringList seen;
+                whenOpen<QMenu>([&seen](QMenu* menu) {
+                    for (const QAction* action : menu->actions()) {
+                        seen << QString::number(action->isEnabled());
+                    }
+                    menu->close();
+                });
+                w_->List1->setFocus();
+                open();
+                QTRY_VERIFY2(seen == QStringList(2, QString::number(rows > 0)),
+                             qPrintable(QStringLiteral("opener %1, %2 rows: %3")
+                                            .arg(&open - openers)
+                                            .arg(rows)
+                                            .arg(seen.join(QLatin1Char(',')))));
+            }
+        }
+    }
+
+    // Every row without a selection, the selected one with it, by the item and by Ctrl+C.
+    void copiesRows() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        w_->fuzhi_Click();  // an empty list copies nothing
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        computeStepExample();
+        w_->fuzhi_Click();
+        QCOMPARE(clipboard->text(), w_->listLines().join(QStringLiteral("\r\n")));
+        w_->List1->setFocus();
+        w_->List1->setCurrentIndex(w_->List1->model()->index(2, 0));
+        QTest::keyClick(w_->List1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), w_->listLines().at(2));
+    }
+
+    // Each point format as korvel-calc writes it for the same rows, elevation and prefix;
+    // the dialog as the export sets it up, starting where the file dialog last was.
+    void exportsAsKorvelCalcDoes_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"放样.dat", "放样.gsi", "放样.csv", "放样.xml", "放样.dxf"}) {
+            QTest::newRow(name) << QString::fromUtf8(name);
+        }
+    }
+    void exportsAsKorvelCalcDoes() {
+        QFETCH(QString, name);
+        computeStepExample();
+        w_->CommonDialog1->setInitDir(dir_->path());
+        host_.answers = {dir_->filePath(name)};
+        host_.pointAnswers = {kL2};
+        w_->daochu_Click();
+        QCOMPARE(host_.messages, QStringList());
+        const korvel::DialogSettings& s = host_.calls.value(0).settings;
+        QCOMPARE(QStringList({s.title, s.filter, s.defaultExt, s.initDir}),
+                 QStringList({"导出放样点",
+                              "CASS点文件(*.dat)|*.dat|徕卡GSI-16(*.gsi)|*.gsi|"
+                              "CSV点文件 P,N,E,Z,D(*.csv)|*.csv|LandXML(*.xml)|*.xml|"
+                              "AutoCAD R12 DXF(*.dxf)|*.dxf",
+                              "dat", dir_->path()}));
+        QCOMPARE(withoutStamp(bytesOf(dir_->filePath(name))),
+                 withoutStamp(calcFile(dir_->filePath("calc-" + name))));
+    }
+
+    // A cancelled file dialog asks nothing more; a cancelled form writes nothing and keeps
+    // the last accepted settings, which fill the form the next time.
+    void cancelAtEachDialog() {
+        computeStepExample();
+        w_->daochu_Click();
+        QVERIFY(host_.pointAsks.isEmpty());
+        host_.answers = {path("a.gsi"), path("b.gsi"), path("c.gsi")};
+        host_.pointAnswers = {std::nullopt, kL2, std::nullopt};
+        for (int k = 0; k < 3; ++k) {
+            w_->daochu_Click();
+        }
+        QCOMPARE(entries(dir_->path()), QStringList{"b.gsi"});
+        QCOMPARE(host_.pointAsks.size(), 3);
+        QCOMPARE(host_.pointAsks[0].elevation, QStringLiteral("0.000"));
+        QCOMPARE(host_.pointAsks[2].prefix, QStringLiteral("L2-"));
+        QVERIFY(host_.messages.isEmpty());
+        // An empty list asks nothing at all.
+        w_->Command2_Click();
+        w_->daochu_Click();
+        QCOMPARE(host_.calls.size(), 4);
+    }
+
+    // What cannot be written says why and leaves the file beside it as it was; so does a
+    // save the system refuses.
+    void refusalsAndFailedSave() {
+        computeStepExample();
+        QVERIFY(put(path("old.gsi"), "old\r\n"));
+        const std::pair<korvel::PointSettings, QString> cases[] = {
+            {{"0", "桥台"}, "点名前缀只能含字母、数字和 - _ ."},
+            {{"0", "ABUTMENT-NORTH-Q"}, "点名超过16个字符"},
+            {{"1,5", ""}, "坡脚高程应为数"},
+        };
+        for (const auto& [settings, message] : cases) {
+            host_.messages.clear();
+            host_.answers = {path("old.gsi")};
+            host_.pointAnswers = {settings};
+            w_->daochu_Click();
+            QCOMPARE(host_.messages, QStringList{message});
+        }
+        host_.messages.clear();
+        host_.answers = {path("new.pdf")};
+        host_.pointAnswers = {kL2};
+        w_->daochu_Click();
+        QCOMPARE(host_.messages,
+                 QStringList{"文件类型应为 .txt .xls .xlsx .dat .gsi .csv .xml .dxf"});
+        const QByteArray folder = QFile::encodeName(dir_->path());
+        QVERIFY(makeReadOnly(folder));
+        host_.messages.clear();
+        host_.answers = {path("old.gsi")};
+        host_.pointAnswers = {kL2};
+        w_->daochu_Click();
+        makeWritable(folder);
+        QCOMPARE(host_.messages.size(), 1);
+        QVERIFY(host_.messages[0].startsWith("文件保存失败\n" +
+                                             QDir::toNativeSeparators(path("old.gsi")) + ": "));
+        QCOMPARE(bytesOf(path("old.gsi")), QByteArray("old\r\n"));
+        QCOMPARE(entries(dir_->path()), QStringList{"old.gsi"});
+    }
+
+    // The real form: filled with what it is given, each field's text selected on entry so
+    // that typing replaces it, Tab from elevation to prefix, Enter accepts, Esc cancels; the real
+    // file dialog names the file after the picked type.
+    void realDialogs() {
+        korvel::QtDialogHost real;
+        whenOpen<QDialog>([](QDialog* form) {
+            QCOMPARE(form->windowTitle(), QStringLiteral("放样点设置"));
+            QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("elevation"));
+            QTest::keyClicks(QApplication::focusWidget(), "12.5");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("prefix"));
+            QTest::keyClicks(QApplication::focusWidget(), "A-");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        const std::optional<korvel::PointSettings> typed =
+            real.askPointSettings(nullptr, {"0.000", "L2-"});
+        QVERIFY(typed.has_value());
+        QCOMPARE(typed->elevation + '|' + typed->prefix, QStringLiteral("12.5|A-"));
+        whenOpen<QDialog>([](QDialog* form) { QTest::keyClick(form, Qt::Key_Escape); });
+        QVERIFY(!real.askPointSettings(nullptr, {}).has_value());
+
+        whenOpen<QFileDialog>([](QFileDialog* d) {
+            auto* types = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            types->setFocus();
+            QTest::keyClick(types, Qt::Key_Down);
+            d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("abc");
+            static_cast<QDialog*>(d)->accept();
+        });
+        const QString chosen =
+            real.saveFile(nullptr, {"导出放样点", QString(), dir_->path(),
+                                    "CASS点文件(*.dat)|*.dat|徕卡GSI-16(*.gsi)|*.gsi", "dat"});
+        QCOMPARE(chosen, QDir::toNativeSeparators(dir_->filePath("abc.gsi")));
+    }
+};
+
+QTEST_MAIN(ListMenuTest)
+#include "list_menu_test.moc"
