@@ -4,6 +4,7 @@
 // and the tests reach every element by the name it carries there.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -106,12 +107,15 @@ class Form1 : public QMainWindow {
     void buildMenu();
     // Builds List1's own menu and the keys that open it.
     void buildListMenu();
-    // Where List1's menu opens in the list's viewport: at the mouse pointer for a click, under
-    // the current row (or at the top) for a key.
-    QPoint listMenuPlace(std::optional<QPoint> pointer) const;
+    // Where List1's menu opens in the list's viewport for a key: under the current row, or at
+    // the top.
+    QPoint keyboardMenuPlace() const;
     // Opens List1's menu at `where` in the list's viewport, its items enabled when the list
     // has rows.
     void showListMenu(const QPoint& where);
+    // Opens List1's menu for a context menu request or the Menu key on the list; true when
+    // `event` was one of those.
+    bool listMenuEvent(QObject* watched, QEvent* event);
     // Creates every element of the client area at its place.
     void buildClientArea(QWidget* client);
     // Ties the option buttons into their groups, the tab chain and the handlers.
@@ -133,6 +137,9 @@ class Form1 : public QMainWindow {
     std::optional<SlopeOutline> listOutline_;
     // The export's elevation and prefix as last accepted, kept while the program runs.
     PointSettings pointSettings_;
+    // Since the menu the Menu key opened closed: a platform that also turns that key into a
+    // context menu request must not open the menu a second time.
+    QElapsedTimer sinceMenuKey_;
 };
 
 }  // namespace korvel

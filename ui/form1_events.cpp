@@ -1,7 +1,6 @@
 // What Form1 does when used: the calculation, Clear, Exit, the mode and position switches,
 // the option groups' keyboard behaviour, and the accessors the file commands use.
 #include <QButtonGroup>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,14 +57,7 @@ void Form1::wireOptions() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu &&
-        (watched == List1 || watched == List1->viewport())) {
-        const auto* request = static_cast<QContextMenuEvent*>(event);
-        const QPoint pointer =
-            List1->viewport()->mapFrom(static_cast<QWidget*>(watched), request->pos());
-        showListMenu(listMenuPlace(request->reason() == QContextMenuEvent::Mouse
-                                       ? std::optional<QPoint>(pointer)
-                                       : std::nullopt));
+    if (listMenuEvent(watched, event)) {
         return true;
     }
     if (event->type() != QEvent::KeyPress) {

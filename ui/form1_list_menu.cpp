@@ -3,9 +3,11 @@
 // table of output formats as korvel-calc -o, so both write the same bytes.
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QShortcut>
@@ -55,21 +57,42 @@ void Form1::buildListMenu() {
     connect(fuzhi, &QAction::triggered, this, &Form1::fuzhi_Click);
     connect(daochu, &QAction::triggered, this, &Form1::daochu_Click);
 
-    // A right-click and the Menu key come as context menu events, to the list or to its
-    // viewport (eventFilter); Shift+F10 is the other key people press for the menu.
+    // A right-click comes as a context menu event, to the list or to its viewport; the Menu
+    // key as a key press, and on some platforms as a request too (eventFilter). Shift+F10 is
+    // the other key people press for the menu.
     List1->installEventFilter(this);
     List1->viewport()->installEventFilter(this);
     auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), List1);
     shiftF10->setContext(Qt::WidgetShortcut);
-    connect(shiftF10, &QShortcut::activated, this, [this] { showListMenu(listMenuPlace({})); });
+    connect(shiftF10, &QShortcut::activated, this, [this] { showListMenu(keyboardMenuPlace()); });
 }
 
-QPoint Form1::listMenuPlace(std::optional<QPoint> pointer) const {
-    if (pointer) {
-        return *pointer;
-    }
+QPoint Form1::keyboardMenuPlace() const {
     const QRect current = List1->visualRect(List1->currentIndex());
     return current.isValid() ? current.bottomLeft() : QPoint(0, 0);
+}
+
+bool Form1::listMenuEvent(QObject* watched, QEvent* event) {
+    if (watched != List1 && watched != List1->viewport()) {
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+        showListMenu(keyboardMenuPlace());
+        sinceMenuKey_.start();
+        return true;
+    }
+    if (event->type() != QEvent::ContextMenu) {
+        return false;
+    }
+    const auto* request = static_cast<QContextMenuEvent*>(event);
+    constexpr qint64 kSameKeyPressMs = 500;
+    if (request->reason() == QContextMenuEvent::Mouse) {
+        showListMenu(List1->viewport()->mapFrom(static_cast<QWidget*>(watched), request->pos()));
+    } else if (!sinceMenuKey_.isValid() || sinceMenuKey_.elapsed() > kSameKeyPressMs) {
+        showListMenu(keyboardMenuPlace());
+    }
+    return true;
 }
 
 void Form1::showListMenu(const QPoint& where) {

@@ -101,6 +101,9 @@ class ListMenuTest : public QObject, WindowFixture {
                     }
                     menu->close();
                 });
+                // The offscreen platform does not give activation back after a popup.
+                w_->windowHandle()->requestActivate();
+                QVERIFY(QTest::qWaitForWindowActive(w_.get()));
                 w_->List1->setFocus();
                 open();
                 QTRY_VERIFY2(seen == QStringList(2, QString::number(rows > 0)),

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# End-to-end export from the real program under a private X server, by keyboard only: type
+# the step-length example, choose 位置2 and 按步长计算 with the arrow keys, compute, then
+# open the result list's menu with Shift+F10 and with the Menu key and export the points as
+# GSI-16 and as a DXF drawing; read both back with Total Open Station and ezdxf.
+# Usage: e2e_export_xvfb.sh PATH/TO/korvel READERS_DIR [SCREENSHOT.png of the open menu]
+set -euo pipefail
+
+program=$1
+readers=$2
+shot=${3:-}
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
+unset WAYLAND_DISPLAY
+
+"$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+win=$(xdotool search --sync --onlyvisible --name '^Korvel$' | head -n1)
+xdotool windowfocus --sync "$win"
+sleep 0.3
+keys() { xdotool key --delay 60 "$@"; }
+# Waits for a window titled $1 and gives it the keyboard.
+await() {
+  local dialog
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.3
+}
+
+# The focus starts in Text1; Tab runs a, b, D, β, X, Y, azimuth, step, 计算, the list, 清空,
+# 退出, the position group (at 位置1; Up goes to 位置2), the mode group (at 按角值计算; Up
+# goes to 按步长计算), and round to Text1.
+for value in 12.5 6 4.25 60.3 3000 5000 45.153 2.5; do
+  xdotool type --delay 30 "$value"
+  keys Tab
+done
+keys Tab Tab Tab Tab Up Tab Up Tab
+for _ in $(seq 8); do keys Tab; done
+keys space Tab  # 计算, then into the list
+sleep 0.5
+
+# Shift+F10, "导出放样点" by its access key, a name, then the elevation and the prefix.
+keys shift+F10 e
+await 导出放样点
+xdotool type --delay 20 "$work/fangyang.gsi"
+keys Return
+await 放样点设置
+xdotool type --delay 30 "152.34"
+keys Tab
+xdotool type --delay 30 "L2-"
+keys Return
+sleep 0.5
+
+# The Menu key; the settings are remembered, so Enter takes them.
+keys Menu
+sleep 0.5
+if [ -n "$shot" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" "$shot"
+fi
+keys e
+await 导出放样点
+xdotool type --delay 20 "$work/fangyang.dxf"
+keys Return
+await 放样点设置
+keys Return
+sleep 0.5
+
+for f in fangyang.gsi fangyang.dxf; do
+  [ -s "$work/$f" ] || { echo "no $f was written" >&2; cat "$work/app.log" >&2; exit 1; }
+done
+read=$(/usr/bin/python3 "$readers/read_points.py" "$work/fangyang.gsi" "$work/fangyang.dxf")
+echo "$read" | grep -E '^(gsi|dxf)' | head -n 3
+for reader in gsi dxf; do
+  [ "$(grep -c "^$reader	L2-[1-7]	" <<<"$read")" = 7 ] || { echo "$reader: not 7 points" >&2; exit 1; }
+  grep -q "^$reader	L2-1	3003.069	5008.352	152.340$" <<<"$read" ||
+    { echo "$reader: L2-1 is not the worked example's first point" >&2; exit 1; }
+done
+! grep -q '^error' <<<"$read" || { echo "$read" >&2; exit 1; }
+kill -0 "$app_pid"
