@@ -101,6 +101,12 @@ Form1::Form1(DialogHost* host, QWidget* parent)
     buildClientArea(client);
     wireOptions();
     buildListMenu();
+    // A file dropped anywhere on the window is read as a parameter file; the boxes take no
+    // drops of their own, so the drop reaches the window.
+    setAcceptDrops(true);
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8}) {
+        box->setAcceptDrops(false);
+    }
     CommonDialog1 = new CommonDialog(host_, this);
 
     // A fixed central widget alone leaves the frame resizable; the fixed constraint does not.

@@ -46,6 +46,10 @@ class Form1 : public QMainWindow {
     QStringList listLines() const;
     // Shows a modal message captioned "Korvel" with one OK button.
     void showMessage(const QString& text);
+    // Reads the parameter file at `path` as "参数读取" reads it when that file is chosen: the
+    // same decoding and limits, all eight texts or "文件路径错误", and CommonDialog1 left as
+    // that command leaves it. For a file named on the command line or dropped on the window.
+    void openParameterFile(const QString& path);
 
     // The elements, named as in the window's design.
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
@@ -98,6 +102,10 @@ class Form1 : public QMainWindow {
     void daochu_Click();
 
   protected:
+    // A drag that brings a local file is accepted; nothing else is.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    // A dropped file is read as a parameter file; of several, the first.
+    void dropEvent(QDropEvent* event) override;
     // Arrow keys on an option button move the selection within its own group; a context
     // menu request on the result list opens its menu.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -127,6 +135,10 @@ class Form1 : public QMainWindow {
     QString askSavePath(const QString& title, const QString& filter, const QString& defaultExt);
     // Shows "文件保存失败" and the reason when a save did not reach the disk.
     void reportSave(const SaveOutcome& outcome);
+    // Sets up CommonDialog1 for "参数读取": title, emptied name, the liti folder, the filter.
+    void setUpParameterRead();
+    // Reads the parameter file at `path` into the eight boxes, or shows "文件路径错误".
+    void readParameters(const QString& path);
 
     std::unique_ptr<DialogHost> ownHost_;
     DialogHost& host_;

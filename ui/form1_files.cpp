@@ -1,11 +1,17 @@
 // The four file commands of Form1's menus: parameters saved to and read from zdy files,
-// results saved as a text file and as a workbook. Each sets up CommonDialog1 in full for
+// results saved as a text file and as a workbook; and a parameter file given at start or
+// dropped on the window, read as "参数读取" reads it. Each sets up CommonDialog1 in full for
 // what it asks; what it leaves unset (the results dialogs' starting folder, the open
 // dialog's default extension) keeps the value of the previous dialog.
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QStandardPaths>
+#include <QUrl>
+#include <optional>
 
 #include "files/messages.h"
 #include "files/parameter_file.h"
@@ -30,7 +36,30 @@ QString parameterDialogFolder() {
     return chooseParameterFolder(programDir, samples, userDir);
 }
 
+// The first local file a drag brings, if any.
+std::optional<QString> firstLocalFile(const QMimeData* data) {
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (firstLocalFile(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    if (const std::optional<QString> path = firstLocalFile(event->mimeData())) {
+        event->acceptProposedAction();
+        openParameterFile(*path);
+    }
+}
 
 void Form1::reportSave(const SaveOutcome& outcome) {
     if (!outcome.ok) {
@@ -56,15 +85,14 @@ void Form1::baocun_Click() {
     reportSave(saveFileAtomically(path, encodeParameterFile(inputTexts())));
 }
 
-void Form1::duqu_Click() {
+void Form1::setUpParameterRead() {
     CommonDialog1->setDialogTitle(QStringLiteral("读取参数"));
     CommonDialog1->setFileName(QString());
     CommonDialog1->setInitDir(parameterDialogFolder());
     CommonDialog1->setFilter(QStringLiteral("文本文件(*.zdy)|*.zdy"));
-    const QString path = CommonDialog1->showOpen();
-    if (path.isEmpty()) {
-        return;
-    }
+}
+
+void Form1::readParameters(const QString& path) {
     // The boxes change only once the whole file has been read.
     const ParameterRead read = readParameterFile(path);
     if (!read.ok) {
@@ -72,6 +100,21 @@ void Form1::duqu_Click() {
         return;
     }
     setInputTexts(read.texts);
+}
+
+void Form1::duqu_Click() {
+    setUpParameterRead();
+    const QString path = CommonDialog1->showOpen();
+    if (path.isEmpty()) {
+        return;
+    }
+    readParameters(path);
+}
+
+void Form1::openParameterFile(const QString& path) {
+    setUpParameterRead();
+    CommonDialog1->setFileName(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    readParameters(path);
 }
 
 void Form1::baocuncg_Click() {

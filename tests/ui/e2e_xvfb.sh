@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # End-to-end run of the real program under a private X server: find the window titled
-# "Korvel", type the angle-mode worked example into the boxes with real key events, click
-# "计算", and check that the result list now shows text where it was blank before.
-# Usage: e2e_xvfb.sh PATH/TO/korvel [SCREENSHOT.png]   (korvel.exe runs under Wine)
+# "Korvel", type the angle-mode worked example into the boxes with real key events (or,
+# given a parameter file, start the program with that file instead), click "计算", and
+# check that the result list now shows text where it was blank before.
+# Usage: e2e_xvfb.sh PATH/TO/korvel [SCREENSHOT.png] [FILE.zdy]   (korvel.exe runs under Wine)
 set -euo pipefail
 
 program=$1
 shot=${2:-}
+file=${3:-}
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
@@ -33,6 +35,11 @@ case $program in
   *.exe) run=(wine "$program"); unset QT_QPA_PLATFORM ;;
   *) export QT_QPA_PLATFORM=xcb ;;
 esac
+if [ -n "$file" ]; then
+  # A Windows program under Wine takes the file by its Windows name.
+  [ "${run[0]}" = wine ] && file=$(winepath -w "$file")
+  run+=("$file")
+fi
 
 "${run[@]}" >"$work/app.log" 2>&1 &
 app_pid=$!
@@ -53,11 +60,14 @@ list_colours() {
 }
 before=$(list_colours)
 
-# The focus starts in Text1; Tab runs a, b, D, β, X, Y, azimuth, step.
-for value in 10 6 4 60 1000 500 0 15; do
-  xdotool type --delay 20 "$value"
-  xdotool key Tab
-done
+# The focus starts in Text1; Tab runs a, b, D, β, X, Y, azimuth, step. A file given at
+# start has filled the boxes already.
+if [ -z "$file" ]; then
+  for value in 10 6 4 60 1000 500 0 15; do
+    xdotool type --delay 20 "$value"
+    xdotool key Tab
+  done
+fi
 xdotool mousemove $((client_x + 24 + 28)) $((client_y + 456 + 12)) click 1
 sleep 0.5
 after=$(list_colours)
