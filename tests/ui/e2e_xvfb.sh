@@ -36,9 +36,13 @@ case $program in
   *) export QT_QPA_PLATFORM=xcb ;;
 esac
 if [ -n "$file" ]; then
-  # A Windows program under Wine takes the file by its Windows name.
-  [ "${run[0]}" = wine ] && file=$(winepath -w "$file")
-  run+=("$file")
+  # A Windows program under Wine takes the file by its Windows name; Qt's own options
+  # before it are Qt's.
+  if [ "${run[0]}" = wine ]; then
+    run+=("$(winepath -w "$file")")
+  else
+    run+=(-platform xcb "$file")
+  fi
 fi
 
 "${run[@]}" >"$work/app.log" 2>&1 &
