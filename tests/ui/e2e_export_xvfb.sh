@@ -9,31 +9,8 @@ set -euo pipefail
 program=$1
 readers=$2
 shot=${3:-}
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
-unset WAYLAND_DISPLAY
-
-"$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-win=$(xdotool search --sync --onlyvisible --name '^Korvel$' | head -n1)
-xdotool windowfocus --sync "$win"
-sleep 0.3
+source "$(dirname "$0")/xvfb_korvel.sh"
+start_korvel "$program"
 keys() { xdotool key --delay 60 "$@"; }
 # Waits for a window titled $1 and gives it the keyboard.
 await() {

@@ -9,47 +9,15 @@ set -euo pipefail
 program=$1
 shot=${2:-}
 file=${3:-}
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A free display number, chosen by the server itself.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR="$work"
-run=("$program")
+source "$(dirname "$0")/xvfb_korvel.sh"
+# A Windows program under Wine takes the file by its Windows name; Qt's own options before
+# it are Qt's.
+args=()
 case $program in
-  *.exe) run=(wine "$program"); unset QT_QPA_PLATFORM ;;
-  *) export QT_QPA_PLATFORM=xcb ;;
+  *.exe) [ -z "$file" ] || args=("$(winepath -w "$file")") ;;
+  *) [ -z "$file" ] || args=(-platform xcb "$file") ;;
 esac
-if [ -n "$file" ]; then
-  # A Windows program under Wine takes the file by its Windows name; Qt's own options
-  # before it are Qt's.
-  if [ "${run[0]}" = wine ]; then
-    run+=("$(winepath -w "$file")")
-  else
-    run+=(-platform xcb "$file")
-  fi
-fi
-
-"${run[@]}" >"$work/app.log" 2>&1 &
-app_pid=$!
-win=$(xdotool search --sync --onlyvisible --name '^Korvel$' | head -n1)
-xdotool windowfocus --sync "$win"
-sleep 0.3
+start_korvel "$program" "${args[@]}"
 
 # Window position and size; the client area is the lowest 489 pixels of the window.
 eval "$(xdotool getwindowgeometry --shell "$win")"
