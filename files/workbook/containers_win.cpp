@@ -8,7 +8,6 @@
 
 #include <QDir>
 
-#include "files/workbook/compound_directory.h"
 #include "files/workbook/containers.h"
 
 namespace korvel {
@@ -83,7 +82,6 @@ WorkbookFile compoundFileWithWorkbook(const QByteArray& stream) {
     const auto* data = static_cast<const char*>(GlobalLock(memory));
     file.bytes = QByteArray(data, static_cast<qsizetype>(stat.cbSize.QuadPart));
     GlobalUnlock(memory);
-    file.bytes = withUnusedDirectoryEntriesEmptied(std::move(file.bytes));
     return file;
 }
 

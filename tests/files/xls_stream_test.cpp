@@ -2,14 +2,11 @@
 // but Excel and LibreOffice rely on.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <vector>
 
 #include "files/workbook/biff8_records.h"
-#include "files/workbook/compound_directory.h"
 #include "files/workbook/xls_workbook.h"
-#include "readers.h"
 
 namespace korvel {
 namespace {
@@ -79,28 +76,6 @@ TEST(XlsStream, RecordOrderAndLimits) {
 
 TEST(XlsStream, SmallWorkbookIsPaddedOutOfTheSmallBlockArea) {
     EXPECT_GE(xlsWorkbookStream(cutIntoCells({})).size(), 4096);
-}
-
-// Unused directory entries holding garbage, as Wine's structured storage over memory leaves
-// them, make xlrd fail; emptied, the file reads as before, the entries in use untouched.
-TEST(CompoundDirectory, UnusedEntriesEmptied) {
-    const QByteArray clean =
-        encodeXlsWorkbook(cutIntoCells({QStringLiteral("  1     3003.069     5008.352")})).bytes;
-    QByteArray garbled = clean;
-    const qsizetype directory = (qFromLittleEndian<quint32>(clean.constData() + 0x30) + 1) * 512;
-    garbled.replace(directory + 256, 256, QByteArray(256, 'R'));
-    garbled[directory + 256 + 0x40] = 'A';  // an odd name length
-    garbled[directory + 256 + 0x41] = '\0';
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.xls"));
-    ASSERT_TRUE(test::put(path, garbled));
-    EXPECT_NE(test::readWorkbook(path, false).failure, QString());
-    ASSERT_TRUE(test::put(path, withUnusedDirectoryEntriesEmptied(garbled)));
-    EXPECT_EQ(test::readWorkbook(path, false).cells.size(), 3U);
-    const QByteArray emptied = withUnusedDirectoryEntriesEmptied(garbled);
-    EXPECT_EQ(emptied.left(directory + 256), clean.left(directory + 256));
-    EXPECT_EQ(emptied.mid(directory + 256, 128),
-              QByteArray(68, '\0') + QByteArray(12, '\xFF') + QByteArray(48, '\0'));
 }
 
 }  // namespace
