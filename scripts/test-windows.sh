@@ -32,7 +32,7 @@ if ((${#need[@]})); then
 fi
 
 zip=$(ls dist/korvel-*-win64.zip | tail -n 1)
-setup=${zip%.zip}-setup.exe
+setup=$root/${zip%.zip}-setup.exe
 linux_calc=$root/build/cli/korvel-calc
 [ -x "$linux_calc" ] || cmake --build build --target korvel-calc >/dev/null
 
@@ -158,7 +158,7 @@ timeout 300 "$root/tests/ui/e2e_xvfb.sh" "$app/korvel.exe" "$root/docs/window-wi
 step "the installer under Wine"
 # The zip's files as shipped: the folder above now holds the test programs and their output.
 mkdir "$work/shipped"
-unzip -q "$zip" -d "$work/shipped"
+unzip -q "$root/$zip" -d "$work/shipped"
 "$root/scripts/windows/check-installer.sh" "$setup" "$(ls -d "$work"/shipped/korvel-*-win64)" \
   "$root/build-windows/korvel.ico" || failures=$((failures + $?))
 

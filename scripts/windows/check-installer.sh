@@ -32,6 +32,7 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvel'
 work=$(mktemp -d)
 xvfb_pid=""
 cleanup() {
+  wineserver -k 2>/dev/null || true  # Wine's desktop first, then its X server
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -69,6 +70,11 @@ lnk_names() {
 sys.exit(sys.argv[2].encode("utf-16-le").lower() not in d)' "$1" "$2"
 }
 reg_has() { wine reg query "$1" >/dev/null 2>&1; }
+# The user's parameter folder, whatever the letter case of the program's name (Windows
+# ignores it, Wine's Unix folders do not); nothing when it does not exist.
+user_folder() {
+  find "$appdata" -maxdepth 2 -type d -ipath "$appdata/korvel/liti" 2>/dev/null | head -n 1 || true
+}
 # Seconds since `start`, to a tenth.
 since() { echo "$(date +%s.%N) $start" | awk '{printf "%.1f", $1 - $2}'; }
 
@@ -127,15 +133,15 @@ check_installed() {
 }
 
 # Runs the uninstaller of the copy in `dir` silently and waits until it has finished: it
-# starts a copy of itself from the temporary folder and returns at once.
+# starts a copy of itself from the temporary folder and returns at once. The Add/Remove
+# Programs key is the last thing it removes.
 uninstall() {
-  local dir=$1
+  local dir=$1 deadline=$((SECONDS + 120))
   wine "$(winepath -w "$dir")\\uninstall.exe" /S
-  for _ in $(seq 600); do
-    reg_has "$uninstall_key" || [ -e "$dir" ] || return 0
+  while reg_has "$uninstall_key"; do
+    ((SECONDS < deadline)) || { fail "the uninstaller did not finish within two minutes"; return; }
     sleep 0.2
   done
-  fail "the uninstaller did not finish within two minutes"
 }
 
 # Checks that nothing of the program is left, and that the user's own folder is untouched.
@@ -185,9 +191,7 @@ wine "$(winepath -w "$programs")\\bin\\korvel-calc.exe" --step --position 2 12.5
 # 3. The installed window, given a parameter file; its open dialog makes the user's folder.
 step "the installed korvel.exe on Xvfb"
 find "$drive/Program Files" -printf '%P %s %T@\n' | sort >"$work/before"
-shopt -s nocaseglob
-userdir=$(echo "$appdata"/korvel/liti)
-[ ! -e "$userdir" ] || fail "the user's folder exists before the first start"
+[ -z "$(user_folder)" ] || fail "the user's folder exists before the first start"
 wine "$(winepath -w "$programs")\\bin\\korvel.exe" \
   "$(winepath -w "$programs")\\share\\korvel\\liti\\例1_按步长.zdy" >"$work/app.log" 2>&1 &
 if win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Korvel' | head -n1) &&
@@ -223,7 +227,8 @@ fi
 sleep 1
 wineserver -k 2>/dev/null || true
 wineserver -w
-userdir=$(echo "$appdata"/korvel/liti)
+userdir=$(user_folder)
+[ -n "$userdir" ] || { fail "no user's folder korvel\\liti in AppData"; userdir=$appdata/korvel/liti; }
 for f in "$programs"/share/korvel/liti/*.zdy; do
   cmp -s "$f" "$userdir/$(basename "$f")" || fail "the user's folder lacks $(basename "$f")"
 done

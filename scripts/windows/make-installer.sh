@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 from=$1
 version=$2
-icon=$3
+icon=$(realpath "$3")
 out=$4
 
 work=$(mktemp -d)
