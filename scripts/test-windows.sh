@@ -83,6 +83,7 @@ for args in "--step 10 6 60 1000 500 0 1.5 4" "--no-such-option" "--step 10 6 60
     fail "korvel-calc.exe $args left the console in $(tr -d '\r' <page.txt 2>/dev/null)"
 done
 rm -f page.txt console_code_page.exe
+echo "   the console's code page checked after rows, a usage error and a refused run"
 # Generated cases: axes, angles as D.MMSS, coordinates, steps and offsets of every size.
 /usr/bin/python3 - "$cases" >"$work/cases" <<'PY'
 import random, sys

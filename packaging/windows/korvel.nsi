@@ -56,7 +56,6 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Korvel developers"
 !define MUI_LANGDLL_ALWAYSSHOW
 !define MUI_LANGDLL_WINDOWTITLE "安装语言 Installer Language"
 !define MUI_LANGDLL_INFO "请选择安装程序的语言。$\r$\nPlease select a language."
-!define MUI_FINISHPAGE_RUN "$INSTDIR\bin\korvel.exe"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY

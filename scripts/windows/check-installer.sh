@@ -75,6 +75,17 @@ reg_has() { wine reg query "$1" >/dev/null 2>&1; }
 user_folder() {
   find "$appdata" -maxdepth 2 -type d -ipath "$appdata/korvel/liti" 2>/dev/null | head -n 1 || true
 }
+# The first visible window whose title matches `pattern`, waited for up to 60 seconds; a
+# search that meets a window as it vanishes (BadWindow) is simply tried again.
+find_window() {
+  local deadline=$((SECONDS + 60)) found
+  while ((SECONDS < deadline)); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -z "$found" ] || { echo "$found"; return 0; }
+    sleep 0.5
+  done
+  return 1
+}
 # Seconds since `start`, to a tenth.
 since() { echo "$(date +%s.%N) $start" | awk '{printf "%.1f", $1 - $2}'; }
 
@@ -194,8 +205,7 @@ find "$drive/Program Files" -printf '%P %s %T@\n' | sort >"$work/before"
 [ -z "$(user_folder)" ] || fail "the user's folder exists before the first start"
 wine "$(winepath -w "$programs")\\bin\\korvel.exe" \
   "$(winepath -w "$programs")\\share\\korvel\\liti\\例1_按步长.zdy" >"$work/app.log" 2>&1 &
-if win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Korvel' | head -n1) &&
-  [ -n "$win" ]; then
+if win=$(find_window '^Korvel'); then
   xdotool windowfocus --sync "$win"
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -213,7 +223,7 @@ if win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Korvel' | head 
     *) fail "$filled of the eight boxes filled from the file" ;;
   esac
   xdotool key ctrl+o
-  if dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^读取参数$' | head -n1); then
+  if dialog=$(find_window '^读取参数$'); then
     xdotool windowfocus --sync "$dialog"
     sleep 0.5
     xdotool key Escape
