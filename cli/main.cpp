@@ -138,14 +138,17 @@ int runCommand(const std::vector<std::string>& args) {
 }  // namespace
 }  // namespace korvel::cli
 
-// The system's reasons in the user's language; numbers never go through the locale.
+// The system's reasons in the user's language; numbers never go through the locale. The
+// console gets its own code page back on every way out.
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    korvel::cli::prepareStandardStreams();
+    const korvel::cli::StreamState streams = korvel::cli::prepareStandardStreams();
+    int status = korvel::cli::kExitError;
     try {
-        return korvel::cli::runCommand(korvel::cli::utf8Arguments(argc, argv));
+        status = korvel::cli::runCommand(korvel::cli::utf8Arguments(argc, argv));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "korvel-calc: %s\n", e.what());
-        return korvel::cli::kExitError;
     }
+    korvel::cli::restoreStandardStreams(streams);
+    return status;
 }

@@ -1,4 +1,5 @@
-// What differs between Linux and Windows for a command-line program, in one place.
+// What differs between Linux and Windows for a command-line program, in one place
+// (platform_posix.cpp, platform_win.cpp).
 #pragma once
 
 #include <string>
@@ -10,8 +11,18 @@ namespace korvel::cli {
 // page, so there they are taken from the wide command line instead.
 std::vector<std::string> utf8Arguments(int argc, char** argv);
 
+// What prepareStandardStreams changed and restoreStandardStreams puts back: the console's
+// output code page on Windows (0 when there was none to change), nothing elsewhere.
+struct StreamState {
+    unsigned consoleOutputCodePage = 0;
+};
+
 // Standard output takes the row bytes as they are (LF stays LF on Windows too), and a
-// Windows console shows the UTF-8 messages as Chinese.
-void prepareStandardStreams();
+// Windows console shows the UTF-8 messages as Chinese. Returns what was there before.
+StreamState prepareStandardStreams();
+
+// Writes out what the streams still hold and gives the console back the code page it had
+// before `prepareStandardStreams` (so the rest of a batch file prints as before).
+void restoreStandardStreams(const StreamState& before);
 
 }  // namespace korvel::cli

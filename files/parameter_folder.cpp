@@ -3,17 +3,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include "files/parameter_file.h"
 
 namespace korvel {
 namespace {
 
-// True when `folder` is an existing folder this process may create files in. Qt asks the
-// system (access(W_OK) on Unix), so a read-only mount counts even for root.
-bool folderIsWritable(const QString& folder) {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
+// True when a new file can be made in the existing folder `folder`: one is created there and
+// removed at once. Asking is not enough: on Windows QFileInfo::isWritable reads the read-only
+// attribute, not the access rights, so Program Files looks writable to a user who cannot
+// write there; and a file system out of room for new files says so only when one is made.
+bool canCreateFilesIn(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) {
+        return false;
+    }
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".korvel-probe-XXXXXX")));
+    return probe.open();  // removed again when `probe` goes
 }
 
 }  // namespace
@@ -27,7 +33,7 @@ QString installedSamplesFolder(const QString& programDir) {
 QString chooseParameterFolder(const QString& programDir, const QString& samplesDir,
                               const QString& userDir) {
     const QString besideProgram = litiFolder(programDir);
-    if (folderIsWritable(besideProgram)) {
+    if (canCreateFilesIn(besideProgram)) {
         return besideProgram;
     }
     const QString chosen = QDir::toNativeSeparators(userDir);

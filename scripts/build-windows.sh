@@ -3,7 +3,8 @@
 # the mingw-w64 cross compilers (posix threads), Qt's qtbase from Debian's own source of the
 # host's Qt version, and zlib and libxlsxwriter from their Debian sources. The cross-built
 # dependencies are cached in ~/.cache/korvel-windows (KORVEL_WINDOWS_CACHE), so only the
-# first run takes long (about an hour on 2 cores). The result is dist/korvel-<version>-win64.zip.
+# first run takes long (about an hour on 2 cores). The results are dist/korvel-<version>-win64.zip
+# and, from the same files, the installer dist/korvel-<version>-win64-setup.exe (NSIS).
 #   scripts/build-windows.sh            # everything
 #   scripts/build-windows.sh --deps     # only the cached dependencies
 set -euo pipefail
@@ -17,10 +18,12 @@ step() { echo "== $(date +%H:%M:%S) $*"; }
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-# The cross compilers, and access to Debian's source packages of the dependencies.
+# The cross compilers, makensis for the installer, ImageMagick for the icon, and access to
+# Debian's source packages of the dependencies.
 install_tools() {
   local need=() p refresh=""
-  for p in g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev python3; do
+  for p in g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev python3 \
+    nsis imagemagick; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
   done
   if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
@@ -133,6 +136,17 @@ build_libraries() {
   touch "$stamp"
 }
 
+# korvel.exe's icon: the PNG files the Linux build draws with the program's own code
+# (korvel_icon_png in build/), in one .ico from 16 to 256 pixels.
+make_icon() {
+  step "the program icon from the Linux build's PNG files"
+  [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build --target korvel_icons --parallel "$jobs" >/dev/null
+  mkdir -p build-windows
+  convert build/app/icons/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/korvel.png \
+    build-windows/korvel.ico
+}
+
 # Korvel itself, configured with the cross-built Qt's qt-cmake, into build-windows/.
 build_korvel() {
   step "Korvel for Windows: configuring and building in build-windows/"
@@ -140,14 +154,16 @@ build_korvel() {
   "$cache/qt/bin/qt-cmake" -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_PREFIX_PATH="$cache/deps" \
+    -DKORVEL_WINDOWS_ICON="$root/build-windows/korvel.ico" \
     -DKORVEL_BENCH=OFF >build-windows/configure.log 2>&1 || { tail -n 40 build-windows/configure.log; exit 1; }
   cmake --build build-windows --parallel "$jobs" >build-windows/build.log 2>&1 ||
     { grep -m 20 -A 5 'error' build-windows/build.log; exit 1; }
 }
 
 # The folder a Windows user unzips: the programs, the Qt and mingw runtime DLLs laid out as a
-# Qt deployment expects, Qt's Chinese button texts, the liti samples and a short guide.
-package_zip() {
+# Qt deployment expects, Qt's Chinese button texts, the liti samples and a short guide; and
+# the installer made of the same folder (scripts/windows/make-installer.sh).
+package() {
   local version name stage dll
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
   name=korvel-$version-win64
@@ -171,13 +187,18 @@ package_zip() {
   rm -f "dist/$name.zip"
   # Python's zipfile marks the Chinese names as UTF-8, which Windows' own unzip honours.
   (cd "$(dirname "$stage")" && python3 -m zipfile -c "$root/dist/$name.zip" "$name")
-  rm -rf "$(dirname "$stage")"
   step "dist/$name.zip ($(du -h "dist/$name.zip" | cut -f1))"
+  rm -f "dist/$name-setup.exe"
+  scripts/windows/make-installer.sh "$stage" "$version" build-windows/korvel.ico \
+    "dist/$name-setup.exe"
+  rm -rf "$(dirname "$stage")"
+  step "dist/$name-setup.exe ($(du -h "dist/$name-setup.exe" | cut -f1))"
 }
 
 install_tools
 build_qt
 build_libraries
 [ "${1:-}" = "--deps" ] && exit 0
+make_icon
 build_korvel
-package_zip
+package

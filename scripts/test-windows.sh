@@ -6,7 +6,9 @@
 #      the same cells as read back by xlrd and openpyxl;
 #   3. the window test suites, cross-built, on Qt's offscreen platform;
 #   4. korvel.exe on a private X server: typed into, computed, and photographed
-#      (docs/window-windows.png).
+#      (docs/window-windows.png);
+#   5. the installer (dist/korvel-*-win64-setup.exe): installed, run, updated and removed
+#      (scripts/windows/check-installer.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -19,7 +21,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 need=()
-for p in wine wine64 xvfb xdotool imagemagick unzip; do
+for p in wine wine64 xvfb xdotool imagemagick unzip nsis binutils bsdutils; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
 done
 if ((${#need[@]})); then
@@ -30,6 +32,7 @@ if ((${#need[@]})); then
 fi
 
 zip=$(ls dist/korvel-*-win64.zip | tail -n 1)
+setup=$root/${zip%.zip}-setup.exe
 linux_calc=$root/build/cli/korvel-calc
 [ -x "$linux_calc" ] || cmake --build build --target korvel-calc >/dev/null
 
@@ -50,6 +53,14 @@ unzip -q "$zip" -d "$work"
 app=$(ls -d "$work"/korvel-*-win64)
 cd "$app"
 
+# korvel.exe carries every image of the icon build-windows.sh made of the Linux build's PNGs.
+python3 - "$root/build-windows/korvel.ico" korvel.exe <<'PY' || fail "korvel.exe lacks its icon"
+import struct, sys
+ico, exe = (open(p, "rb").read() for p in sys.argv[1:])
+entries = [struct.unpack_from("<II", ico, 14 + 16 * i) for i in range(ico[4])]
+sys.exit(not entries or not all(ico[at:at + size] in exe for size, at in entries))
+PY
+
 # 1. The calculation, on the samples and on generated cases.
 step "korvel-calc.exe against the Linux build"
 for pos in 1 2 3 4; do
@@ -60,6 +71,19 @@ for pos in 1 2 3 4; do
   wine korvel-calc.exe --angle --position $pos --params 'liti\例2_按角值.zdy' >"$work/w2" 2>&1 || true
   cmp -s "$work/e2" "$work/w2" || fail "例2 位置$pos"
 done
+# The console's output code page is as it was after every way out: rows, a usage error, a
+# refused run. A console needs a terminal, which script(1) gives; console_code_page sets the
+# page before and writes the one in force after to a file.
+cp "$root/build-windows/tests/console_code_page.exe" .
+for args in "--step 10 6 60 1000 500 0 1.5 4" "--no-such-option" "--step 10 6 60 1000 500 0 0"; do
+  rm -f page.txt
+  script -qec "wine cmd /c 'console_code_page.exe 936 >nul & korvel-calc.exe $args >nul 2>nul \
+& console_code_page.exe >page.txt'" /dev/null </dev/null >/dev/null 2>&1 || true
+  [ "$(tr -d '\r' <page.txt 2>/dev/null)" = "code page 936" ] ||
+    fail "korvel-calc.exe $args left the console in $(tr -d '\r' <page.txt 2>/dev/null)"
+done
+rm -f page.txt console_code_page.exe
+echo "   the console's code page checked after rows, a usage error and a refused run"
 # Generated cases: axes, angles as D.MMSS, coordinates, steps and offsets of every size.
 /usr/bin/python3 - "$cases" >"$work/cases" <<'PY'
 import random, sys
@@ -130,6 +154,14 @@ wineserver -k 2>/dev/null || true
 wineserver -w
 timeout 300 "$root/tests/ui/e2e_xvfb.sh" "$app/korvel.exe" "$root/docs/window-windows.png" ||
   fail "korvel.exe window"
+
+# 5. The installer, in the same prefix.
+step "the installer under Wine"
+# The zip's files as shipped: the folder above now holds the test programs and their output.
+mkdir "$work/shipped"
+unzip -q "$root/$zip" -d "$work/shipped"
+"$root/scripts/windows/check-installer.sh" "$setup" "$(ls -d "$work"/shipped/korvel-*-win64)" \
+  "$root/build-windows/korvel.ico" || failures=$((failures + $?))
 
 if ((failures)); then
   echo "Windows build: $failures check(s) failed" >&2

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/platform.h"
 #include "ui/point_settings_dialog.h"
 
 namespace korvel {
@@ -21,9 +22,9 @@ QString runFileDialog(QWidget* parent, const DialogSettings& settings,
     dialog.setFileMode(QFileDialog::AnyFile);
     QFileDialog::Options options =
         QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails;
-#ifndef Q_OS_WIN
-    options |= QFileDialog::DontUseNativeDialog;
-#endif
+    if (!nativeFileDialogs()) {
+        options |= QFileDialog::DontUseNativeDialog;
+    }
     dialog.setOptions(options);
     const QStringList filters = toQtNameFilters(settings.filter);
     if (!filters.isEmpty()) {

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ui/platform.h"
+
 namespace korvel {
 
 void useSongStandInWhereMissing() {
@@ -34,7 +36,7 @@ QFont songFont(double points, bool bold) {
 
 QFont listFont(double points) {
     QFont font = songFont(points);
-    font.setFamily(QString::fromUtf8(kListFamily));
+    font.setFamily(listFamily());
     return font;
 }
 

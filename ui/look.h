@@ -10,13 +10,6 @@ namespace korvel {
 
 // The family every element asks for; Windows resolves it to SimSun.
 inline constexpr char kSongFamily[] = "宋体";
-// The list's family: the fixed-pitch Song face on Windows (NSimSun, whose Latin and digits are
-// half-width cells, so rows line up under the header), the window's family elsewhere.
-#ifdef _WIN32
-inline constexpr char kListFamily[] = "新宋体";
-#else
-inline constexpr char kListFamily[] = "宋体";
-#endif
 // The stand-in where SimSun is missing: CJK at one em, Latin, digits and blanks at half
 // an em, so that result lines stay in columns under their header as they do in SimSun.
 inline constexpr char kSongStandIn[] = "Noto Sans Mono CJK SC";

@@ -7,6 +7,9 @@
 #include <windows.h>
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <string>
 
 #include "files/workbook/containers.h"
 
@@ -40,18 +43,24 @@ QString systemMessage(HRESULT hr) {
 
 }  // namespace
 
-// The compound file is built on an in-memory byte array (ILockBytes on an HGLOBAL) with
-// the same storage and stream interfaces a file on disk would use; the caller writes it.
+// The compound file is built in a private temporary folder and its bytes read back; the
+// caller writes them where they belong. Not on an in-memory ILockBytes: Wine's ole32 fills
+// the directory entries it does not use from an uninitialised buffer there (the process's
+// environment strings), which readers such as xlrd reject, while a file's unused entries
+// stay zero as the format asks.
 WorkbookFile compoundFileWithWorkbook(const QByteArray& stream) {
     WorkbookFile file;
-    Released<ILockBytes> bytes;
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        file.error = dir.errorString();
+        return file;
+    }
+    const QString path = dir.filePath(QStringLiteral("book.xls"));
+    const std::wstring nativePath = QDir::toNativeSeparators(path).toStdWString();
     Released<IStorage> storage;
     Released<IStream> workbook;
     constexpr DWORD kMode = STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
-    HRESULT hr = CreateILockBytesOnHGlobal(nullptr, TRUE, &bytes.p);
-    if (SUCCEEDED(hr)) {
-        hr = StgCreateDocfileOnILockBytes(bytes.p, kMode, 0, &storage.p);
-    }
+    HRESULT hr = StgCreateDocfile(nativePath.c_str(), kMode, 0, &storage.p);
     if (SUCCEEDED(hr)) {
         hr = storage.p->CreateStream(L"Workbook", kMode, 0, 0, &workbook.p);
     }
@@ -67,21 +76,20 @@ WorkbookFile compoundFileWithWorkbook(const QByteArray& stream) {
         workbook.p = nullptr;
         hr = storage.p->Commit(STGC_DEFAULT);
     }
-    STATSTG stat{};
-    if (SUCCEEDED(hr)) {
-        hr = bytes.p->Stat(&stat, STATFLAG_NONAME);
-    }
-    HGLOBAL memory = nullptr;
-    if (SUCCEEDED(hr)) {
-        hr = GetHGlobalFromILockBytes(bytes.p, &memory);
+    if (storage.p) {
+        storage.p->Release();  // closes the file
+        storage.p = nullptr;
     }
     if (FAILED(hr)) {
         file.error = systemMessage(hr);
         return file;
     }
-    const auto* data = static_cast<const char*>(GlobalLock(memory));
-    file.bytes = QByteArray(data, static_cast<qsizetype>(stat.cbSize.QuadPart));
-    GlobalUnlock(memory);
+    QFile book(path);
+    if (!book.open(QIODevice::ReadOnly)) {
+        file.error = book.errorString();
+        return file;
+    }
+    file.bytes = book.readAll();
     return file;
 }
 

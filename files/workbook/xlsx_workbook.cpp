@@ -2,52 +2,17 @@
 
 #include <xlsxwriter.h>
 
-#ifdef _WIN32
-#include <clocale>
-#include <string>
-#else
-#include <locale.h>
-#endif
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <optional>
 
+#include "files/workbook/classic_numbers.h"
 #include "files/workbook/containers.h"
 #include "files/workbook/xls_workbook.h"
 
 namespace korvel {
 
 namespace {
-
-// libxlsxwriter 1.1 prints numbers with printf, which writes "3001,063" under a comma-decimal
-// locale (Qt programs adopt the user's locale) and spoils the file. While alive, this puts
-// the calling thread alone in the "C" locale.
-struct ClassicLocaleForThisThread {
-#ifdef _WIN32
-    int previousMode = _configthreadlocale(_ENABLE_PER_THREAD_LOCALE);
-    std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    ClassicLocaleForThisThread() {
-        std::setlocale(LC_NUMERIC, "C");
-    }
-    ~ClassicLocaleForThisThread() {
-        std::setlocale(LC_NUMERIC, previous.c_str());
-        _configthreadlocale(previousMode);
-    }
-#else
-    locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
-    locale_t previous = classic ? uselocale(classic) : locale_t{};
-    ClassicLocaleForThisThread() = default;
-    ~ClassicLocaleForThisThread() {
-        if (classic) {
-            uselocale(previous);
-            freelocale(classic);
-        }
-    }
-#endif
-    ClassicLocaleForThisThread(const ClassicLocaleForThisThread&) = delete;
-    ClassicLocaleForThisThread& operator=(const ClassicLocaleForThisThread&) = delete;
-};
 
 // Fills the sheet cell by cell; cells arrive in row order as constant-memory mode needs.
 lxw_error writeCells(lxw_worksheet* sheet, const SheetGrid& grid) {
@@ -63,6 +28,25 @@ lxw_error writeCells(lxw_worksheet* sheet, const SheetGrid& grid) {
         }
     }
     return LXW_NO_ERROR;
+}
+
+// Writes the workbook file at `path` with libxlsxwriter, its scratch files in `scratch`;
+// the reason when it fails, else nothing.
+QString writeXlsxFile(const QByteArray& path, const QByteArray& scratch, const SheetGrid& grid) {
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = const_cast<char*>(scratch.constData());
+    lxw_workbook* book = workbook_new_opt(path.constData(), &options);
+    if (book == nullptr) {
+        return QStringLiteral("The workbook could not be created");
+    }
+    lxw_worksheet* sheet = workbook_add_worksheet(book, kSheetName.toUtf8().constData());
+    lxw_error err = sheet ? writeCells(sheet, grid) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    const lxw_error closeErr = workbook_close(book);  // also frees the workbook
+    if (err == LXW_NO_ERROR) {
+        err = closeErr;
+    }
+    return err == LXW_NO_ERROR ? QString() : QString::fromUtf8(lxw_strerror(err));
 }
 
 // libxlsxwriter does not check the writes to its scratch files: when the disk fills up it
@@ -86,25 +70,12 @@ WorkbookFile encodeXlsxWorkbook(const SheetGrid& grid) {
         return file;
     }
     const QString path = dir.filePath(QStringLiteral("book.xlsx"));
-    const ClassicLocaleForThisThread classicNumbers;
     const QByteArray nativePath = QFile::encodeName(path);
     const QByteArray scratch = QFile::encodeName(dir.path());
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    options.tmpdir = const_cast<char*>(scratch.constData());
-    lxw_workbook* book = workbook_new_opt(nativePath.constData(), &options);
-    if (book == nullptr) {
-        file.error = QStringLiteral("The workbook could not be created");
-        return file;
-    }
-    lxw_worksheet* sheet = workbook_add_worksheet(book, kSheetName.toUtf8().constData());
-    lxw_error err = sheet ? writeCells(sheet, grid) : LXW_ERROR_MEMORY_MALLOC_FAILED;
-    const lxw_error closeErr = workbook_close(book);  // also frees the workbook
-    if (err == LXW_NO_ERROR) {
-        err = closeErr;
-    }
-    if (err != LXW_NO_ERROR) {
-        file.error = QString::fromUtf8(lxw_strerror(err));
+    // libxlsxwriter 1.1 prints numbers with printf, which writes "3001,063" under a
+    // comma-decimal locale (Qt programs adopt the user's locale) and spoils the file.
+    withClassicNumbers([&] { file.error = writeXlsxFile(nativePath, scratch, grid); });
+    if (!file.error.isEmpty()) {
         return file;
     }
     QFile written(path);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "files/gbk.h"
@@ -65,16 +66,14 @@ TEST(ParameterFileRead, ShippedSamplesBesideTheProgram) {
 }
 
 TEST(LitiFolder, OneSeparatorBeforeLiti) {
-#ifdef _WIN32
-    const char* const cases[][2] = {{"C:/Program Files/Korvel", "C:\\Program Files\\Korvel\\liti"},
-                                    {"C:\\", "C:\\liti"},
-                                    {"D:\\tools\\", "D:\\tools\\liti"}};
-#else
-    const char* const cases[][2] = {
-        {"/opt/korvel/bin", "/opt/korvel/bin/liti"}, {"/", "/liti"}, {"/opt/k/", "/opt/k/liti"}};
-#endif
-    for (const auto& [folder, liti] : cases) {
-        EXPECT_EQ(litiFolder(QString::fromUtf8(folder)), QString::fromUtf8(liti));
+    // Each row: a POSIX folder and its liti, then a Windows folder and its liti.
+    const char* const cases[][4] = {{"/opt/korvel/bin", "/opt/korvel/bin/liti",
+                                     "C:/Program Files/Korvel", "C:\\Program Files\\Korvel\\liti"},
+                                    {"/", "/liti", "C:\\", "C:\\liti"},
+                                    {"/opt/k/", "/opt/k/liti", "D:\\tools\\", "D:\\tools\\liti"}};
+    const int column = QDir::separator() == QLatin1Char('\\') ? 2 : 0;
+    for (const auto& row : cases) {
+        EXPECT_EQ(litiFolder(QString::fromUtf8(row[column])), QString::fromUtf8(row[column + 1]));
     }
 }
 

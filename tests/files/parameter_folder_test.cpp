@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <cstdio>
 
 #include "read_only_folder.h"
 #include "readers.h"
@@ -21,8 +22,10 @@ using korvel::test::put;
 const QString kSamples = QStringLiteral(KORVEL_LITI_DIR);
 
 TEST(ParameterFolder, ProgramLitiWhileWritableElseUserFolderStockedOnce) {
-    enum class Liti { Writable, ReadOnly, Missing };
-    for (const Liti kind : {Liti::Writable, Liti::ReadOnly, Liti::Missing}) {
+    // NoNewFiles: the folder reads as writable (access(W_OK), the read-only attribute) but
+    // takes no new file, as Program Files for a standard user on Windows.
+    enum class Liti { Writable, ReadOnly, NoNewFiles, Missing };
+    for (const Liti kind : {Liti::Writable, Liti::ReadOnly, Liti::NoNewFiles, Liti::Missing}) {
         SCOPED_TRACE(static_cast<int>(kind));
         QTemporaryDir root;
         const QString program = root.filePath(QStringLiteral("bin"));
@@ -30,11 +33,15 @@ TEST(ParameterFolder, ProgramLitiWhileWritableElseUserFolderStockedOnce) {
         const QString user = root.filePath(QStringLiteral("home/.local/share/korvel/liti"));
         ASSERT_TRUE(QDir().mkpath(kind == Liti::Missing ? program : liti));
         const QByteArray litiPath = QFile::encodeName(liti);
+        if (kind == Liti::NoNewFiles && !makeFullForNewFiles(litiPath)) {
+            std::puts("NoNewFiles skipped: mounting a full file system takes root");
+            continue;
+        }
         if (kind == Liti::ReadOnly) {
             ASSERT_TRUE(makeReadOnly(litiPath));
         }
         const auto restore = qScopeGuard([&] {
-            if (kind == Liti::ReadOnly)
+            if (kind == Liti::ReadOnly || kind == Liti::NoNewFiles)
                 makeWritable(litiPath);
         });
 

@@ -1,6 +1,5 @@
-#include "platform.h"
-
-#ifdef _WIN32
+// korvel-calc on Windows: the wide command line, binary standard output, and the console's
+// output code page, which belongs to the whole console window and outlives the program.
 // windows.h first: shellapi.h builds on its types.
 // clang-format off
 #include <windows.h>
@@ -10,11 +9,11 @@
 #include <io.h>
 
 #include <cstdio>
-#endif
+
+#include "platform.h"
 
 namespace korvel::cli {
 
-#ifdef _WIN32
 // CommandLineToArgvW splits as the C runtime does; each argument goes to UTF-8.
 std::vector<std::string> utf8Arguments(int, char**) {
     std::vector<std::string> args;
@@ -32,19 +31,25 @@ std::vector<std::string> utf8Arguments(int, char**) {
     return args;
 }
 
-// Binary mode for the rows; the console's output code page set to UTF-8.
-void prepareStandardStreams() {
+// Binary mode for the rows; the console's output code page set to UTF-8. Without a console
+// (output to a file or pipe) GetConsoleOutputCP gives 0 and nothing is changed.
+StreamState prepareStandardStreams() {
     _setmode(_fileno(stdout), _O_BINARY);
-    SetConsoleOutputCP(CP_UTF8);
-}
-#else
-// The arguments as the system passed them, which are UTF-8 here.
-std::vector<std::string> utf8Arguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0));
+    const StreamState before{GetConsoleOutputCP()};
+    if (before.consoleOutputCodePage != 0) {
+        SetConsoleOutputCP(CP_UTF8);
+    }
+    return before;
 }
 
-// Nothing to set: POSIX streams write bytes unchanged.
-void prepareStandardStreams() {}
-#endif
+// The console turns bytes into characters as they are written, so the UTF-8 still buffered
+// goes out before the old code page comes back.
+void restoreStandardStreams(const StreamState& before) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    if (before.consoleOutputCodePage != 0) {
+        SetConsoleOutputCP(before.consoleOutputCodePage);
+    }
+}
 
 }  // namespace korvel::cli
