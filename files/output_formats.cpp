@@ -97,7 +97,8 @@ SaveOutcome saveOutput(const QString& path, OutputFormat format, const OutputReq
     if (!file.error.empty()) {
         return saveFailure(path, QString::fromStdString(file.error));
     }
-    return saveFileAtomically(path, QByteArray::fromStdString(file.bytes));
+    // Written from where it was built: a drawing of the longest list is 8 MB.
+    return saveFileAtomically(path, file.bytes);
 }
 
 }  // namespace korvel

@@ -13,7 +13,7 @@ SaveOutcome saveFailure(const QString& path, const QString& reason) {
 
 // QSaveFile writes beside the target and renames on commit; without commit it removes
 // its temporary file. Direct writing is never allowed as a fallback.
-SaveOutcome saveFileAtomically(const QString& path, const QByteArray& bytes) {
+SaveOutcome saveFileAtomically(const QString& path, QByteArrayView bytes) {
     if (path.isEmpty()) {
         return saveFailure(path, QStringLiteral("No file name"));
     }
@@ -28,7 +28,7 @@ SaveOutcome saveFileAtomically(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return saveFailure(path, file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return saveFailure(path, reason);

@@ -1,7 +1,7 @@
 // Writing a file so that it is either wholly replaced or left as it was.
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace korvel {
@@ -16,7 +16,7 @@ struct SaveOutcome {
 // Writes `bytes` to a temporary file beside `path`, then renames it over `path`. On
 // failure the old file is untouched and no temporary file is left behind. A `path` that
 // exists and is not a regular file (a folder, a device, a named pipe) is refused.
-SaveOutcome saveFileAtomically(const QString& path, const QByteArray& bytes);
+SaveOutcome saveFileAtomically(const QString& path, QByteArrayView bytes);
 
 // A failed outcome for `path` with the given reason.
 SaveOutcome saveFailure(const QString& path, const QString& reason);

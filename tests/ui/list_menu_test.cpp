@@ -83,7 +83,7 @@ class ListMenuTest : public QObject, WindowFixture {
             [&] { QTest::mouseClick(window, Qt::RightButton, {}, inList); },
             // The Menu key, as the platform turns it into a request from the keyboard.
             [&] {
-                QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0));
+                QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
                 QApplication::sendEvent(w_->List1, &key);
             },
             [&] { QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier); },
