@@ -7,20 +7,39 @@
 
 namespace korvel {
 
-std::string formatStakeRow(int number, double x, double y) {
-    constexpr int kNumberWidth = 3;
-    constexpr int kDecimals = 3;
-    const std::string digits = std::to_string(number);
+namespace {
+
+constexpr int kDecimals = 3;
+
+}  // namespace
+
+StakeRow makeStakeRow(int number, double x, double y) {
+    return {number, formatFixed(x, kDecimals), formatFixed(y, kDecimals)};
+}
+
+std::string stakeRowLine(const StakeRow& row) {
+    constexpr std::size_t kNumberWidth = 3;
+    const std::string digits = std::to_string(row.number);
     std::string line;
-    line.reserve(40);
+    line.reserve(16 + row.x.size() + row.y.size());
     if (digits.size() < kNumberWidth)
         line.append(kNumberWidth - digits.size(), ' ');
     line += digits;
     line += "     ";
-    line += formatFixed(x, kDecimals);
+    line += row.x;
     line += "     ";
-    line += formatFixed(y, kDecimals);
+    line += row.y;
     return line;
+}
+
+std::string formatStakeRow(int number, double x, double y) {
+    return stakeRowLine(makeStakeRow(number, x, y));
+}
+
+std::string pointName(std::string_view prefix, const StakeRow& row) {
+    std::string name(prefix);
+    name += std::to_string(row.number);
+    return name;
 }
 
 namespace {

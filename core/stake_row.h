@@ -7,6 +7,30 @@
 
 namespace korvel {
 
+// One result row as its fields: the point number and the X (northing) and Y (easting) texts
+// the list shows, written "0.000". Everything that writes points takes them from here, so
+// that a file holds exactly the digits the list shows ("-0.000" included).
+struct StakeRow {
+    int number = 0;
+    std::string x;
+    std::string y;
+
+    bool operator==(const StakeRow&) const = default;
+};
+
+// The row numbered `number` at X and Y, each written "0.000" as formatStakeRow writes it.
+//   (7, 3512.4, -12.05) -> {7, "3512.400", "-12.050"}
+// X and Y must be finite.
+StakeRow makeStakeRow(int number, double x, double y);
+
+// The list line of `row`: formatStakeRow's layout with the row's own texts.
+//   {7, "3512.400", "-12.050"} -> "  7     3512.400     -12.050"
+std::string stakeRowLine(const StakeRow& row);
+
+// The name a point file gives the row: `prefix` followed by the point number.
+//   ("L2-", {7, ...}) -> "L2-7"      ("", {12, ...}) -> "12"
+std::string pointName(std::string_view prefix, const StakeRow& row);
+
 // Point number right-aligned in three characters ("@@@", wider from 1000 on), five blanks,
 // X as "0.000", five blanks, Y as "0.000" (formatFixed: 15 significant digits, then
 // halves away from zero, the minus sign kept); nothing follows.
