@@ -1,62 +1,173 @@
 #include "arguments.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 namespace korvel::cli {
 namespace {
 
-// A request that stops at a usage error.
-Request usageError(std::string text) {
-    Request request;
-    request.action = Action::UsageError;
-    request.error = std::move(text);
-    return request;
-}
+// Applies an option's value to the request; the problem when the value is refused.
+using ApplyValue = Problem (*)(Request&, const std::string&);
+
+// One option: its names as --help shows them, the name of its value (none for a flag), its
+// help lines, and what it does.
+struct OptionDeclaration {
+    std::string_view names;  // "-o", "-h, --help"; the first long or short name is matched
+    std::string_view value;  // "FILE"; empty for a flag
+    std::string_view help;   // lines joined by '\n'
+    ApplyValue apply;        // for a flag, called with an empty value
+};
+
+// The line --help gives the endings: each from the table of output formats.
+constexpr std::string_view kEndingsPlaceholder = "@endings";
+
+// Every option of korvel-calc.
+constexpr OptionDeclaration kOptions[] = {
+    {"--step", "", "按步长计算 points by a fixed length along the long axis",
+     [](Request& r, const std::string&) {
+         r.selection.option5 = true;
+         return Problem{};
+     }},
+    {"--angle", "", "按角值计算 points by a fixed angle at the centre (default)",
+     [](Request& r, const std::string&) {
+         r.selection.option5 = false;
+         return Problem{};
+     }},
+    {"--position", "N", "位置N, N = 1..4 (default 1)",
+     [](Request& r, const std::string& v) {
+         if (v.size() != 1 || v[0] < '1' || v[0] > '4') {
+             return problemAbout(ProblemCode::BadPosition, v);
+         }
+         r.selection.position = {};
+         r.selection.position[static_cast<std::size_t>(v[0] - '1')] = true;
+         return Problem{};
+     }},
+    {"--params", "FILE", "参数读取 the eight texts from a .zdy parameter file",
+     [](Request& r, const std::string& v) {
+         r.fromFile = true;
+         r.paramsPath = v;
+         return Problem{};
+     }},
+    {"-o", "FILE", "保存成果 save the rows, in the format of FILE's ending:\n@endings",
+     [](Request& r, const std::string& v) {
+         // An empty name would silently mean standard output.
+         if (v.empty()) {
+             return problemAbout(ProblemCode::MissingValue, "-o");
+         }
+         const std::optional<OutputFormat> format = outputFormatFor(QString::fromStdString(v));
+         if (!format) {
+             return problemAbout(ProblemCode::UnknownEnding, v);
+         }
+         r.outputPath = v;
+         r.format = *format;
+         return Problem{};
+     }},
+    {"--elevation", "H", "坡脚高程 toe elevation H of the points (default 0.000)",
+     [](Request& r, const std::string& v) {
+         r.points.elevation = v;
+         return checkPointOptions(r.points).problem;
+     }},
+    {"--prefix", "TEXT",
+     "点名前缀 point names TEXT1, TEXT2, ...: letters, digits, - _ .,\n"
+     "16 characters at most with the number",
+     [](Request& r, const std::string& v) {
+         r.points.prefix = v;
+         return checkPointOptions(r.points).problem;
+     }},
+    {"--", "", "其后都是数据 all that follows are texts", nullptr},
+    {"-h, --help", "", "show this help and exit",
+     [](Request& r, const std::string&) {
+         r.action = Action::Help;
+         return Problem{};
+     }},
+    {"    --version", "", "show the version and exit",
+     [](Request& r, const std::string&) {
+         r.action = Action::Version;
+         return Problem{};
+     }},
+};
 
 // True for "-x" and "--name"; "-", "-12.5" and "-.5" are texts (a negative coordinate).
 bool isOption(std::string_view arg) {
     return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
 }
 
-// The options that take the next argument as their value.
-bool takesValue(std::string_view option) {
-    return option == "--position" || option == "--params" || option == "-o" ||
-           option == "--elevation" || option == "--prefix";
+// Whether `arg` is one of the blank- or comma-separated names of `option`.
+bool names(const OptionDeclaration& option, std::string_view arg) {
+    std::string_view rest = option.names;
+    while (!rest.empty()) {
+        const std::size_t start = rest.find_first_not_of(", ");
+        if (start == std::string_view::npos) {
+            break;
+        }
+        rest.remove_prefix(start);
+        const std::size_t end = std::min(rest.find_first_of(", "), rest.size());
+        if (rest.substr(0, end) == arg) {
+            return true;
+        }
+        rest.remove_prefix(end);
+    }
+    return false;
 }
 
-// Applies one option with its value to `request`; the usage error text if the value is bad.
-std::optional<std::string> applyValue(Request& request, std::string_view option,
-                                      const std::string& value) {
-    if (option == "--position") {
-        if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
-            return "位置应为1到4 position must be 1 to 4: " + value;
+// The declaration of `arg`, if it has one.
+const OptionDeclaration* declaration(std::string_view arg) {
+    for (const OptionDeclaration& option : kOptions) {
+        if (names(option, arg)) {
+            return &option;
         }
-        request.selection.position = {};
-        request.selection.position[static_cast<std::size_t>(value[0] - '1')] = true;
-    } else if (option == "--params") {
-        request.fromFile = true;
-        request.paramsPath = value;
-    } else if (option == "-o") {
-        const std::optional<OutputFormat> format = outputFormatFor(QString::fromStdString(value));
-        if (!format) {
-            return "未知的文件类型 unknown file ending: " + value + " (" + knownEndings() + ")";
-        }
-        request.outputPath = value;
-        request.format = *format;
-    } else if (option == "--elevation") {
-        const std::optional<std::string> elevation = elevationText(value);
-        if (!elevation) {
-            return "高程不是数 elevation is not a number: " + value;
-        }
-        request.points.elevation = *elevation;
-    } else {  // --prefix
-        if (nameProblem(value, 1) == NameProblem::IllegalPrefix) {
-            return nameProblemText(NameProblem::IllegalPrefix) +
-                   " prefix may hold letters, digits, - _ . only: " + value;
-        }
-        request.points.prefix = value;
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+// A request that stops at a usage error.
+Request usageError(Problem problem) {
+    Request request;
+    request.action = Action::UsageError;
+    request.error = std::move(problem);
+    return request;
+}
+
+// "-o FILE" or "--step", as the first column of --help shows an option.
+std::string synopsis(const OptionDeclaration& option) {
+    std::string text(option.names);
+    if (!option.value.empty()) {
+        text.append(" ").append(option.value);
+    }
+    return text;
+}
+
+// The help lines of `option`, the endings line expanded to one line per output format.
+std::vector<std::string> helpLines(const OptionDeclaration& option) {
+    std::vector<std::string> lines;
+    std::string_view help = option.help;
+    while (!help.empty()) {
+        const std::size_t end = std::min(help.find('\n'), help.size());
+        const std::string_view line = help.substr(0, end);
+        if (line == kEndingsPlaceholder) {
+            for (const OutputFormatEntry& entry : kOutputFormats) {
+                std::string ending(entry.ending);
+                ending.resize(std::max<std::size_t>(ending.size(), 7), ' ');
+                lines.push_back("  " + ending + std::string(entry.summary));
+            }
+        } else {
+            lines.emplace_back(line);
+        }
+        help.remove_prefix(std::min(end + 1, help.size()));
+    }
+    return lines;
+}
+
+// The endings of the point formats, blank-separated: ".dat .gsi .csv .xml .dxf".
+std::string pointEndings() {
+    std::string endings;
+    for (const OutputFormatEntry& entry : kOutputFormats) {
+        if (isPointFormat(entry.format)) {
+            endings.append(endings.empty() ? "" : " ").append(entry.ending);
+        }
+    }
+    return endings;
 }
 
 }  // namespace
@@ -71,34 +182,32 @@ Request parseArguments(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (optionsEnded || !isOption(arg)) {
             texts.push_back(arg);
-        } else if (arg == "--") {
+            continue;
+        }
+        const OptionDeclaration* option = declaration(arg);
+        if (option == nullptr) {
+            return usageError(problemAbout(ProblemCode::UnknownOption, arg));
+        }
+        if (option->apply == nullptr) {  // "--"
             optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            request.action = Action::Help;
+            continue;
+        }
+        const bool takesValue = !option->value.empty();
+        if (takesValue && i + 1 == args.size()) {
+            return usageError(problemAbout(ProblemCode::MissingValue, arg));
+        }
+        if (Problem problem = option->apply(request, takesValue ? args[++i] : std::string())) {
+            return usageError(std::move(problem));
+        }
+        if (request.action != Action::Calculate) {
             return request;
-        } else if (arg == "--version") {
-            request.action = Action::Version;
-            return request;
-        } else if (arg == "--step" || arg == "--angle") {
-            request.selection.option5 = arg == "--step";
-        } else if (takesValue(arg)) {
-            // An empty -o name would silently mean standard output.
-            if (i + 1 == args.size() || (arg == "-o" && args[i + 1].empty())) {
-                return usageError("选项缺少值 missing value for option: " + arg);
-            }
-            if (const std::optional<std::string> error = applyValue(request, arg, args[++i])) {
-                return usageError(*error);
-            }
-        } else {
-            return usageError("未知选项 unknown option: " + arg);
         }
     }
     if (request.fromFile && !texts.empty()) {
-        return usageError("--params 与数据不能同时给出 --params and texts given together");
+        return usageError(problemAbout(ProblemCode::ParamsWithTexts));
     }
     if (!request.fromFile && texts.size() != 7 && texts.size() != 8) {
-        return usageError("应有7或8个数据 expected 7 or 8 texts, got " +
-                          std::to_string(texts.size()));
+        return usageError(problemAbout(ProblemCode::WrongTextCount, std::to_string(texts.size())));
     }
     std::copy(texts.begin(), texts.end(), request.texts.begin());
     return request;
@@ -118,27 +227,21 @@ std::string usageText() {
         "centre. Angles are D.MMSS (30.1530 is 30°15'30\"); \"\" is an empty box; D may be\n"
         "left out; -12.5 is a text, not an option.\n"
         "\n"
-        "Options:\n"
-        "  --step             按步长计算 points by a fixed length along the long axis\n"
-        "  --angle            按角值计算 points by a fixed angle at the centre (default)\n"
-        "  --position N       位置N, N = 1..4 (default 1)\n"
-        "  --params FILE      参数读取 the eight texts from a .zdy parameter file\n"
-        "  -o FILE            保存成果 save the rows, in the format of FILE's ending:\n";
-    for (const OutputFormatEntry& entry : kOutputFormats) {
-        std::string ending(entry.ending);
-        ending.resize(std::max<std::size_t>(ending.size(), 7), ' ');
-        text.append("                       ").append(ending).append(entry.summary) += '\n';
+        "Options:\n";
+    constexpr std::size_t kHelpColumn = 21;
+    for (const OptionDeclaration& option : kOptions) {
+        std::string first = "  " + synopsis(option);
+        first.resize(std::max(first.size() + 1, kHelpColumn), ' ');
+        const std::vector<std::string> lines = helpLines(option);
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            text.append(k == 0 ? first : std::string(kHelpColumn, ' ')).append(lines[k]) += '\n';
+        }
     }
     text +=
-        "  --elevation H      坡脚高程 toe elevation H of the points (default 0.000)\n"
-        "  --prefix TEXT      点名前缀 point names TEXT1, TEXT2, ...: letters, digits, - _ .,\n"
-        "                     16 characters at most with the number\n"
-        "  --                 其后都是数据 all that follows are texts\n"
-        "  -h, --help         show this help and exit\n"
-        "      --version      show the version and exit\n"
-        "\n"
-        "Without -o the rows go to standard output, one per line. --elevation and --prefix\n"
-        "apply to the point files (.dat .gsi .csv .xml .dxf); .txt, .xls and .xlsx hold the\n"
+        "\nWithout -o the rows go to standard output, one per line. --elevation and --prefix\n"
+        "apply to the point files (" +
+        pointEndings() +
+        "); .txt, .xls and .xlsx hold the\n"
         "list's rows. A refused run writes nothing.\n"
         "\n"
         "Exit status:\n"

@@ -2,7 +2,6 @@
 // eight texts from the command line or a parameter file, and writes the rows to standard
 // output or to any file of the table of output formats: the results text, a workbook, or
 // a point file for an instrument or a drawing.
-#include <QDateTime>
 #include <QString>
 #include <array>
 #include <cerrno>
@@ -19,7 +18,6 @@
 #include "files/messages.h"
 #include "files/output_formats.h"
 #include "files/parameter_file.h"
-#include "files/save.h"
 #include "platform.h"
 
 namespace korvel::cli {
@@ -37,8 +35,8 @@ void reportError(std::string_view text) {
 }
 
 // A usage error as the command reports it, with the hint to --help.
-int usageError(std::string_view text) {
-    reportError("korvel-calc: " + std::string(text) + "\n(korvel-calc --help)");
+int usageError(const Problem& problem) {
+    reportError("korvel-calc: " + problemText(problem) + "\n(korvel-calc --help)");
     return kExitError;
 }
 
@@ -49,8 +47,8 @@ std::optional<std::array<std::string, 8>> loadTexts(const Request& request) {
         return request.texts;
     }
     const ParameterRead read = readParameterFile(QString::fromStdString(request.paramsPath));
-    if (!read.ok) {
-        reportError((read.error + QLatin1Char('\n') + read.reason).toStdString());
+    if (read.problem) {
+        reportError(kMessageBadPath.toStdString() + '\n' + problemText(read.problem));
         return std::nullopt;
     }
     std::array<std::string, 8> texts;
@@ -60,32 +58,28 @@ std::optional<std::array<std::string, 8>> loadTexts(const Request& request) {
     return texts;
 }
 
-// The rows, one per LF-ended line, in one write to standard output.
-SaveOutcome writeStandardOutput(const std::vector<std::string>& rows) {
+// The rows, one per LF-ended list line, in one write to standard output.
+Problem writeStandardOutput(const std::vector<StakeRow>& rows) {
     std::string text;
     text.reserve(rows.size() * 32);
-    for (const std::string& row : rows) {
-        text.append(row).push_back('\n');
+    for (const StakeRow& row : rows) {
+        text.append(stakeRowLine(row)).push_back('\n');
     }
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
-        return saveFailure(QStringLiteral("stdout"), QString::fromLocal8Bit(std::strerror(errno)));
+        return fileProblem(ProblemCode::CannotWrite, "stdout",
+                           QString::fromLocal8Bit(std::strerror(errno)).toStdString());
     }
     return {};
 }
 
-// Writes the run's rows where the request asks, a file through the table of output formats
-// and the same atomic save as the window's commands.
-SaveOutcome writeRows(const Request& request, RunResult&& result) {
-    if (request.outputPath.empty()) {
-        return writeStandardOutput(result.lines);
+// The exit status of a write: "文件保存失败" and the problem on standard error when it failed.
+int report(const Problem& problem) {
+    if (problem) {
+        reportError(saveFailureMessage(problem).toStdString());
+        return kExitError;
     }
-    OutputRequest output;
-    output.rows = std::move(result.lines);
-    output.points = request.points;
-    output.outline = result.outline;
-    output.written = QDateTime::currentDateTime();
-    return saveOutput(QString::fromStdString(request.outputPath), request.format, output);
+    return kExitRows;
 }
 
 // One whole command: arguments in, exit status out.
@@ -120,19 +114,17 @@ int runCommand(const std::vector<std::string>& args) {
         case RunStatus::Rows:
             break;
     }
-    if (!request.outputPath.empty() && isPointFormat(request.format)) {
-        const NameProblem names = nameProblem(request.points.prefix, result.lines.size());
-        if (names != NameProblem::None) {
-            return usageError(nameProblemText(names) + " point names longer than 16 characters: " +
-                              request.points.prefix + std::to_string(result.lines.size()));
-        }
+    if (request.outputPath.empty()) {
+        return report(writeStandardOutput(result.rows));
     }
-    const SaveOutcome saved = writeRows(request, std::move(result));
-    if (!saved.ok) {
-        reportError(saveFailureMessage(saved.error).toStdString());
-        return kExitError;
+    // The same request as the window's export: the typed texts and the names checked there.
+    const ExportRequest output =
+        makeExportRequest(request.format, request.points, std::move(result.rows), result.outline);
+    if (output.problem) {
+        return usageError(output.problem);
     }
-    return kExitRows;
+    return report(
+        saveOutput(QString::fromStdString(request.outputPath), request.format, output.request));
 }
 
 }  // namespace

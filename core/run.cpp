@@ -73,8 +73,8 @@ RunResult runCalculation(const std::array<std::string, 8>& texts, const Selectio
             ++skipped;
             return true;
         }
-        const int number = static_cast<int>(result.lines.size()) + 1;
-        result.lines.push_back(formatStakeRow(number, p.x, p.y));
+        const int number = static_cast<int>(result.rows.size()) + 1;
+        result.rows.push_back(makeStakeRow(number, p.x, p.y));
         return true;
     };
     if (selection.option5) {
@@ -92,6 +92,15 @@ RunResult runCalculation(const std::array<std::string, 8>& texts, const Selectio
     }
     result.outline = slopeOutline(input, *position);
     return result;
+}
+
+std::vector<std::string> stakeRowLines(const std::vector<StakeRow>& rows) {
+    std::vector<std::string> lines;
+    lines.reserve(rows.size());
+    for (const StakeRow& row : rows) {
+        lines.push_back(stakeRowLine(row));
+    }
+    return lines;
 }
 
 }  // namespace korvel

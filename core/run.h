@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "core/stake_row.h"
 
 namespace korvel {
 
@@ -25,8 +26,8 @@ enum class RunStatus {
 
 struct RunResult {
     RunStatus status = RunStatus::Rows;
-    std::vector<std::string> lines;  // the result list, one StakeRow line each, UTF-8
-    std::string message;             // the message box text, UTF-8; empty when none is shown
+    std::vector<StakeRow> rows;  // the result list: one row per point, its line stakeRowLine()
+    std::string message;         // the message box text, UTF-8; empty when none is shown
     // The lines of the quarter laid out, for a drawing; nothing when the run was refused or
     // no position was selected.
     std::optional<SlopeOutline> outline;
@@ -34,10 +35,13 @@ struct RunResult {
 
 // Runs one calculation. `texts` are Text1 to Text8 (a, b, β, X, Y, azimuth, step, D).
 // Never fails: bad inputs give one of the messages of core/messages.h, and a run
-// never yields more than kMaxRows lines.
-//   {"12.5","6","60.3","3000","5000","45.153","2.5","4.25"}, step mode, 位置2 -> 7 lines
-//   {"", ...}                                   -> no lines, kMessageEmptyInput
-//   step text "0" or "abc"                      -> no lines, kMessageStepNotPositive
+// never yields more than kMaxRows rows.
+//   {"12.5","6","60.3","3000","5000","45.153","2.5","4.25"}, step mode, 位置2 -> 7 rows
+//   {"", ...}                                   -> no rows, kMessageEmptyInput
+//   step text "0" or "abc"                      -> no rows, kMessageStepNotPositive
 RunResult runCalculation(const std::array<std::string, 8>& texts, const Selection& selection);
+
+// The list lines of `rows`, top to bottom.
+std::vector<std::string> stakeRowLines(const std::vector<StakeRow>& rows);
 
 }  // namespace korvel

@@ -1,23 +1,27 @@
 #include "files/output_formats.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
-#include "files/points/dxf_drawing.h"
+#include "files/drawing/dxf_r12.h"
+#include "files/drawing/slope_drawing.h"
 #include "files/points/instrument_formats.h"
 #include "files/points/landxml.h"
 #include "files/results_text.h"
+#include "files/save.h"
 #include "files/workbook/workbook.h"
 
 namespace korvel {
 namespace {
 
-// The list lines as the window's list holds them.
-QStringList listLines(const std::vector<std::string>& rows) {
+// The rows as the lines the results text and the workbook take, as the window's list holds
+// them.
+QStringList resultListLines(const std::vector<StakeRow>& rows) {
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(rows.size()));
-    for (const std::string& row : rows) {
-        lines.append(QString::fromStdString(row));
+    for (const StakeRow& row : rows) {
+        lines.append(QString::fromStdString(stakeRowLine(row)));
     }
     return lines;
 }
@@ -52,50 +56,67 @@ std::string knownEndings() {
     return endings;
 }
 
-PointFileBytes encodePointFile(OutputFormat format, const OutputRequest& request) {
-    const NamedPoints named = namePoints(request.rows, request.points.prefix);
-    if (!named.error.empty()) {
-        return {{}, named.error};
+ExportRequest makeExportRequest(OutputFormat format, const TypedPointOptions& typed,
+                                std::vector<StakeRow> rows, std::optional<SlopeOutline> outline) {
+    ExportRequest result;
+    const CheckedPointOptions checked = checkPointOptions(typed);
+    result.problem = checked.problem;
+    if (!result.problem && isPointFormat(format)) {
+        result.problem = nameLengthProblem(checked.options.prefix, rows);
     }
-    const std::string& h = request.points.elevation;
+    if (!result.problem) {
+        result.request = {std::move(rows), checked.options, outline, QDateTime::currentDateTime()};
+    }
+    return result;
+}
+
+EncodedFile encodePointFile(OutputFormat format, const OutputRequest& request) {
+    const std::vector<StakeRow>& rows = request.rows;
+    const PointOptions& options = request.points;
+    if (const Problem names = nameLengthProblem(options.prefix, rows)) {
+        return {{}, names};
+    }
     switch (format) {
         case OutputFormat::CassDat:
-            return {encodeCassDat(named.points, h), {}};
-        case OutputFormat::LeicaGsi: {
-            GsiFile gsi = encodeGsi16(named.points, h);
-            return {std::move(gsi.bytes), std::move(gsi.error)};
-        }
+            return {encodeCassDat(rows, options), {}};
+        case OutputFormat::LeicaGsi:
+            return encodeGsi16(rows, options);
         case OutputFormat::PointCsv:
-            return {encodePointCsv(named.points, h), {}};
+            return {encodePointCsv(rows, options), {}};
         case OutputFormat::LandXml: {
             const LandXmlStamp stamp{
                 request.written.toString(QStringLiteral("yyyy-MM-dd")).toStdString(),
                 request.written.toString(QStringLiteral("HH:mm:ss")).toStdString()};
-            return {encodeLandXml(named.points, h, stamp), {}};
+            return {encodeLandXml(rows, options, stamp), {}};
         }
         case OutputFormat::Dxf: {
-            DxfFile dxf = encodeDxf(named.points, h, request.outline);
-            return {std::move(dxf.bytes), std::move(dxf.error)};
+            const SlopeDrawing slope =
+                layOutSlope(rows, options.prefix, options.elevation, request.outline);
+            if (slope.problem) {
+                return {{}, slope.problem};
+            }
+            return {encodeDxfR12(slope.drawing), {}};
         }
         case OutputFormat::ResultsText:
         case OutputFormat::Workbook:
             break;
     }
-    return {{}, "不是点文件格式"};
+    return {{}, problemAbout(ProblemCode::NotPointFormat)};
 }
 
-SaveOutcome saveOutput(const QString& path, OutputFormat format, const OutputRequest& request) {
+Problem saveOutput(const QString& path, OutputFormat format, const OutputRequest& request) {
     switch (format) {
         case OutputFormat::ResultsText:
-            return saveFileAtomically(path, encodeResultsText(listLines(request.rows)));
+            return saveFileAtomically(path, encodeResultsText(resultListLines(request.rows)));
         case OutputFormat::Workbook:
-            return saveWorkbook(path, listLines(request.rows));
+            return saveWorkbook(path, resultListLines(request.rows));
         default:
             break;
     }
-    const PointFileBytes file = encodePointFile(format, request);
-    if (!file.error.empty()) {
-        return saveFailure(path, QString::fromStdString(file.error));
+    EncodedFile file = encodePointFile(format, request);
+    if (file.problem) {
+        file.problem.file = QDir::toNativeSeparators(path).toStdString();
+        return file.problem;
     }
     // Written from where it was built: a drawing of the longest list is 8 MB.
     return saveFileAtomically(path, file.bytes);

@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "core/geometry.h"
-#include "files/points/point_list.h"
-#include "files/save.h"
+#include "core/stake_row.h"
+#include "files/points/point_options.h"
+#include "files/problem.h"
 
 namespace korvel {
 
@@ -60,24 +61,33 @@ std::string knownEndings();
 
 // What one output is made from.
 struct OutputRequest {
-    std::vector<std::string> rows;        // the result list's lines
+    std::vector<StakeRow> rows;           // the run's rows, as the result list shows them
     PointOptions points;                  // H and the name prefix, for the point formats
     std::optional<SlopeOutline> outline;  // the quarter's lines, for the drawing
     QDateTime written;                    // when, for LandXML's date and time
 };
 
-// A point file's bytes, or why it cannot be written (Chinese).
-struct PointFileBytes {
-    std::string bytes;
-    std::string error;
+// An output request built from what the person typed, or why it cannot be made.
+struct ExportRequest {
+    OutputRequest request;
+    Problem problem;
 };
 
-// The bytes of a point format for the request; refuses rows that are not result rows,
-// illegal or over-long names, and coordinates a format cannot hold.
-PointFileBytes encodePointFile(OutputFormat format, const OutputRequest& request);
+// The one way from a run and the typed elevation and prefix to an output request, for the
+// window's export and korvel-calc alike: the typed texts checked by checkPointOptions and,
+// for a point format, the names by nameLengthProblem. Written now.
+//   (Dxf, {" 12.5", "L2-"}, 7 rows) -> request with H "12.500"
+//   (Dxf, {"12.5", "ABUTMENT-NORTH-"}, 10 rows) -> NameTooLong "ABUTMENT-NORTH-10"
+//   (ResultsText, {"12.5", "ABUTMENT-NORTH-"}, 10 rows) -> request: the list's lines have no names
+ExportRequest makeExportRequest(OutputFormat format, const TypedPointOptions& typed,
+                                std::vector<StakeRow> rows, std::optional<SlopeOutline> outline);
 
-// Writes `path` in `format` through the atomic save; a refusal writes nothing and names
-// the file and the reason.
-SaveOutcome saveOutput(const QString& path, OutputFormat format, const OutputRequest& request);
+// The bytes of a point format for the request, or the problem: a name over 16 characters,
+// a coordinate a format cannot hold (CoordinateTooLongForGsi, CoordinateBeyondDrawing).
+EncodedFile encodePointFile(OutputFormat format, const OutputRequest& request);
+
+// Writes `path` in `format` through the atomic save; a refusal writes nothing, and its
+// problem names the file.
+Problem saveOutput(const QString& path, OutputFormat format, const OutputRequest& request);
 
 }  // namespace korvel

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "files/gbk.h"
-#include "files/messages.h"
 
 namespace korvel {
 
@@ -49,40 +48,34 @@ ParameterTexts decodeParameterFile(QByteArrayView bytes) {
 
 namespace {
 
-// A failed read: "文件路径错误", and the path with the system's reason for a caller that
-// shows more.
-ParameterRead readFailure(const QString& path, const QString& reason) {
-    ParameterRead result;
-    result.error = kMessageBadPath;
-    result.reason = QDir::toNativeSeparators(path) + QLatin1String(": ") + reason;
-    return result;
+// A failed read: the file and the system's reason.
+ParameterRead readFailure(ProblemCode code, const QString& path, const QString& reason = {}) {
+    return {{},
+            fileProblem(code, QDir::toNativeSeparators(path).toStdString(), reason.toStdString())};
 }
 
 }  // namespace
 
-// Opens and reads at most kMaxParameterFileBytes; any failure gives "文件路径错误".
+// Opens and reads at most kMaxParameterFileBytes.
 ParameterRead readParameterFile(const QString& path) {
-    ParameterRead result;
     if (path.isEmpty()) {
-        return readFailure(path, QStringLiteral("No file name"));
+        return readFailure(ProblemCode::NoFileName, path);
     }
     // Only a plain file can hold parameters: a pipe would block the window in open(), and a
     // device such as /dev/zero is no file the user saved.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        return readFailure(path, QStringLiteral("Not a regular file"));
+        return readFailure(ProblemCode::NotRegularFile, path);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return readFailure(path, file.errorString());
+        return readFailure(ProblemCode::CannotRead, path, file.errorString());
     }
     const QByteArray bytes = file.read(kMaxParameterFileBytes);
     if (file.error() != QFileDevice::NoError) {
-        return readFailure(path, file.errorString());
+        return readFailure(ProblemCode::CannotRead, path, file.errorString());
     }
-    result.ok = true;
-    result.texts = decodeParameterFile(bytes);
-    return result;
+    return {decodeParameterFile(bytes), {}};
 }
 
 // "<exeDir><sep>liti" with the platform's separator ("\" on Windows).

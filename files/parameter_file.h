@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+#include "files/problem.h"
+
 namespace korvel {
 
 // Text1 to Text8: a, b, β, X, Y, azimuth, step, D.
@@ -17,12 +19,11 @@ inline constexpr qsizetype kMaxParameterLineBytes = 65534;
 // The most bytes a read looks at: eight longest lines, each with its CR LF.
 inline constexpr qsizetype kMaxParameterFileBytes = 8 * (kMaxParameterLineBytes + 2);
 
-// Outcome of reading a parameter file: the eight texts, or the message to show.
+// The eight texts of a parameter file, or why it could not be read: CannotRead with the
+// file and the system's reason. The window shows "文件路径错误" for any problem.
 struct ParameterRead {
-    bool ok = false;
     ParameterTexts texts;
-    QString error;   // kMessageBadPath when !ok
-    QString reason;  // when !ok: the native path, ": " and the system's reason
+    Problem problem;
 };
 
 // The file bytes: each text in GBK followed by CR LF, nothing else.

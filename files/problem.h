@@ -10,13 +10,21 @@ namespace korvel {
 enum class ProblemCode {
     None,
     // Saving a file (the path is the subject, the system's words the reason).
-    NoFileName,      // the path is empty
-    NotRegularFile,  // the path is a folder, a device or a pipe
-    CannotOpen,      // the file (or its temporary twin) cannot be created
-    CannotWrite,     // writing stopped: a full disk, a size limit
-    CannotCommit,    // the finished file could not take the old one's place
+    NoFileName,           // the path is empty
+    NotRegularFile,       // the path is a folder, a device or a pipe
+    CannotOpen,           // the file (or its temporary twin) cannot be created
+    CannotWrite,          // writing stopped: a full disk, a size limit
+    CannotCommit,         // the finished file could not take the old one's place
+    CannotBuildWorkbook,  // the workbook library or the compound file writer failed
     // Reading a file.
     CannotRead,  // missing, unreadable, or no regular file
+    // What the person typed on korvel-calc's command line (the argument is the subject).
+    UnknownOption,    // an option korvel-calc does not have
+    MissingValue,     // an option without its value, or -o with an empty name
+    BadPosition,      // --position other than 1 to 4
+    UnknownEnding,    // a file name whose ending no writer has
+    ParamsWithTexts,  // --params and the eight texts together
+    WrongTextCount,   // other than 7 or 8 texts (the count is the subject)
     // What the person typed for an export (the typed text is the subject).
     ElevationNotNumber,  // 坡脚高程 is not a finite decimal number
     IllegalPrefix,       // 点名前缀 holds a character other than a letter, digit, - _ .
@@ -30,16 +38,24 @@ enum class ProblemCode {
 // A problem and what it is about; code None is no problem at all.
 struct Problem {
     ProblemCode code = ProblemCode::None;
-    std::string subject;  // a file's native path, a point's name, or the text typed (UTF-8)
+    std::string subject;  // a point's name or the text typed (UTF-8)
     std::string reason;   // the system's own words, when it gave any (UTF-8)
+    std::string file;     // the file's native path, when a file was being read or written
 
     explicit operator bool() const { return code != ProblemCode::None; }
 };
 
-// The sentence the user reads, UTF-8, one line; empty for None.
-//   {CannotOpen, "/tmp/a.gsi", "Permission denied"} -> "/tmp/a.gsi: 无法创建文件（Permission
-//   denied）" {IllegalPrefix, "A B"}                          -> "点名前缀只能含字母、数字和 - _
-//   .：A B"
+// A problem about `subject`: a point's name or the text typed.
+Problem problemAbout(ProblemCode code, std::string subject = {});
+
+// A problem about the file at `nativePath`, with the system's reason if any.
+Problem fileProblem(ProblemCode code, std::string nativePath, std::string reason = {});
+
+// The sentence the user reads, UTF-8, one line: the file and ": " when there is one, then
+// what went wrong with its subject, and the system's own words in brackets; empty for None.
+//   {CannotOpen, "", "Permission denied", "/tmp/a.gsi"}
+//       -> "/tmp/a.gsi: 无法创建文件（Permission denied）"
+//   {IllegalPrefix, "A B"} -> "点名前缀只能含字母、数字和 - _ .：A B"
 std::string problemText(const Problem& problem);
 
 }  // namespace korvel

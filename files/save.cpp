@@ -6,35 +6,34 @@
 
 namespace korvel {
 
-// "<native path>: <reason>".
-SaveOutcome saveFailure(const QString& path, const QString& reason) {
-    return SaveOutcome{false, QDir::toNativeSeparators(path) + QLatin1String(": ") + reason};
+Problem saveProblem(ProblemCode code, const QString& path, const QString& reason) {
+    return fileProblem(code, QDir::toNativeSeparators(path).toStdString(), reason.toStdString());
 }
 
 // QSaveFile writes beside the target and renames on commit; without commit it removes
 // its temporary file. Direct writing is never allowed as a fallback.
-SaveOutcome saveFileAtomically(const QString& path, QByteArrayView bytes) {
+Problem saveFileAtomically(const QString& path, QByteArrayView bytes) {
     if (path.isEmpty()) {
-        return saveFailure(path, QStringLiteral("No file name"));
+        return saveProblem(ProblemCode::NoFileName, path);
     }
     // Renaming over a device, a named pipe or a folder would replace it with a plain file
     // (a device node, for root) instead of writing into it.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile()) {
-        return saveFailure(path, QStringLiteral("不是普通文件"));
+        return saveProblem(ProblemCode::NotRegularFile, path);
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
-        return saveFailure(path, file.errorString());
+        return saveProblem(ProblemCode::CannotOpen, path, file.errorString());
     }
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return saveFailure(path, reason);
+        return saveProblem(ProblemCode::CannotWrite, path, reason);
     }
     if (!file.commit()) {
-        return saveFailure(path, file.errorString());
+        return saveProblem(ProblemCode::CannotCommit, path, file.errorString());
     }
     return {};
 }

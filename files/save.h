@@ -4,21 +4,18 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "files/problem.h"
+
 namespace korvel {
 
-// Outcome of a save; on failure `error` names the file (native separators) and the
-// reason the system gave. The window shows saveFailureMessage(error) (messages.h).
-struct SaveOutcome {
-    bool ok = true;
-    QString error;
-};
-
 // Writes `bytes` to a temporary file beside `path`, then renames it over `path`. On
-// failure the old file is untouched and no temporary file is left behind. A `path` that
-// exists and is not a regular file (a folder, a device, a named pipe) is refused.
-SaveOutcome saveFileAtomically(const QString& path, QByteArrayView bytes);
+// failure the old file is untouched and no temporary file is left behind, and the problem
+// names the file (native separators) with the system's reason: NoFileName, NotRegularFile
+// for a `path` that exists and is not a regular file (a folder, a device, a named pipe),
+// CannotOpen, CannotWrite or CannotCommit. None when the file was written.
+Problem saveFileAtomically(const QString& path, QByteArrayView bytes);
 
-// A failed outcome for `path` with the given reason.
-SaveOutcome saveFailure(const QString& path, const QString& reason);
+// A problem about the file at `path`, with the system's reason if any.
+Problem saveProblem(ProblemCode code, const QString& path, const QString& reason = {});
 
 }  // namespace korvel

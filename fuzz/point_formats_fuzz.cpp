@@ -1,12 +1,13 @@
-// The point formats over arbitrary row lists, prefixes, elevations and outlines: every file
-// written must read back, through a small reader of its own format here, to exactly the
-// names and digits it was given; a refusal must have a cause (a line that is no row, an
-// illegal or over-long name, a coordinate too long for GSI-16 or too far for the drawing).
+// The point formats over arbitrary rows, typed prefixes and elevations, and outlines: every
+// file written must read back, through a small reader of its own format here, to exactly the
+// names and digits it was given; a refusal must have a cause (an elevation that is no number,
+// an illegal or over-long name, a coordinate too long for GSI-16 or too far for the drawing).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,12 @@
 
 namespace {
 
-using korvel::NamedPoint;
+// A point as a file names it, with the list's digits.
+struct NamedPoint {
+    std::string name;
+    std::string x;
+    std::string y;
+};
 
 // The lines of `text` cut at `end`, the empty rest after the last one dropped.
 std::vector<std::string_view> linesOf(std::string_view text, std::string_view end) {
@@ -145,9 +151,12 @@ void readBack(korvel::OutputFormat format, const std::string& bytes,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    korvel::OutputRequest request;
-    request.points.prefix = in.ConsumeRandomLengthString(20);
-    request.points.elevation = korvel::formatFixed(in.ConsumeFloatingPointInRange(-1e20, 1e20), 3);
+    korvel::TypedPointOptions typed;
+    typed.prefix = in.ConsumeRandomLengthString(20);
+    typed.elevation = in.ConsumeBool()
+                          ? in.ConsumeRandomLengthString(24)
+                          : korvel::formatFixed(in.ConsumeFloatingPointInRange(-1e20, 1e20), 3);
+    std::optional<korvel::SlopeOutline> outline;
     if (in.ConsumeBool()) {
         korvel::SlopeOutline o;
         for (double* v :
@@ -155,43 +164,51 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               &o.vertex.x, &o.vertex.y, &o.shortAxisEnd.x, &o.shortAxisEnd.y}) {
             *v = in.ConsumeFloatingPoint<double>();
         }
-        request.outline = o;
+        outline = o;
     }
-    const int rows = in.ConsumeIntegralInRange(0, 60);
-    for (int k = 1; k <= rows; ++k) {
-        if (in.ConsumeIntegralInRange(0, 15) == 0) {
-            request.rows.push_back(in.ConsumeRandomLengthString(40));
-        } else {
-            const double scale = std::pow(10.0, in.ConsumeIntegralInRange(-4, 20));
-            request.rows.push_back(
-                korvel::formatStakeRow(k, in.ConsumeFloatingPointInRange(-1.0, 1.0) * scale,
-                                       in.ConsumeFloatingPointInRange(-1.0, 1.0) * scale));
-        }
-    }
-    const korvel::NamedPoints named = korvel::namePoints(request.rows, request.points.prefix);
-    // What GSI-16 (16 digits) and the drawing (±1e300) cannot hold.
-    const std::string& h = request.points.elevation;
-    bool longCoordinate = h.size() - (h[0] == '-') > 17;
-    bool farCoordinate = false;
-    for (const NamedPoint& p : named.points) {
-        for (const std::string& v : {p.x, p.y}) {
-            longCoordinate |= v.size() - (v[0] == '-') > 17;
-            double value = 0;
-            const auto r = std::from_chars(v.data(), v.data() + v.size(), value);
-            farCoordinate |= r.ec != std::errc() || std::abs(value) > 1e300;
-        }
+    std::vector<korvel::StakeRow> rows;
+    const int count = in.ConsumeIntegralInRange(0, 60);
+    for (int k = 1; k <= count; ++k) {
+        const double scale = std::pow(10.0, in.ConsumeIntegralInRange(-4, 20));
+        rows.push_back(korvel::makeStakeRow(k, in.ConsumeFloatingPointInRange(-1.0, 1.0) * scale,
+                                            in.ConsumeFloatingPointInRange(-1.0, 1.0) * scale));
     }
     using F = korvel::OutputFormat;
+    using P = korvel::ProblemCode;
     for (const F format : {F::CassDat, F::LeicaGsi, F::PointCsv, F::LandXml, F::Dxf}) {
-        const korvel::PointFileBytes file = korvel::encodePointFile(format, request);
-        if (!named.error.empty()) {
-            FUZZ_CHECK(file.error == named.error && file.bytes.empty(), "bad rows are refused");
-        } else if (!file.error.empty()) {
-            FUZZ_CHECK(file.bytes.empty() && ((format == F::LeicaGsi && longCoordinate) ||
-                                              (format == F::Dxf && farCoordinate)),
+        const korvel::ExportRequest export_ =
+            korvel::makeExportRequest(format, typed, rows, outline);
+        if (export_.problem) {
+            const P code = export_.problem.code;
+            FUZZ_CHECK(
+                code == P::ElevationNotNumber || code == P::IllegalPrefix || code == P::NameTooLong,
+                "a typed text is refused for what it is");
+            continue;
+        }
+        const korvel::OutputRequest& request = export_.request;
+        // What GSI-16 (16 digits) and the drawing (±1e300) cannot hold.
+        const std::string& h = request.points.elevation;
+        bool longCoordinate = h.size() - (h[0] == '-') > 17;
+        bool farCoordinate = false;
+        std::vector<NamedPoint> named;
+        for (const korvel::StakeRow& row : rows) {
+            named.push_back({korvel::pointName(request.points.prefix, row), row.x, row.y});
+            for (const std::string& v : {row.x, row.y}) {
+                longCoordinate |= v.size() - (v[0] == '-') > 17;
+                double value = 0;
+                const auto r = std::from_chars(v.data(), v.data() + v.size(), value);
+                farCoordinate |= r.ec != std::errc() || std::abs(value) > 1e300;
+            }
+        }
+        const korvel::EncodedFile file = korvel::encodePointFile(format, request);
+        if (file.problem) {
+            FUZZ_CHECK(file.bytes.empty() && ((format == F::LeicaGsi && longCoordinate &&
+                                               file.problem.code == P::CoordinateTooLongForGsi) ||
+                                              (format == F::Dxf && farCoordinate &&
+                                               file.problem.code == P::CoordinateBeyondDrawing)),
                        "only a coordinate GSI-16 or the drawing cannot hold is refused");
         } else {
-            readBack(format, file.bytes, named.points, request.points.elevation);
+            readBack(format, file.bytes, named, h);
         }
     }
     return 0;

@@ -41,17 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text = in.ConsumeRandomLengthString(64);
 
     const korvel::RunResult r = korvel::runCalculation(texts, selection);
-    FUZZ_CHECK(r.lines.size() <= 32767, "row limit");
-    for (std::size_t k = 0; k < r.lines.size(); ++k) {
-        // The number right-aligned in at least three characters, five blanks, X, five, Y.
-        std::string number = std::to_string(k + 1);
-        number.insert(0, number.size() < 3 ? 3 - number.size() : 0, ' ');
-        std::string_view line = r.lines[k];
-        FUZZ_CHECK(line.starts_with(number + "     "), "row numbering");
-        line.remove_prefix(number.size() + 5);
-        const std::size_t gap = line.find("     ");
-        FUZZ_CHECK(gap != std::string_view::npos && isCoordinate(line.substr(0, gap)) &&
-                       isCoordinate(line.substr(gap + 5)),
+    FUZZ_CHECK(r.rows.size() <= 32767, "row limit");
+    for (std::size_t k = 0; k < r.rows.size(); ++k) {
+        // Numbered without gaps, each coordinate written "0.000", and the list line cut back
+        // into the same fields.
+        const korvel::StakeRow& row = r.rows[k];
+        FUZZ_CHECK(row.number == static_cast<int>(k + 1), "row numbering");
+        FUZZ_CHECK(isCoordinate(row.x) && isCoordinate(row.y), "row digits");
+        const std::string line = korvel::stakeRowLine(row);
+        const std::optional<korvel::StakeRowFields> fields = korvel::splitStakeRow(line);
+        FUZZ_CHECK(fields && fields->number == std::to_string(k + 1) && fields->x == row.x &&
+                       fields->y == row.y,
                    "row layout");
     }
     // The status says what the rows and the message are: a refusal has no rows and one of
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view m = r.message;
     switch (r.status) {
         case korvel::RunStatus::Refused:
-            FUZZ_CHECK(r.lines.empty() && !r.outline, "a refusal has no rows");
+            FUZZ_CHECK(r.rows.empty() && !r.outline, "a refusal has no rows");
             FUZZ_CHECK(m == korvel::kMessageEmptyInput || m == korvel::kMessageStepNotPositive ||
                            m == korvel::kMessageTooManyRows,
                        "a refusal says why");

@@ -33,6 +33,11 @@ class CommonDialog : public QObject {
     void setFilter(const QString& filter) { settings_.filter = filter; }
     // Sets the extension appended to a typed name without one, e.g. "zdy".
     void setDefaultExt(const QString& ext) { settings_.defaultExt = ext; }
+    // Sets each filter's own extension, in the filter's order, e.g. {"dat", "gsi"}; none
+    // keeps the default extension whichever filter is picked.
+    void setFilterExtensions(const QStringList& extensions) {
+        settings_.filterExtensions = extensions;
+    }
 
     // Shows the open dialog; returns the chosen full path, empty when cancelled.
     QString showOpen();

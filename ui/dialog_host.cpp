@@ -31,13 +31,17 @@ QString runFileDialog(QWidget* parent, const DialogSettings& settings,
         dialog.setNameFilters(filters);
     }
     dialog.setDefaultSuffix(settings.defaultExt);
-    if (filters.size() > 1) {
-        // "CSV点文件 P,N,E,Z,D (*.csv)" -> "csv": the picked type's own extension.
+    if (settings.filterExtensions.size() == filters.size()) {
+        // The picked type's own extension. The dialog names the type as its combo box shows
+        // it, without the patterns that follow the description.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString& filter) {
-                             const qsizetype dot = filter.lastIndexOf(QLatin1String("*."));
-                             dialog.setDefaultSuffix(
-                                 filter.mid(dot + 2).chopped(1).section(QLatin1Char(' '), 0, 0));
+                         [&dialog, &settings, filters](const QString& picked) {
+                             for (qsizetype k = 0; k < filters.size(); ++k) {
+                                 if (filters[k] == picked ||
+                                     filters[k].startsWith(picked + QLatin1String(" ("))) {
+                                     dialog.setDefaultSuffix(settings.filterExtensions.at(k));
+                                 }
+                             }
                          });
     }
     if (!settings.fileName.isEmpty()) {

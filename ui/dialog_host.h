@@ -17,6 +17,9 @@ struct DialogSettings {
     QString initDir;   // folder the dialog starts in
     QString filter;  // "description|pattern[|description|pattern...]", e.g. "zdy文件(*.zdy)|*zdy"
     QString defaultExt;  // appended to a typed name without extension, e.g. "zdy"
+    // The extension appended instead while the filter of the same place is picked, e.g.
+    // {"dat", "gsi", "csv"}; empty when every filter takes defaultExt.
+    QStringList filterExtensions;
 };
 
 // What the point export asks for, as typed: the toe elevation and the point name prefix.
@@ -41,7 +44,7 @@ class DialogHost {
 };
 
 // The real dialogs: Qt's own file dialog (the native one on Windows), QMessageBox, and a
-// small form for the point settings. A file dialog with several filters appends the
+// small form for the point settings. A file dialog with filter extensions appends the
 // extension of the filter the user picks to a name typed without one.
 class QtDialogHost final : public DialogHost {
   public:

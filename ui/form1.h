@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/geometry.h"
+#include "core/stake_row.h"
 #include "ui/common_dialog.h"
 #include "ui/dialog_host.h"
 
@@ -28,7 +29,7 @@ class QStringListModel;
 
 namespace korvel {
 
-struct SaveOutcome;
+struct Problem;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -118,9 +119,10 @@ class Form1 : public QMainWindow {
     // Where List1's menu opens in the list's viewport for a key: under the current row, or at
     // the top.
     QPoint keyboardMenuPlace() const;
-    // Opens List1's menu at `where` in the list's viewport, its items enabled when the list
-    // has rows.
+    // Opens List1's menu at `where` in the list's viewport.
     void showListMenu(const QPoint& where);
+    // Enables the list's menu items while the list has rows.
+    void followListRows();
     // Opens List1's menu for a context menu request or the Menu key on the list; true when
     // `event` was one of those.
     bool listMenuEvent(QObject* watched, QEvent* event);
@@ -130,11 +132,15 @@ class Form1 : public QMainWindow {
     void wireOptions();
     // Empties List1.
     void clearList();
-    // Sets up CommonDialog1 for a save (title, emptied name, filter, default extension;
-    // the starting folder as it stands) and shows it; empty when cancelled.
-    QString askSavePath(const QString& title, const QString& filter, const QString& defaultExt);
-    // Shows "文件保存失败" and the reason when a save did not reach the disk.
-    void reportSave(const SaveOutcome& outcome);
+    // Fills List1 with `rows`, the lines of the quarter `outline` they belong to beside them.
+    void showRows(std::vector<StakeRow> rows, const std::optional<SlopeOutline>& outline);
+    // Sets up CommonDialog1 for a save (title, emptied name, filter, default extension and
+    // each filter's own extension, if any; the starting folder as it stands) and shows it;
+    // empty when cancelled.
+    QString askSavePath(const QString& title, const QString& filter, const QString& defaultExt,
+                        const QStringList& filterExtensions = {});
+    // Shows "文件保存失败" and the problem when a save did not reach the disk.
+    void reportSave(const Problem& problem);
     // Sets up CommonDialog1 for "参数读取": title, emptied name, the liti folder, the filter.
     void setUpParameterRead();
     // Reads the parameter file at `path` into the eight boxes, or shows "文件路径错误".
@@ -145,7 +151,9 @@ class Form1 : public QMainWindow {
     QStringListModel* listModel_;
     QButtonGroup* modeGroup_;
     QButtonGroup* positionGroup_;
-    // The lines of the quarter the list's rows belong to, for the drawing; none when empty.
+    // The rows the list shows, as the run gave them, for the point files; and the lines of
+    // the quarter they belong to, for the drawing. Both empty when the list is.
+    std::vector<StakeRow> listRows_;
     std::optional<SlopeOutline> listOutline_;
     // The export's elevation and prefix as last accepted, kept while the program runs.
     PointSettings pointSettings_;

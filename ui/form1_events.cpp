@@ -104,8 +104,19 @@ void Form1::showMessage(const QString& text) {
 }
 
 void Form1::clearList() {
-    listModel_->setStringList({});
-    listOutline_.reset();
+    showRows({}, std::nullopt);
+}
+
+// The list is replaced in one step: up to 32767 rows appear together.
+void Form1::showRows(std::vector<StakeRow> rows, const std::optional<SlopeOutline>& outline) {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(rows.size()));
+    for (const StakeRow& row : rows) {
+        lines.append(QString::fromStdString(stakeRowLine(row)));
+    }
+    listRows_ = std::move(rows);
+    listOutline_ = outline;
+    listModel_->setStringList(lines);
 }
 
 void Form1::Command1_Click() {
@@ -118,16 +129,8 @@ void Form1::Command1_Click() {
     selection.option5 = Option5->isChecked();
     selection.position = {Option1->isChecked(), Option2->isChecked(), Option3->isChecked(),
                           Option4->isChecked()};
-    const RunResult result = runCalculation(texts, selection);
-
-    // The list is replaced in one step: up to 32767 rows appear together.
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(result.lines.size()));
-    for (const std::string& line : result.lines) {
-        lines.append(QString::fromStdString(line));
-    }
-    listModel_->setStringList(lines);
-    listOutline_ = result.outline;
+    RunResult result = runCalculation(texts, selection);
+    showRows(std::move(result.rows), result.outline);
     if (!result.message.empty()) {
         showMessage(QString::fromStdString(result.message));
     }

@@ -61,17 +61,19 @@ void Form1::dropEvent(QDropEvent* event) {
     }
 }
 
-void Form1::reportSave(const SaveOutcome& outcome) {
-    if (!outcome.ok) {
-        showMessage(saveFailureMessage(outcome.error));
+void Form1::reportSave(const Problem& problem) {
+    if (problem) {
+        showMessage(saveFailureMessage(problem));
     }
 }
 
-QString Form1::askSavePath(const QString& title, const QString& filter, const QString& defaultExt) {
+QString Form1::askSavePath(const QString& title, const QString& filter, const QString& defaultExt,
+                           const QStringList& filterExtensions) {
     CommonDialog1->setDialogTitle(title);
     CommonDialog1->setFileName(QString());
     CommonDialog1->setFilter(filter);
     CommonDialog1->setDefaultExt(defaultExt);
+    CommonDialog1->setFilterExtensions(filterExtensions);
     return CommonDialog1->showSave();
 }
 
@@ -95,8 +97,8 @@ void Form1::setUpParameterRead() {
 void Form1::readParameters(const QString& path) {
     // The boxes change only once the whole file has been read.
     const ParameterRead read = readParameterFile(path);
-    if (!read.ok) {
-        showMessage(read.error);
+    if (read.problem) {
+        showMessage(kMessageBadPath);
         return;
     }
     setInputTexts(read.texts);

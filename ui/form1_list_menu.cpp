@@ -4,13 +4,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDateTime>
+#include <QDir>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QShortcut>
+#include <QStringListModel>
 #include <algorithm>
 
 #include "files/messages.h"
@@ -32,14 +33,15 @@ QString pointFileFilter() {
     return parts.join(QLatin1Char('|'));
 }
 
-// The list lines as the writers take them.
-std::vector<std::string> rowsOf(const QStringList& lines) {
-    std::vector<std::string> rows;
-    rows.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : lines) {
-        rows.push_back(line.toStdString());
+// The extension of each of the export dialog's filters, in the same order, without the dot.
+QStringList pointFileExtensions() {
+    QStringList extensions;
+    for (const OutputFormatEntry& entry : kOutputFormats) {
+        if (isPointFormat(entry.format)) {
+            extensions << QLatin1String(entry.ending.substr(1).data(), entry.ending.size() - 1);
+        }
     }
-    return rows;
+    return extensions;
 }
 
 }  // namespace
@@ -56,6 +58,9 @@ void Form1::buildListMenu() {
     daochu->setObjectName(QStringLiteral("daochu"));
     connect(fuzhi, &QAction::triggered, this, &Form1::fuzhi_Click);
     connect(daochu, &QAction::triggered, this, &Form1::daochu_Click);
+    // The items, and so Ctrl+C, work while the list has rows.
+    connect(listModel_, &QAbstractItemModel::modelReset, this, &Form1::followListRows);
+    followListRows();
 
     // A right-click comes as a context menu event, to the list or to its viewport; the Menu
     // key as a key press, and on some platforms as a request too (eventFilter). Shift+F10 is
@@ -65,6 +70,13 @@ void Form1::buildListMenu() {
     auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), List1);
     shiftF10->setContext(Qt::WidgetShortcut);
     connect(shiftF10, &QShortcut::activated, this, [this] { showListMenu(keyboardMenuPlace()); });
+}
+
+void Form1::followListRows() {
+    const bool rows = !listRows_.empty();
+    for (QAction* item : List1Menu->actions()) {
+        item->setEnabled(rows);
+    }
 }
 
 QPoint Form1::keyboardMenuPlace() const {
@@ -96,18 +108,11 @@ bool Form1::listMenuEvent(QObject* watched, QEvent* event) {
 }
 
 void Form1::showListMenu(const QPoint& where) {
-    const bool rows = !listLines().isEmpty();
-    fuzhi->setEnabled(rows);
-    daochu->setEnabled(rows);
     List1Menu->exec(List1->viewport()->mapToGlobal(where));
-    fuzhi->setEnabled(true);  // so that Ctrl+C reaches the slot, which checks for itself
 }
 
 void Form1::fuzhi_Click() {
     const QStringList lines = listLines();
-    if (lines.isEmpty()) {
-        return;
-    }
     QModelIndexList selected = List1->selectionModel()->selectedRows();
     std::sort(selected.begin(), selected.end());
     QStringList copied;
@@ -119,12 +124,8 @@ void Form1::fuzhi_Click() {
 }
 
 void Form1::daochu_Click() {
-    const QStringList lines = listLines();
-    if (lines.isEmpty()) {
-        return;
-    }
-    const QString path =
-        askSavePath(QStringLiteral("导出放样点"), pointFileFilter(), QStringLiteral("dat"));
+    const QString path = askSavePath(QStringLiteral("导出放样点"), pointFileFilter(),
+                                     QStringLiteral("dat"), pointFileExtensions());
     if (path.isEmpty()) {
         return;
     }
@@ -134,24 +135,19 @@ void Form1::daochu_Click() {
     }
     pointSettings_ = *settings;
     const std::optional<OutputFormat> format = outputFormatFor(path);
-    const std::optional<std::string> elevation =
-        elevationText(settings->elevation.trimmed().toStdString());
-    const std::string prefix = settings->prefix.toStdString();
-    const NameProblem names = nameProblem(prefix, static_cast<std::size_t>(lines.size()));
     if (!format) {
-        showMessage(QStringLiteral("文件类型应为 ") + QString::fromStdString(knownEndings()));
-    } else if (!elevation) {
-        showMessage(QStringLiteral("坡脚高程应为数"));
-    } else if (names != NameProblem::None) {
-        showMessage(QString::fromStdString(nameProblemText(names)));
-    } else {
-        OutputRequest request;
-        request.rows = rowsOf(lines);
-        request.points = {*elevation, prefix};
-        request.outline = listOutline_;
-        request.written = QDateTime::currentDateTime();
-        reportSave(saveOutput(path, *format, request));
+        showMessage(QString::fromStdString(problemText(problemAbout(
+            ProblemCode::UnknownEnding, QDir::toNativeSeparators(path).toStdString()))));
+        return;
     }
+    const TypedPointOptions typed{settings->elevation.toStdString(),
+                                  settings->prefix.toStdString()};
+    const ExportRequest request = makeExportRequest(*format, typed, listRows_, listOutline_);
+    if (request.problem) {
+        showMessage(QString::fromStdString(problemText(request.problem)));
+        return;
+    }
+    reportSave(saveOutput(path, *format, request.request));
 }
 
 }  // namespace korvel

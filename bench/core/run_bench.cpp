@@ -14,8 +14,8 @@ void BM_runStepLengthAtRowLimit(benchmark::State& state) {
     selection.position[1] = true;
     for (auto _ : state) {
         const korvel::RunResult r = korvel::runCalculation(texts, selection);
-        benchmark::DoNotOptimize(r.lines.data());
-        if (r.lines.size() != 32767)
+        benchmark::DoNotOptimize(r.rows.data());
+        if (r.rows.size() != 32767)
             state.SkipWithError("expected 32767 rows");
     }
 }
@@ -29,8 +29,8 @@ void BM_runByAngleNearRowLimit(benchmark::State& state) {
     selection.position[1] = true;
     for (auto _ : state) {
         const korvel::RunResult r = korvel::runCalculation(texts, selection);
-        benchmark::DoNotOptimize(r.lines.data());
-        if (r.lines.size() != 32723)
+        benchmark::DoNotOptimize(r.rows.data());
+        if (r.rows.size() != 32723)
             state.SkipWithError("expected 32723 rows");
     }
 }

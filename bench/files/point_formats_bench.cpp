@@ -17,7 +17,7 @@ korvel::OutputRequest longestRun() {
     korvel::RunResult run = korvel::runCalculation(
         {"32765", "6", "60.3", "3000", "5000", "45.153", "1", "4.25"}, selection);
     korvel::OutputRequest request;
-    request.rows = std::move(run.lines);
+    request.rows = std::move(run.rows);
     request.outline = run.outline;
     request.points = {"152.340", "L2-"};
     request.written = QDateTime::currentDateTime();
@@ -47,7 +47,7 @@ void BM_SavePoints(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("放样.pts"));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(korvel::saveOutput(path, format, request).ok);
+        benchmark::DoNotOptimize(korvel::saveOutput(path, format, request).code);
     }
 }
 

@@ -62,36 +62,37 @@ std::string blockNumber(std::size_t block) {
 
 }  // namespace
 
-std::string encodeCassDat(const std::vector<NamedPoint>& points, std::string_view elevation) {
+std::string encodeCassDat(const std::vector<StakeRow>& rows, const PointOptions& options) {
     std::string out;
-    out.reserve(points.size() * kDelimitedLine);
-    for (const NamedPoint& p : points) {
-        appendLine(out, {p.name, "", p.y, p.x, elevation});
+    out.reserve(rows.size() * kDelimitedLine);
+    for (const StakeRow& row : rows) {
+        appendLine(out, {pointName(options.prefix, row), "", row.y, row.x, options.elevation});
     }
     return out;
 }
 
-std::string encodePointCsv(const std::vector<NamedPoint>& points, std::string_view elevation) {
+std::string encodePointCsv(const std::vector<StakeRow>& rows, const PointOptions& options) {
     std::string out;
-    out.reserve(points.size() * kDelimitedLine);
-    for (const NamedPoint& p : points) {
-        appendLine(out, {p.name, p.x, p.y, elevation, ""});
+    out.reserve(rows.size() * kDelimitedLine);
+    for (const StakeRow& row : rows) {
+        appendLine(out, {pointName(options.prefix, row), row.x, row.y, options.elevation, ""});
     }
     return out;
 }
 
-GsiFile encodeGsi16(const std::vector<NamedPoint>& points, std::string_view elevation) {
-    GsiFile file;
-    file.bytes.reserve(points.size() * kGsiBlock);
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        const NamedPoint& p = points[k];
+EncodedFile encodeGsi16(const std::vector<StakeRow>& rows, const PointOptions& options) {
+    EncodedFile file;
+    file.bytes.reserve(rows.size() * kGsiBlock);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const StakeRow& row = rows[k];
+        const std::string name = pointName(options.prefix, row);
         file.bytes += '*';
-        const bool fits = appendGsiWord(file.bytes, "11", blockNumber(k + 1), '+', p.name) &&
-                          appendGsiMetres(file.bytes, "81", p.y) &&
-                          appendGsiMetres(file.bytes, "82", p.x) &&
-                          appendGsiMetres(file.bytes, "83", elevation);
+        const bool fits = appendGsiWord(file.bytes, "11", blockNumber(k + 1), '+', name) &&
+                          appendGsiMetres(file.bytes, "81", row.y) &&
+                          appendGsiMetres(file.bytes, "82", row.x) &&
+                          appendGsiMetres(file.bytes, "83", options.elevation);
         if (!fits) {
-            return {{}, "点" + p.name + "的坐标超出GSI-16的16位"};
+            return {{}, problemAbout(ProblemCode::CoordinateTooLongForGsi, name)};
         }
         file.bytes += "\r\n";
     }

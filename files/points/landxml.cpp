@@ -4,10 +4,10 @@ namespace korvel {
 
 // Names hold only letters, digits, '-', '_' and '.', and coordinates only digits, '-' and
 // '.', so nothing needs escaping.
-std::string encodeLandXml(const std::vector<NamedPoint>& points, std::string_view elevation,
+std::string encodeLandXml(const std::vector<StakeRow>& rows, const PointOptions& options,
                           const LandXmlStamp& stamp) {
     std::string out;
-    out.reserve(640 + points.size() * 64);
+    out.reserve(640 + rows.size() * 64);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\" version=\"1.2\" date=\"";
     out.append(stamp.date).append("\" time=\"").append(stamp.time).append("\">\n");
@@ -19,11 +19,14 @@ std::string encodeLandXml(const std::vector<NamedPoint>& points, std::string_vie
     out += "  <Application name=\"Korvel\" version=\"" KORVEL_VERSION
            "\" manufacturer=\"Korvel developers\" desc=\"Cone slope stake-out points\"/>\n";
     out += "  <CgPoints>\n";
-    for (const NamedPoint& p : points) {
+    for (const StakeRow& row : rows) {
         // Indent and tag apart: copied as one constant, the compiler stores the text cut
         // into 16-byte pieces, and "nam" at a cut reads as a misspelling to lintian.
-        out.append("    ").append("<CgPoint name=\"").append(p.name).append("\">");
-        out.append(p.x).append(" ").append(p.y).append(" ").append(elevation);
+        out.append("    ")
+            .append("<CgPoint name=\"")
+            .append(pointName(options.prefix, row))
+            .append("\">");
+        out.append(row.x).append(" ").append(row.y).append(" ").append(options.elevation);
         out += "</CgPoint>\n";
     }
     out += "  </CgPoints>\n";

@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "files/points/point_list.h"
+#include "core/stake_row.h"
+#include "files/points/point_options.h"
 
 namespace korvel {
 
@@ -19,9 +20,9 @@ struct LandXmlStamp {
 // The root LandXML (namespace http://www.landxml.org/schema/LandXML-1.2, version 1.2, the
 // stamp), Units/Metric in metres, Application naming Korvel and its version, and CgPoints
 // holding one CgPoint per point with the text "N E Z" (the list's X, Y and H).
-//   {"L2-1", "3003.069", "5008.352"}, "0.000" -> ...<CgPoint name="L2-1">3003.069 5008.352
+//   {1, "3003.069", "5008.352"}, {"0.000", "L2-"} -> ...<CgPoint name="L2-1">3003.069 5008.352
 //   0.000</CgPoint>...
-std::string encodeLandXml(const std::vector<NamedPoint>& points, std::string_view elevation,
+std::string encodeLandXml(const std::vector<StakeRow>& rows, const PointOptions& options,
                           const LandXmlStamp& stamp);
 
 }  // namespace korvel

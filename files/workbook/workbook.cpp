@@ -11,12 +11,12 @@ bool wantsXlsx(const QString& path) {
     return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
 }
 
-// The whole file is built in memory before the target is touched.
-SaveOutcome saveWorkbook(const QString& path, const QStringList& lines) {
+// The whole file is built before the target is touched.
+Problem saveWorkbook(const QString& path, const QStringList& lines) {
     const SheetGrid grid = cutIntoCells(lines);
     const WorkbookFile file = wantsXlsx(path) ? encodeXlsxWorkbook(grid) : encodeXlsWorkbook(grid);
     return file.error.isEmpty() ? saveFileAtomically(path, file.bytes)
-                                : saveFailure(path, file.error);
+                                : saveProblem(ProblemCode::CannotBuildWorkbook, path, file.error);
 }
 
 }  // namespace korvel

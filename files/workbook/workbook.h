@@ -12,7 +12,8 @@ namespace korvel {
 bool wantsXlsx(const QString& path);
 
 // Builds the workbook from the list lines (.xlsx when wantsXlsx(path), else Excel 97-2003
-// .xls) and replaces `path` with it atomically.
-SaveOutcome saveWorkbook(const QString& path, const QStringList& lines);
+// .xls) and replaces `path` with it atomically; CannotBuildWorkbook with the library's reason
+// when it could not be built, or the save's problem.
+Problem saveWorkbook(const QString& path, const QStringList& lines);
 
 }  // namespace korvel

@@ -51,8 +51,8 @@ QStringList windowLines(const QStringList& texts, bool step, int position) {
     selection.option5 = step;
     selection.position[static_cast<std::size_t>(position - 1)] = true;
     QStringList lines;
-    for (const std::string& line : runCalculation(t, selection).lines) {
-        lines << QString::fromStdString(line);
+    for (const StakeRow& row : runCalculation(t, selection).rows) {
+        lines << QString::fromStdString(stakeRowLine(row));
     }
     return lines;
 }
@@ -90,7 +90,8 @@ TEST(CalcExit, EachStatusWithItsMessage) {
     const QString missing = dir.filePath(QStringLiteral("无此文件.zdy"));
     const QString noFolder = dir.filePath(QStringLiteral("no/such/成果.txt"));
     const QStringList tooMany = QStringList{"32766"} + kStep.mid(1, 5) + QStringList{"1"};
-    const QByteArray help = "(korvel-calc --help)\n";
+    // A problem's sentence, without the brackets of the system's reason that follow it.
+    const auto text = [](const Problem& p) { return QByteArray::fromStdString(problemText(p)); };
     const struct {
         QStringList args;
         int status;
@@ -102,36 +103,15 @@ TEST(CalcExit, EachStatusWithItsMessage) {
         {QStringList{""} + kStep.mid(1), 1, "输入的数据有空值，不能进行计算!\n"},
         {kStep.mid(0, 6) + QStringList{"0", "4.25"}, 1, "间隔数应大于0\n"},
         {QStringList{"--step"} + tooMany, 1, "计算点数超过32767，请增大间隔\n"},
-        {kStep + QStringList{"--bogus"}, 2,
-         "korvel-calc: 未知选项 unknown option: --bogus\n" + help},
-        {kStep.mid(0, 6), 2, "korvel-calc: 应有7或8个数据 expected 7 or 8 texts, got 6\n" + help},
-        {kStep + QStringList{"--position", "5"}, 2,
-         "korvel-calc: 位置应为1到4 position must be 1 to 4: 5\n" + help},
-        {kStep + QStringList{"--position", "0"}, 2,
-         "korvel-calc: 位置应为1到4 position must be 1 to 4: 0\n" + help},
-        {kStep + QStringList{"--position"}, 2,
-         "korvel-calc: 选项缺少值 missing value for option: --position\n" + help},
-        {kStep + QStringList{"--elevation", "12,5"}, 2,
-         "korvel-calc: 高程不是数 elevation is not a number: 12,5\n" + help},
-        {kStep + QStringList{"--params", missing}, 2,
-         "korvel-calc: --params 与数据不能同时给出 --params and texts given together\n" + help},
-        {{"--params", missing}, 2, "文件路径错误\n" + missing.toUtf8() + ": ", true},
-        {kStep + QStringList{"-o", noFolder}, 2, "文件保存失败\n" + noFolder.toUtf8() + ": ", true},
+        {QStringList{"--params", missing}, 2,
+         "文件路径错误\n" + text(fileProblem(ProblemCode::CannotRead, missing.toStdString())),
+         true},
+        {kStep + QStringList{"-o", noFolder}, 2,
+         "文件保存失败\n" + text(fileProblem(ProblemCode::CannotOpen, noFolder.toStdString())),
+         true},
         {kStep + QStringList{"-o", dir.path()}, 2,
-         "文件保存失败\n" + dir.path().toUtf8() + ": 不是普通文件\n"},
-        {kStep + QStringList{"-o", dir.filePath("成果.pdf")}, 2,
-         "korvel-calc: 未知的文件类型 unknown file ending: " + dir.filePath("成果.pdf").toUtf8() +
-             " (.txt .xls .xlsx .dat .gsi .csv .xml .dxf)\n" + help},
-        {kStep + QStringList{"--prefix", "桥台"}, 2,
-         "korvel-calc: 点名前缀只能含字母、数字和 - _ . prefix may hold letters, digits, - _ . "
-         "only: 桥台\n" +
-             help},
-        {QStringList{"--step", "--prefix", "ABUTMENT-NORTH-", "-o", dir.filePath("a.gsi"), "10.1"} +
-             kStep.mid(1, 5) + QStringList{"1"},
-         2,
-         "korvel-calc: 点名超过16个字符 point names longer than 16 characters: "
-         "ABUTMENT-NORTH-12\n" +
-             help},
+         "文件保存失败\n" +
+             text(fileProblem(ProblemCode::NotRegularFile, dir.path().toStdString())) + "\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = calc(c.args);
@@ -142,6 +122,35 @@ TEST(CalcExit, EachStatusWithItsMessage) {
         EXPECT_EQ(o.out.isEmpty(), c.status != 0) << name;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+
+    // Usage errors: the problem's sentence and the hint, exit 2, nothing written.
+    using P = ProblemCode;
+    const std::tuple<QStringList, P, std::string> usage[] = {
+        {kStep + QStringList{"--bogus"}, P::UnknownOption, "--bogus"},
+        {kStep.mid(0, 6), P::WrongTextCount, "6"},
+        {kStep + QStringList{"--position", "5"}, P::BadPosition, "5"},
+        {kStep + QStringList{"--position", "0"}, P::BadPosition, "0"},
+        {kStep + QStringList{"--position"}, P::MissingValue, "--position"},
+        {kStep + QStringList{"-o", ""}, P::MissingValue, "-o"},
+        {kStep + QStringList{"--elevation", "12,5"}, P::ElevationNotNumber, "12,5"},
+        {kStep + QStringList{"--params", missing}, P::ParamsWithTexts, ""},
+        {kStep + QStringList{"-o", "成果.pdf"}, P::UnknownEnding, "成果.pdf"},
+        {kStep + QStringList{"--prefix", "桥台"}, P::IllegalPrefix, "桥台"},
+        {kStep + QStringList{"--prefix", "A B"}, P::IllegalPrefix, "A B"},
+        {QStringList{"--step", "--prefix", "ABUTMENT-NORTH-", "-o", dir.filePath("a.gsi"), "10.1"} +
+             kStep.mid(1, 5) + QStringList{"1"},
+         P::NameTooLong, "ABUTMENT-NORTH-12"},
+    };
+    for (const auto& [args, code, subject] : usage) {
+        const Outcome o = calc(args);
+        const std::string name = args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(o.status, 2) << name;
+        EXPECT_EQ(o.err,
+                  "korvel-calc: " + text(problemAbout(code, subject)) + "\n(korvel-calc --help)\n")
+            << name;
+        EXPECT_TRUE(o.out.isEmpty()) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     EXPECT_EQ(calc({"--version"}).out, "korvel-calc " KORVEL_VERSION "\n");
     EXPECT_TRUE(calc(kStep + QStringList{"--help"}).out.startsWith("Usage: korvel-calc"));
 }
@@ -150,17 +159,13 @@ TEST(CalcExit, EachStatusWithItsMessage) {
 // prefix given; a refused run leaves an existing file as it was.
 TEST(CalcFiles, EveryEndingThroughTheTable) {
     QTemporaryDir dir;
-    OutputRequest request;
-    for (const QString& line : windowLines(kStep, true, 2)) {
-        request.rows.push_back(line.toStdString());
-    }
-    request.points = {"-3.500", "L2-"};
-    request.outline = runCalculation({"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"},
-                                     Selection{true, {false, true, false, false}})
-                          .outline;
+    const RunResult run =
+        runCalculation({"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"},
+                       Selection{true, {false, true, false, false}});
+    OutputRequest request{run.rows, {"-3.500", "L2-"}, run.outline, {}};
     const QStringList lines = windowLines(kStep, true, 2);
     const QString xls = dir.filePath(QStringLiteral("window.xls"));
-    ASSERT_TRUE(saveWorkbook(xls, lines).ok);
+    ASSERT_FALSE(saveWorkbook(xls, lines));
     const auto points = [&](OutputFormat format) {
         return QByteArray::fromStdString(encodePointFile(format, request).bytes);
     };
@@ -179,7 +184,8 @@ TEST(CalcFiles, EveryEndingThroughTheTable) {
     const QRegularExpression stamp(QStringLiteral("date=\"[^\"]*\" time=\"[^\"]*\""));
     for (const auto& [name, bytes] : cases) {
         const QString path = dir.filePath(QString::fromUtf8(name));
-        const QStringList options = {"--elevation", "-3.5", "--prefix", "L2-", "-o", path};
+        // Blanks around the elevation count for nothing, as in the window.
+        const QStringList options = {"--elevation", " -3.5\t", "--prefix", "L2-", "-o", path};
         EXPECT_EQ(calc(kStepRun + options).status, 0) << name;
         const QString want = QString::fromLatin1(bytes).replace(stamp, "stamp");
         const QString got = QString::fromLatin1(bytesOf(path)).replace(stamp, "stamp");

@@ -176,12 +176,10 @@ TEST(run, workedExamplesRowCountsAndMessages) {
                                                          : RunStatus::RowsWithPointsLeftOut;
         EXPECT_EQ(r.status, status) << what;
         EXPECT_EQ(r.outline.has_value(), status != RunStatus::Refused && c.how[1] != '\0') << what;
-        ASSERT_EQ(r.lines.size(), c.rows) << what;
+        ASSERT_EQ(r.rows.size(), c.rows) << what;
         for (const Row& s : c.spots) {
-            std::string n = std::to_string(s.number);
-            n.insert(0, n.size() < 3 ? 3 - n.size() : 0, ' ');
-            EXPECT_EQ(r.lines[static_cast<std::size_t>(s.number - 1)],
-                      n + "     " + s.x + "     " + s.y)
+            EXPECT_EQ(r.rows[static_cast<std::size_t>(s.number - 1)],
+                      (StakeRow{s.number, s.x, s.y}))
                 << what;
         }
     }
@@ -196,7 +194,7 @@ TEST(run, refusesEmptyTextsOneToSevenAndStepsNotAboveZero) {
             const RunResult r = runCalculation(with(kStep, {{6, step}}), pick(how));
             EXPECT_EQ(r.message, kNotPositive) << '"' << step << '"' << how;
             EXPECT_EQ(r.status, RunStatus::Refused);
-            EXPECT_TRUE(r.lines.empty());
+            EXPECT_TRUE(r.rows.empty());
         }
     }
 }
@@ -209,11 +207,10 @@ TEST(run, outlineEndsAtTheClosingPointsOfBothModes) {
         const RunResult angle = runCalculation(kStep, pick(std::string("a") + position));
         ASSERT_TRUE(step.outline && angle.outline) << position;
         const SlopeOutline& o = *step.outline;
-        const std::string rows = step.lines.back() + angle.lines.back();
-        EXPECT_EQ(formatStakeRow(7, o.vertex.x, o.vertex.y) +
-                      formatStakeRow(static_cast<int>(angle.lines.size()), o.shortAxisEnd.x,
-                                     o.shortAxisEnd.y),
-                  rows)
+        EXPECT_EQ(makeStakeRow(7, o.vertex.x, o.vertex.y), step.rows.back()) << position;
+        EXPECT_EQ(
+            makeStakeRow(static_cast<int>(angle.rows.size()), o.shortAxisEnd.x, o.shortAxisEnd.y),
+            angle.rows.back())
             << position;
         EXPECT_EQ(o.roadCentre.x, 3000);
         EXPECT_EQ(o.roadCentre.y, 5000);

@@ -30,7 +30,7 @@ OutputRequest runOf(const Texts& texts, bool step, int position, const char* pre
     selection.position[static_cast<std::size_t>(position - 1)] = true;
     RunResult run = runCalculation(texts, selection);
     OutputRequest request;
-    request.rows = std::move(run.lines);
+    request.rows = std::move(run.rows);
     request.outline = run.outline;
     request.points = {elevation, prefix};
     request.written = QDateTime(QDate(2026, 12, 6), QTime(8, 30));
@@ -85,44 +85,73 @@ TEST(PointFormats, WorkedExampleBytes) {
         {OutputFormat::Dxf, test::bytesOf(QStringLiteral(KORVEL_READERS_DIR "/step_example.dxf"))},
     };
     for (const auto& [format, bytes] : cases) {
-        const PointFileBytes file = encodePointFile(format, example);
-        EXPECT_EQ(file.error, "") << static_cast<int>(format);
+        const EncodedFile file = encodePointFile(format, example);
+        EXPECT_EQ(file.problem.code, ProblemCode::None) << static_cast<int>(format);
         EXPECT_EQ(file.bytes, bytes.toStdString()) << static_cast<int>(format);
     }
 }
 
-// What cannot be written is refused with the reason, and an existing file stays as it was.
-TEST(PointFormats, RefusalsWriteNothing) {
-    QTemporaryDir dir;
-    OutputRequest huge = runOf(kStep, true, 2, "", "0.000");
-    huge.rows = {"  1     12345678901234.567     1.000"};  // 17 digits: no GSI-16 word
-    OutputRequest notRow = huge;
-    notRow.rows.push_back(" 点号   X   Y");
+// The typed elevation and prefix are checked in one place for the window and korvel-calc:
+// blanks around H do not matter, a blank in the prefix would end a GSI word and split the
+// name, and the names must fit 16 characters only where there are names.
+TEST(PointFormats, ExportRequestFromWhatWasTyped) {
+    const std::vector<StakeRow> seven = runOf(kStep, true, 2, "", "0.000").rows;
+    std::vector<StakeRow> ten = seven;
+    for (int n = 8; n <= 10; ++n) {
+        ten.push_back({n, "1.000", "2.000"});
+    }
+    using F = OutputFormat;
+    using P = ProblemCode;
     const struct {
-        OutputRequest request;
-        OutputFormat format;
-        std::string reason;
+        F format;
+        const char* elevation;
+        const char* prefix;
+        const std::vector<StakeRow>& rows;
+        P code;
+        const char* subjectOrH;
     } cases[] = {
-        {runOf(kStep, true, 2, "桥台", "0.000"), OutputFormat::CassDat,
-         "点名前缀只能含字母、数字和 - _ ."},
-        {runOf(kStep, true, 2, "ABUTMENT-NORTH-Q", "0.000"), OutputFormat::LandXml,
-         "点名超过16个字符"},
-        {notRow, OutputFormat::PointCsv, "第2行不是成果行"},
-        {huge, OutputFormat::LeicaGsi, "点1的坐标超出GSI-16的16位"},
+        {F::LeicaGsi, " 12.5\t", "L2-", seven, P::None, "12.500"},
+        {F::Dxf, "+1e2", "", seven, P::None, "100.000"},
+        {F::CassDat, "12,5", "", seven, P::ElevationNotNumber, "12,5"},
+        {F::CassDat, "", "", seven, P::ElevationNotNumber, ""},
+        {F::CassDat, "1.5m", "", seven, P::ElevationNotNumber, "1.5m"},
+        {F::PointCsv, "0", "A B", seven, P::IllegalPrefix, "A B"},
+        {F::PointCsv, "0", "桥台", seven, P::IllegalPrefix, "桥台"},
+        {F::ResultsText, "0", "A B", seven, P::IllegalPrefix, "A B"},
+        {F::LandXml, "0", "ABUTMENT-NORTH-", seven, P::None, "0.000"},
+        {F::LandXml, "0", "ABUTMENT-NORTH-", ten, P::NameTooLong, "ABUTMENT-NORTH-10"},
+        {F::Workbook, "0", "ABUTMENT-NORTH-", ten, P::None, "0.000"},
     };
     for (const auto& c : cases) {
+        const ExportRequest r = makeExportRequest(c.format, {c.elevation, c.prefix}, c.rows, {});
+        EXPECT_EQ(r.problem.code, c.code) << c.elevation << "|" << c.prefix;
+        EXPECT_EQ(r.problem ? r.problem.subject : r.request.points.elevation, c.subjectOrH)
+            << c.elevation << "|" << c.prefix;
+    }
+}
+
+// What a format cannot hold is refused with the point's name, and an existing file stays as
+// it was.
+TEST(PointFormats, RefusalsWriteNothing) {
+    QTemporaryDir dir;
+    OutputRequest gsi = runOf(kStep, true, 2, "K", "0.000");
+    gsi.rows[2].x = "12345678901234.567";  // 17 digits: no GSI-16 word
+    OutputRequest dxf = gsi;
+    dxf.rows[3].y = "2" + std::string(300, '0') + ".000";  // beyond what is drawn
+    const std::tuple<const OutputRequest&, OutputFormat, ProblemCode, const char*> cases[] = {
+        {gsi, OutputFormat::LeicaGsi, ProblemCode::CoordinateTooLongForGsi, "K3"},
+        {dxf, OutputFormat::Dxf, ProblemCode::CoordinateBeyondDrawing, "K4"},
+    };
+    for (const auto& [request, format, code, name] : cases) {
         const QString path = dir.filePath(QStringLiteral("放样.pts"));
         ASSERT_TRUE(test::put(path, "earlier\r\n"));
-        const SaveOutcome saved = saveOutput(path, c.format, c.request);
-        EXPECT_EQ(saved.error, QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-                                   QString::fromStdString(c.reason));
-        EXPECT_EQ(test::bytesOf(path), "earlier\r\n") << c.reason;
+        const Problem problem = saveOutput(path, format, request);
+        EXPECT_EQ(problem.code, code);
+        EXPECT_EQ(problem.subject, name);
+        EXPECT_EQ(problem.file, QDir::toNativeSeparators(path).toStdString());
+        EXPECT_EQ(test::bytesOf(path), "earlier\r\n") << name;
     }
-    // 15 characters and the one-digit numbers make 16: allowed.
-    EXPECT_EQ(
-        encodePointFile(OutputFormat::Dxf, runOf(kStep, true, 2, "ABUTMENT-NORTH-", "0")).error,
-        "");
-    EXPECT_EQ(encodePointFile(OutputFormat::CassDat, huge).error, "");
+    EXPECT_FALSE(encodePointFile(OutputFormat::CassDat, gsi).problem);
 }
 
 TEST(OutputFormats, EndingsPickTheWriter) {
@@ -161,15 +190,13 @@ TEST(PointFormats, ReadersAgreeWithTheList) {
             for (const char* ending : endings) {
                 const QString path = dir.filePath(
                     QStringLiteral("%1-%2%3").arg(place).arg(position).arg(QLatin1String(ending)));
-                ASSERT_TRUE(saveOutput(path, *outputFormatFor(path), request).ok) << ending;
+                ASSERT_FALSE(saveOutput(path, *outputFormatFor(path), request)) << ending;
                 files << path;
                 const QString reader = QString::fromLatin1(ending + 1);
-                for (const std::string& row : request.rows) {
-                    const std::optional<StakeRowFields> f = splitStakeRow(row);
-                    const QString name = QString::fromStdString(prefix) +
-                                         QString::fromUtf8(f->number.data(), f->number.size());
-                    const QString at = QString::fromUtf8(f->x.data(), f->x.size()) + '\t' +
-                                       QString::fromUtf8(f->y.data(), f->y.size()) + "\t-12.500";
+                for (const StakeRow& row : request.rows) {
+                    const QString name = QString::fromStdString(pointName(prefix, row));
+                    const QString at = QString::fromStdString(row.x) + '\t' +
+                                       QString::fromStdString(row.y) + "\t-12.500";
                     if (reader == QLatin1String("dxf")) {
                         // ogrinfo prints its points as WKT, where -0 loses its sign.
                         QString unsigned0 = at;

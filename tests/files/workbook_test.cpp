@@ -25,8 +25,8 @@ class WorkbookReadBack : public testing::TestWithParam<Variant> {
     // Saves `lines`, reads them back and checks the single "sheet1" and every cell.
     void expectReadBack(const QStringList& lines, const test::Cells& expected) {
         const QString path = dir.filePath(QStringLiteral("成果") + GetParam().extension);
-        const SaveOutcome saved = saveWorkbook(path, lines);
-        ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+        const Problem saved = saveWorkbook(path, lines);
+        ASSERT_FALSE(saved) << problemText(saved);
         const test::WorkbookContents read = test::readWorkbook(path, GetParam().perl);
         ASSERT_EQ(read.failure, QString()) << read.failure.toStdString();
         EXPECT_EQ(read.sheets, QStringList{QStringLiteral("sheet1")});

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "files/output_formats.h"
+#include "files/problem.h"
 #include "read_only_folder.h"
 #include "window_fixture.h"
 
@@ -119,7 +121,8 @@ class ListMenuTest : public QObject, WindowFixture {
     void copiesRows() {
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText(QStringLiteral("before"));
-        w_->fuzhi_Click();  // an empty list copies nothing
+        w_->List1->setFocus();
+        QTest::keyClick(w_->List1, Qt::Key_C, Qt::ControlModifier);  // an empty list copies nothing
         QCOMPARE(clipboard->text(), QStringLiteral("before"));
         computeStepExample();
         w_->fuzhi_Click();
@@ -147,12 +150,18 @@ class ListMenuTest : public QObject, WindowFixture {
         w_->daochu_Click();
         QCOMPARE(host_.messages, QStringList());
         const korvel::DialogSettings& s = host_.calls.value(0).settings;
+        QStringList filter;
+        QStringList extensions;
+        for (const korvel::OutputFormatEntry& entry : korvel::kOutputFormats) {
+            if (korvel::isPointFormat(entry.format)) {
+                const QString ending = QString::fromLatin1(entry.ending);
+                filter << QString::fromUtf8(entry.exportFilter) << '*' + ending;
+                extensions << ending.mid(1);
+            }
+        }
         QCOMPARE(QStringList({s.title, s.filter, s.defaultExt, s.initDir}),
-                 QStringList({"导出放样点",
-                              "CASS点文件(*.dat)|*.dat|徕卡GSI-16(*.gsi)|*.gsi|"
-                              "CSV点文件 P,N,E,Z,D(*.csv)|*.csv|LandXML(*.xml)|*.xml|"
-                              "AutoCAD R12 DXF(*.dxf)|*.dxf",
-                              "dat", dir_->path()}));
+                 QStringList({"导出放样点", filter.join('|'), "dat", dir_->path()}));
+        QCOMPARE(s.filterExtensions, extensions);
         QCOMPARE(withoutStamp(bytesOf(dir_->filePath(name))),
                  withoutStamp(calcFile(dir_->filePath("calc-" + name))));
     }
@@ -173,9 +182,9 @@ class ListMenuTest : public QObject, WindowFixture {
         QCOMPARE(host_.pointAsks[0].elevation, QStringLiteral("0.000"));
         QCOMPARE(host_.pointAsks[2].prefix, QStringLiteral("L2-"));
         QVERIFY(host_.messages.isEmpty());
-        // An empty list asks nothing at all.
+        // An empty list asks nothing at all: the item is greyed.
         w_->Command2_Click();
-        w_->daochu_Click();
+        w_->daochu->trigger();
         QCOMPARE(host_.calls.size(), 4);
     }
 
@@ -184,24 +193,25 @@ class ListMenuTest : public QObject, WindowFixture {
     void refusalsAndFailedSave() {
         computeStepExample();
         QVERIFY(put(path("old.gsi"), "old\r\n"));
-        const std::pair<korvel::PointSettings, QString> cases[] = {
-            {{"0", "桥台"}, "点名前缀只能含字母、数字和 - _ ."},
-            {{"0", "ABUTMENT-NORTH-Q"}, "点名超过16个字符"},
-            {{"1,5", ""}, "坡脚高程应为数"},
+        using korvel::ProblemCode;
+        const std::tuple<korvel::PointSettings, const char*, korvel::Problem> cases[] = {
+            {{"0", "桥台"}, "old.gsi", korvel::problemAbout(ProblemCode::IllegalPrefix, "桥台")},
+            {{"0", "ABUTMENT-NORTH-Q"},
+             "old.gsi",
+             korvel::problemAbout(ProblemCode::NameTooLong, "ABUTMENT-NORTH-Q7")},
+            {{"1,5", ""}, "old.gsi", korvel::problemAbout(ProblemCode::ElevationNotNumber, "1,5")},
+            {kL2, "new.pdf",
+             korvel::problemAbout(ProblemCode::UnknownEnding,
+                                  QDir::toNativeSeparators(path("new.pdf")).toStdString())},
         };
-        for (const auto& [settings, message] : cases) {
+        for (const auto& [settings, name, problem] : cases) {
             host_.messages.clear();
-            host_.answers = {path("old.gsi")};
+            host_.answers = {path(name)};
             host_.pointAnswers = {settings};
             w_->daochu_Click();
-            QCOMPARE(host_.messages, QStringList{message});
+            QCOMPARE(host_.messages,
+                     QStringList{QString::fromStdString(korvel::problemText(problem))});
         }
-        host_.messages.clear();
-        host_.answers = {path("new.pdf")};
-        host_.pointAnswers = {kL2};
-        w_->daochu_Click();
-        QCOMPARE(host_.messages,
-                 QStringList{"文件类型应为 .txt .xls .xlsx .dat .gsi .csv .xml .dxf"});
         const QByteArray folder = QFile::encodeName(dir_->path());
         QVERIFY(makeReadOnly(folder));
         host_.messages.clear();
@@ -245,8 +255,12 @@ class ListMenuTest : public QObject, WindowFixture {
             static_cast<QDialog*>(d)->accept();
         });
         const QString chosen =
-            real.saveFile(nullptr, {"导出放样点", QString(), dir_->path(),
-                                    "CASS点文件(*.dat)|*.dat|徕卡GSI-16(*.gsi)|*.gsi", "dat"});
+            real.saveFile(nullptr, {"导出放样点",
+                                    QString(),
+                                    dir_->path(),
+                                    "CASS点文件(*.dat)|*.dat|徕卡GSI-16(*.gsi)|*.gsi",
+                                    "dat",
+                                    {"dat", "gsi"}});
         QCOMPARE(chosen, QDir::toNativeSeparators(dir_->filePath("abc.gsi")));
     }
 };
