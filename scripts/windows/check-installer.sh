@@ -9,6 +9,7 @@
 #   4. a silent uninstall, timed: nothing of the program left, the user's own file kept;
 #   5. an older version installed to a folder of its own (/D=), then this one over it: the
 #      newer version in its place, the older one's files gone; then uninstalled again.
+# The X server and the window's geometry are scripts/lib/xserver.sh's.
 # Usage: check-installer.sh SETUP.exe ZIP_FOLDER ICON.ico; the exit status is the number of
 # failed checks.
 set -euo pipefail
@@ -16,6 +17,7 @@ setup=$(realpath "$1")
 zipdir=$(realpath "$2")
 icon=$(realpath "$3")
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/lib/xserver.sh"
 version=$(basename "$setup" | sed -E 's/^korvel-(.*)-win64-setup\.exe$/\1/')
 step() { echo "== $(date +%H:%M:%S) $*"; }
 failures=0
@@ -30,10 +32,10 @@ menu=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Korvel
 desktop=$drive/users/Public/Desktop/Korvel.lnk
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvel'
 work=$(mktemp -d)
-xvfb_pid=""
+# The one EXIT trap: Wine's desktop first, then its X server, then the scratch folder.
 cleanup() {
-  wineserver -k 2>/dev/null || true  # Wine's desktop first, then its X server
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  stop_xserver
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -173,14 +175,7 @@ check_removed() {
 # A private X server for the window, with Wine's desktop started on it.
 wineserver -k 2>/dev/null || true
 wineserver -w
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xserver "$work"
 
 # 1. Installed silently into the default folder.
 step "the installer: silent install"
@@ -209,11 +204,12 @@ if win=$(find_window '^Korvel'); then
   xdotool windowfocus --sync "$win"
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$win")"
-  # The eight boxes lie 122 pixels in and 40 to 248 down the client area (the lowest 489
-  # pixels); a box holding text shows more than its frame's few colours.
+  # The eight boxes lie 122 pixels in and 40 to 248 down the client area (the lowest
+  # korvel_client_height pixels); a box holding text shows more than its frame's few colours.
   filled=0
   for y in 40 70 99 129 159 188 218 248; do
-    import -window root -crop "100x19+$((X + 126))+$((Y + HEIGHT - 489 + y + 3))" "$work/box.png"
+    import -window root -crop "100x19+$((X + 126))+$((Y + HEIGHT - korvel_client_height + y + 3))" \
+      "$work/box.png"
     [ "$(identify -format '%k' "$work/box.png")" -le 3 ] || filled=$((filled + 1))
   done
   import -window "$win" "$root/docs/window-windows-installed.png"
