@@ -9,7 +9,8 @@
 #   4. a silent uninstall, timed: nothing of the program left, the user's own file kept;
 #   5. an older version installed to a folder of its own (/D=), then this one over it: the
 #      newer version in its place, the older one's files gone; then uninstalled again.
-# The X server and the window's geometry are scripts/lib/xserver.sh's.
+# Which file lands where is scripts/lib/layout.sh's; the X server and the window's geometry
+# are scripts/lib/xserver.sh's.
 # Usage: check-installer.sh SETUP.exe ZIP_FOLDER ICON.ico; the exit status is the number of
 # failed checks.
 set -euo pipefail
@@ -17,6 +18,7 @@ setup=$(realpath "$1")
 zipdir=$(realpath "$2")
 icon=$(realpath "$3")
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/lib/layout.sh"
 source "$root/scripts/lib/xserver.sh"
 version=$(basename "$setup" | sed -E 's/^korvel-(.*)-win64-setup\.exe$/\1/')
 step() { echo "== $(date +%H:%M:%S) $*"; }
@@ -31,6 +33,9 @@ appdata=$drive/users/$(id -un)/AppData/Roaming
 menu=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Korvel
 desktop=$drive/users/Public/Desktop/Korvel.lnk
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvel'
+# The installed layout's folders as Windows writes them.
+bin_dir=${layout_bin//\//\\}
+samples_dir=${layout_samples//\//\\}
 work=$(mktemp -d)
 # The one EXIT trap: Wine's desktop first, then its X server, then the scratch folder.
 cleanup() {
@@ -91,49 +96,42 @@ find_window() {
 # Seconds since `start`, to a tenth.
 since() { echo "$(date +%s.%N) $start" | awk '{printf "%.1f", $1 - $2}'; }
 
-# The installed layout of the zip's files: samples under share/korvel/liti, 说明.txt at the
-# top, the rest under bin/; and the uninstaller. One relative path a line, sorted.
+# The installed layout of the zip's files (layout_windows_path: samples under
+# share/korvel/liti, 说明.txt at the top, the rest under bin/); and the uninstaller. One
+# relative path a line, sorted.
 expected_files() {
   (cd "$zipdir" && find . -type f -printf '%P\n') | while read -r f; do
-    case $f in
-      liti/*) echo "share/korvel/${f}" ;;
-      说明.txt) echo "$f" ;;
-      *) echo "bin/$f" ;;
-    esac
-  done | { cat; echo uninstall.exe; } | sort
+    layout_windows_path "$f"
+  done | { cat; echo "$layout_windows_uninstaller"; } | sort
 }
 
 # Checks the installation in `dir` (a Unix path) of `want_version`: its files, their bytes,
 # the shortcuts, the association and the Add/Remove Programs entry.
 check_installed() {
-  local dir=$1 want_version=$2 windir f
+  local dir=$1 want_version=$2 windir exe f
   windir=$(winepath -w "$dir")
+  exe="$windir\\$bin_dir\\korvel.exe"
   diff <(expected_files) <(cd "$dir" && find . -type f -printf '%P\n' | sort) >&2 ||
     fail "installed files differ from the zip's"
   while read -r f; do
-    case $f in
-      liti/*) cmp -s "$zipdir/$f" "$dir/share/korvel/$f" || fail "$f changed" ;;
-      说明.txt) cmp -s "$zipdir/$f" "$dir/$f" || fail "$f changed" ;;
-      *) cmp -s "$zipdir/$f" "$dir/bin/$f" || fail "$f changed" ;;
-    esac
+    cmp -s "$zipdir/$f" "$dir/$(layout_windows_path "$f")" || fail "$f changed"
   done < <(cd "$zipdir" && find . -type f -printf '%P\n')
   for lnk in "$menu/Korvel.lnk" "$menu/卸载 Korvel.lnk" "$desktop"; do
     [ -f "$lnk" ] || fail "no shortcut $lnk"
   done
-  lnk_names "$desktop" "$windir\\bin\\korvel.exe" ||
-    fail "the desktop shortcut does not start $windir\\bin\\korvel.exe"
+  lnk_names "$desktop" "$exe" || fail "the desktop shortcut does not start $exe"
   [ "$(reg_value 'HKLM\Software\Classes\.zdy' '')" = "Korvel.zdy" ] || fail ".zdy is not Korvel.zdy"
   [ "$(reg_value 'HKLM\Software\Classes\Korvel.zdy\shell\open\command' '')" = \
-    "\"$windir\\bin\\korvel.exe\" \"%1\"" ] || fail "Korvel.zdy open command"
+    "\"$exe\" \"%1\"" ] || fail "Korvel.zdy open command"
   [ "$(reg_value 'HKLM\Software\Classes\Korvel.zdy\DefaultIcon' '')" = \
-    "\"$windir\\bin\\korvel.exe\",0" ] || fail "Korvel.zdy icon"
+    "\"$exe\",0" ] || fail "Korvel.zdy icon"
   [ "$(reg_value 'HKLM\Software\Classes\Korvel.zdy' '')" = "Korvel 参数文件" ] ||
     fail "Korvel.zdy description"
   local -A want=(
     [DisplayName]=Korvel [DisplayVersion]=$want_version [Publisher]="Korvel developers"
-    [DisplayIcon]="\"$windir\\bin\\korvel.exe\",0"
-    [UninstallString]="\"$windir\\uninstall.exe\""
-    [QuietUninstallString]="\"$windir\\uninstall.exe\" /S")
+    [DisplayIcon]="\"$exe\",0"
+    [UninstallString]="\"$windir\\$layout_windows_uninstaller\""
+    [QuietUninstallString]="\"$windir\\$layout_windows_uninstaller\" /S")
   for name in "${!want[@]}"; do
     [ "$(reg_value "$uninstall_key" "$name")" = "${want[$name]}" ] ||
       fail "$name is '$(reg_value "$uninstall_key" "$name")', not '${want[$name]}'"
@@ -150,7 +148,7 @@ check_installed() {
 # Programs key is the last thing it removes.
 uninstall() {
   local dir=$1 deadline=$((SECONDS + 120))
-  wine "$(winepath -w "$dir")\\uninstall.exe" /S
+  wine "$(winepath -w "$dir")\\$layout_windows_uninstaller" /S
   while reg_has "$uninstall_key"; do
     ((SECONDS < deadline)) || { fail "the uninstaller did not finish within two minutes"; return; }
     sleep 0.2
@@ -187,7 +185,7 @@ check_installed "$programs" "$version"
 
 # 2. The installed korvel-calc.exe on the worked example.
 step "the installed korvel-calc.exe"
-wine "$(winepath -w "$programs")\\bin\\korvel-calc.exe" --step --position 2 12.5 6 60.3 3000 \
+wine "$(winepath -w "$programs")\\$bin_dir\\korvel-calc.exe" --step --position 2 12.5 6 60.3 3000 \
   5000 45.153 2.5 4.25 2>&1 | tr -d '\r' >"$work/rows" || true
 [ "$(wc -l <"$work/rows")" -eq 7 ] &&
   [ "$(head -n 1 "$work/rows")" = "  1     3003.069     5008.352" ] &&
@@ -198,8 +196,8 @@ wine "$(winepath -w "$programs")\\bin\\korvel-calc.exe" --step --position 2 12.5
 step "the installed korvel.exe on Xvfb"
 find "$drive/Program Files" -printf '%P %s %T@\n' | sort >"$work/before"
 [ -z "$(user_folder)" ] || fail "the user's folder exists before the first start"
-wine "$(winepath -w "$programs")\\bin\\korvel.exe" \
-  "$(winepath -w "$programs")\\share\\korvel\\liti\\例1_按步长.zdy" >"$work/app.log" 2>&1 &
+wine "$(winepath -w "$programs")\\$bin_dir\\korvel.exe" \
+  "$(winepath -w "$programs")\\$samples_dir\\例1_按步长.zdy" >"$work/app.log" 2>&1 &
 if win=$(find_window '^Korvel'); then
   xdotool windowfocus --sync "$win"
   sleep 1
@@ -235,7 +233,7 @@ wineserver -k 2>/dev/null || true
 wineserver -w
 userdir=$(user_folder)
 [ -n "$userdir" ] || { fail "no user's folder korvel\\liti in AppData"; userdir=$appdata/korvel/liti; }
-for f in "$programs"/share/korvel/liti/*.zdy; do
+for f in "$programs/$layout_samples"/*.zdy; do
   cmp -s "$f" "$userdir/$(basename "$f")" || fail "the user's folder lacks $(basename "$f")"
 done
 find "$drive/Program Files" -printf '%P %s %T@\n' | sort >"$work/after"
@@ -263,12 +261,13 @@ printf 'Korvel 0.9.0\r\n' >>"$old/说明.txt"
 custom=$drive/测量软件/Korvel
 wine "$work/old/korvel-0.9.0-win64-setup.exe" /S "/D=$(winepath -w "$custom")" ||
   fail "the older installer exited with $?"
-[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] && [ -f "$custom/bin/old-only.dll" ] ||
+[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] &&
+  [ -f "$custom/$(layout_windows_path old-only.dll)" ] ||
   fail "the older version did not install into $custom"
 wine "$setup" /S || fail "the installer exited with $?"
 check_installed "$custom" "$version"
 [ ! -e "$programs" ] || fail "the update went to Program Files, not to the installed folder"
-wine "$(winepath -w "$custom")\\bin\\korvel-calc.exe" --version 2>&1 | tr -d '\r' |
+wine "$(winepath -w "$custom")\\$bin_dir\\korvel-calc.exe" --version 2>&1 | tr -d '\r' |
   grep -qx "korvel-calc $version" || fail "the installed korvel-calc.exe is not $version"
 uninstall "$custom"
 check_removed "$custom"
