@@ -16,11 +16,14 @@ set(KORVEL_DESCRIPTION
 "Korvel computes the points to stake out for one quarter of an elliptical cone
 slope laid out against a road, spaced by a fixed length along the long axis or
 by a fixed angle at the centre. Inputs are saved to small zdy files; results
-are saved as a text file or as a spreadsheet workbook.
+are saved as a text file or as a spreadsheet workbook. The points go to
+instruments and drawings as point files: CASS .dat, Leica GSI-16 .gsi,
+CSV (P, N, E, Z, D), LandXML 1.2 .xml and AutoCAD R12 .dxf.
 
 椭圆锥坡放样坐标计算：按步长或按角值计算道路旁椭圆锥坡四分之一
 椭圆上各放样点的 X、Y 坐标。参数可保存为 zdy 文件，成果可保存为
-文本文件或电子表格。")
+文本文件或电子表格。放样点可导出为仪器和绘图用的点文件：CASS .dat、
+徕卡 GSI-16 .gsi、CSV (P, N, E, Z, D)、LandXML 1.2 .xml 和 AutoCAD R12 .dxf。")
 
 # The files of /usr/share/doc/korvel and the manual pages, made from the values above.
 set(_pkg ${CMAKE_BINARY_DIR}/packaging)

@@ -11,7 +11,10 @@
 
 namespace korvel {
 
-// An OLE2 compound file holding `stream` as its one stream "Workbook", built in memory.
+// An OLE2 compound file holding `stream` as its one stream "Workbook", returned as bytes (or
+// the system's error) for the caller to write where it belongs. libgsf builds it in memory;
+// on Windows ole32 builds it as a file in a private temporary folder, whose bytes are read
+// back and the folder removed.
 //   compoundFileWithWorkbook(xlsWorkbookStream(grid)).bytes starts D0 CF 11 E0 A1 B1 1A E1
 WorkbookFile compoundFileWithWorkbook(const QByteArray& stream);
 

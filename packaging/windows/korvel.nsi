@@ -1,17 +1,19 @@
 ; The Windows installer of Korvel, built by scripts/windows/make-installer.sh with Debian's
 ; makensis from the same files as the zip:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DFILE_LIST=<files.nsh>
-;            -DICON=<korvel.ico> -DOUTFILE=<setup.exe> korvel.nsi
+;            -DICON=<korvel.ico> -DOUTFILE=<setup.exe> -DBIN_DIR=bin
+;            -DUNINSTALLER=uninstall.exe korvel.nsi
 ; FILE_LIST defines the macros KorvelInstallFiles and KorvelRemoveFiles, one line per file
-; and folder of the installed layout: bin\ (the programs, Qt and the runtime),
-; share\korvel\liti\ (the samples) and 说明.txt; so the uninstaller removes exactly what was
-; installed and never a folder's whole contents.
+; and folder of the installed layout (scripts/lib/layout.sh): bin\ (the programs, Qt and the
+; runtime; BIN_DIR), share\korvel\liti\ (the samples) and 说明.txt; so the uninstaller
+; removes exactly what was installed and never a folder's whole contents. The uninstaller
+; itself, UNINSTALLER, lies at the top of the installation folder.
 ; The program in bin\ finds its samples at ..\share\korvel\liti and, having no writable liti
 ; folder beside it, keeps the user's parameter files in %APPDATA%\korvel\liti, which the
 ; uninstaller does not touch.
 
-!ifndef VERSION | FILE_LIST | ICON | OUTFILE
-  !error "VERSION, FILE_LIST, ICON and OUTFILE are given with -D"
+!ifndef VERSION | FILE_LIST | ICON | OUTFILE | BIN_DIR | UNINSTALLER
+  !error "VERSION, FILE_LIST, ICON, OUTFILE, BIN_DIR and UNINSTALLER are given with -D"
 !endif
 
 Unicode true
@@ -88,9 +90,9 @@ FunctionEnd
 Function RemovePreviousCopy
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
-  ${AndIf} ${FileExists} "$0\uninstall.exe"
-    ExecWait '"$0\uninstall.exe" /S _?=$0'
-    Delete "$0\uninstall.exe"
+  ${AndIf} ${FileExists} "$0\${UNINSTALLER}"
+    ExecWait '"$0\${UNINSTALLER}" /S _?=$0'
+    Delete "$0\${UNINSTALLER}"
     RMDir "$0"
   ${EndIf}
 FunctionEnd
@@ -99,22 +101,23 @@ Section "Korvel"
   Call RemovePreviousCopy
   !insertmacro KorvelInstallFiles
   SetOutPath "$INSTDIR"
-  WriteUninstaller "$INSTDIR\uninstall.exe"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   ; Shortcuts for every user; their icon is korvel.exe's own.
-  SetOutPath "$INSTDIR\bin"
+  SetOutPath "$INSTDIR\${BIN_DIR}"
   CreateDirectory "$SMPROGRAMS\Korvel"
-  CreateShortcut "$SMPROGRAMS\Korvel\Korvel.lnk" "$INSTDIR\bin\korvel.exe" "" \
-    "$INSTDIR\bin\korvel.exe" 0
-  CreateShortcut "$SMPROGRAMS\Korvel\卸载 Korvel.lnk" "$INSTDIR\uninstall.exe" "" \
-    "$INSTDIR\uninstall.exe" 0
-  CreateShortcut "$DESKTOP\Korvel.lnk" "$INSTDIR\bin\korvel.exe" "" "$INSTDIR\bin\korvel.exe" 0
+  CreateShortcut "$SMPROGRAMS\Korvel\Korvel.lnk" "$INSTDIR\${BIN_DIR}\korvel.exe" "" \
+    "$INSTDIR\${BIN_DIR}\korvel.exe" 0
+  CreateShortcut "$SMPROGRAMS\Korvel\卸载 Korvel.lnk" "$INSTDIR\${UNINSTALLER}" "" \
+    "$INSTDIR\${UNINSTALLER}" 0
+  CreateShortcut "$DESKTOP\Korvel.lnk" "$INSTDIR\${BIN_DIR}\korvel.exe" "" \
+    "$INSTDIR\${BIN_DIR}\korvel.exe" 0
 
   ; .zdy parameter files open in Korvel, through the ProgID.
   WriteRegStr HKLM "Software\Classes\${PROGID}" "" "${PROGID_NAME}"
-  WriteRegStr HKLM "Software\Classes\${PROGID}\DefaultIcon" "" '"$INSTDIR\bin\korvel.exe",0'
+  WriteRegStr HKLM "Software\Classes\${PROGID}\DefaultIcon" "" '"$INSTDIR\${BIN_DIR}\korvel.exe",0'
   WriteRegStr HKLM "Software\Classes\${PROGID}\shell\open\command" "" \
-    '"$INSTDIR\bin\korvel.exe" "%1"'
+    '"$INSTDIR\${BIN_DIR}\korvel.exe" "%1"'
   WriteRegStr HKLM "Software\Classes\.zdy" "" "${PROGID}"
   WriteRegStr HKLM "Software\Classes\.zdy\OpenWithProgids" "${PROGID}" ""
   ${NotifyShell_AssocChanged}
@@ -123,10 +126,10 @@ Section "Korvel"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Korvel"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Korvel developers"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\bin\korvel.exe",0'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\${BIN_DIR}\korvel.exe",0'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
@@ -142,7 +145,7 @@ Section "Uninstall"
   RMDir "$SMPROGRAMS\Korvel"
 
   !insertmacro KorvelRemoveFiles
-  Delete "$INSTDIR\uninstall.exe"
+  Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
 
   ReadRegStr $0 HKLM "Software\Classes\.zdy" ""

@@ -9,13 +9,17 @@
 #   4. a silent uninstall, timed: nothing of the program left, the user's own file kept;
 #   5. an older version installed to a folder of its own (/D=), then this one over it: the
 #      newer version in its place, the older one's files gone; then uninstalled again.
+# Which file lands where is scripts/lib/layout.sh's; the X server and the window's geometry
+# are scripts/lib/xserver.sh's.
 # Usage: check-installer.sh SETUP.exe ZIP_FOLDER ICON.ico; the exit status is the number of
-# failed checks.
+# failed checks, at most 125 (the summary line gives the whole count).
 set -euo pipefail
 setup=$(realpath "$1")
 zipdir=$(realpath "$2")
 icon=$(realpath "$3")
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/lib/layout.sh"
+source "$root/scripts/lib/xserver.sh"
 version=$(basename "$setup" | sed -E 's/^korvel-(.*)-win64-setup\.exe$/\1/')
 step() { echo "== $(date +%H:%M:%S) $*"; }
 failures=0
@@ -29,11 +33,14 @@ appdata=$drive/users/$(id -un)/AppData/Roaming
 menu=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Korvel
 desktop=$drive/users/Public/Desktop/Korvel.lnk
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvel'
+# The installed layout's folders as Windows writes them.
+bin_dir=${layout_bin//\//\\}
+samples_dir=${layout_samples//\//\\}
 work=$(mktemp -d)
-xvfb_pid=""
+# The one EXIT trap: Wine's desktop first, then its X server, then the scratch folder.
 cleanup() {
-  wineserver -k 2>/dev/null || true  # Wine's desktop first, then its X server
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  stop_xserver
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -89,49 +96,42 @@ find_window() {
 # Seconds since `start`, to a tenth.
 since() { echo "$(date +%s.%N) $start" | awk '{printf "%.1f", $1 - $2}'; }
 
-# The installed layout of the zip's files: samples under share/korvel/liti, 说明.txt at the
-# top, the rest under bin/; and the uninstaller. One relative path a line, sorted.
+# The installed layout of the zip's files (layout_windows_path: samples under
+# share/korvel/liti, 说明.txt at the top, the rest under bin/); and the uninstaller. One
+# relative path a line, sorted.
 expected_files() {
   (cd "$zipdir" && find . -type f -printf '%P\n') | while read -r f; do
-    case $f in
-      liti/*) echo "share/korvel/${f}" ;;
-      说明.txt) echo "$f" ;;
-      *) echo "bin/$f" ;;
-    esac
-  done | { cat; echo uninstall.exe; } | sort
+    layout_windows_path "$f"
+  done | { cat; echo "$layout_windows_uninstaller"; } | sort
 }
 
 # Checks the installation in `dir` (a Unix path) of `want_version`: its files, their bytes,
 # the shortcuts, the association and the Add/Remove Programs entry.
 check_installed() {
-  local dir=$1 want_version=$2 windir f
+  local dir=$1 want_version=$2 windir exe f
   windir=$(winepath -w "$dir")
+  exe="$windir\\$bin_dir\\korvel.exe"
   diff <(expected_files) <(cd "$dir" && find . -type f -printf '%P\n' | sort) >&2 ||
     fail "installed files differ from the zip's"
   while read -r f; do
-    case $f in
-      liti/*) cmp -s "$zipdir/$f" "$dir/share/korvel/$f" || fail "$f changed" ;;
-      说明.txt) cmp -s "$zipdir/$f" "$dir/$f" || fail "$f changed" ;;
-      *) cmp -s "$zipdir/$f" "$dir/bin/$f" || fail "$f changed" ;;
-    esac
+    cmp -s "$zipdir/$f" "$dir/$(layout_windows_path "$f")" || fail "$f changed"
   done < <(cd "$zipdir" && find . -type f -printf '%P\n')
   for lnk in "$menu/Korvel.lnk" "$menu/卸载 Korvel.lnk" "$desktop"; do
     [ -f "$lnk" ] || fail "no shortcut $lnk"
   done
-  lnk_names "$desktop" "$windir\\bin\\korvel.exe" ||
-    fail "the desktop shortcut does not start $windir\\bin\\korvel.exe"
+  lnk_names "$desktop" "$exe" || fail "the desktop shortcut does not start $exe"
   [ "$(reg_value 'HKLM\Software\Classes\.zdy' '')" = "Korvel.zdy" ] || fail ".zdy is not Korvel.zdy"
   [ "$(reg_value 'HKLM\Software\Classes\Korvel.zdy\shell\open\command' '')" = \
-    "\"$windir\\bin\\korvel.exe\" \"%1\"" ] || fail "Korvel.zdy open command"
+    "\"$exe\" \"%1\"" ] || fail "Korvel.zdy open command"
   [ "$(reg_value 'HKLM\Software\Classes\Korvel.zdy\DefaultIcon' '')" = \
-    "\"$windir\\bin\\korvel.exe\",0" ] || fail "Korvel.zdy icon"
+    "\"$exe\",0" ] || fail "Korvel.zdy icon"
   [ "$(reg_value 'HKLM\Software\Classes\Korvel.zdy' '')" = "Korvel 参数文件" ] ||
     fail "Korvel.zdy description"
   local -A want=(
     [DisplayName]=Korvel [DisplayVersion]=$want_version [Publisher]="Korvel developers"
-    [DisplayIcon]="\"$windir\\bin\\korvel.exe\",0"
-    [UninstallString]="\"$windir\\uninstall.exe\""
-    [QuietUninstallString]="\"$windir\\uninstall.exe\" /S")
+    [DisplayIcon]="\"$exe\",0"
+    [UninstallString]="\"$windir\\$layout_windows_uninstaller\""
+    [QuietUninstallString]="\"$windir\\$layout_windows_uninstaller\" /S")
   for name in "${!want[@]}"; do
     [ "$(reg_value "$uninstall_key" "$name")" = "${want[$name]}" ] ||
       fail "$name is '$(reg_value "$uninstall_key" "$name")', not '${want[$name]}'"
@@ -148,7 +148,7 @@ check_installed() {
 # Programs key is the last thing it removes.
 uninstall() {
   local dir=$1 deadline=$((SECONDS + 120))
-  wine "$(winepath -w "$dir")\\uninstall.exe" /S
+  wine "$(winepath -w "$dir")\\$layout_windows_uninstaller" /S
   while reg_has "$uninstall_key"; do
     ((SECONDS < deadline)) || { fail "the uninstaller did not finish within two minutes"; return; }
     sleep 0.2
@@ -173,14 +173,7 @@ check_removed() {
 # A private X server for the window, with Wine's desktop started on it.
 wineserver -k 2>/dev/null || true
 wineserver -w
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xserver "$work"
 
 # 1. Installed silently into the default folder.
 step "the installer: silent install"
@@ -192,7 +185,7 @@ check_installed "$programs" "$version"
 
 # 2. The installed korvel-calc.exe on the worked example.
 step "the installed korvel-calc.exe"
-wine "$(winepath -w "$programs")\\bin\\korvel-calc.exe" --step --position 2 12.5 6 60.3 3000 \
+wine "$(winepath -w "$programs")\\$bin_dir\\korvel-calc.exe" --step --position 2 12.5 6 60.3 3000 \
   5000 45.153 2.5 4.25 2>&1 | tr -d '\r' >"$work/rows" || true
 [ "$(wc -l <"$work/rows")" -eq 7 ] &&
   [ "$(head -n 1 "$work/rows")" = "  1     3003.069     5008.352" ] &&
@@ -203,17 +196,18 @@ wine "$(winepath -w "$programs")\\bin\\korvel-calc.exe" --step --position 2 12.5
 step "the installed korvel.exe on Xvfb"
 find "$drive/Program Files" -printf '%P %s %T@\n' | sort >"$work/before"
 [ -z "$(user_folder)" ] || fail "the user's folder exists before the first start"
-wine "$(winepath -w "$programs")\\bin\\korvel.exe" \
-  "$(winepath -w "$programs")\\share\\korvel\\liti\\例1_按步长.zdy" >"$work/app.log" 2>&1 &
+wine "$(winepath -w "$programs")\\$bin_dir\\korvel.exe" \
+  "$(winepath -w "$programs")\\$samples_dir\\例1_按步长.zdy" >"$work/app.log" 2>&1 &
 if win=$(find_window '^Korvel'); then
   xdotool windowfocus --sync "$win"
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$win")"
-  # The eight boxes lie 122 pixels in and 40 to 248 down the client area (the lowest 489
-  # pixels); a box holding text shows more than its frame's few colours.
+  # The eight boxes lie 122 pixels in and 40 to 248 down the client area (the lowest
+  # korvel_client_height pixels); a box holding text shows more than its frame's few colours.
   filled=0
   for y in 40 70 99 129 159 188 218 248; do
-    import -window root -crop "100x19+$((X + 126))+$((Y + HEIGHT - 489 + y + 3))" "$work/box.png"
+    import -window root -crop "100x19+$((X + 126))+$((Y + HEIGHT - korvel_client_height + y + 3))" \
+      "$work/box.png"
     [ "$(identify -format '%k' "$work/box.png")" -le 3 ] || filled=$((filled + 1))
   done
   import -window "$win" "$root/docs/window-windows-installed.png"
@@ -239,7 +233,7 @@ wineserver -k 2>/dev/null || true
 wineserver -w
 userdir=$(user_folder)
 [ -n "$userdir" ] || { fail "no user's folder korvel\\liti in AppData"; userdir=$appdata/korvel/liti; }
-for f in "$programs"/share/korvel/liti/*.zdy; do
+for f in "$programs/$layout_samples"/*.zdy; do
   cmp -s "$f" "$userdir/$(basename "$f")" || fail "the user's folder lacks $(basename "$f")"
 done
 find "$drive/Program Files" -printf '%P %s %T@\n' | sort >"$work/after"
@@ -267,14 +261,18 @@ printf 'Korvel 0.9.0\r\n' >>"$old/说明.txt"
 custom=$drive/测量软件/Korvel
 wine "$work/old/korvel-0.9.0-win64-setup.exe" /S "/D=$(winepath -w "$custom")" ||
   fail "the older installer exited with $?"
-[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] && [ -f "$custom/bin/old-only.dll" ] ||
+[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] &&
+  [ -f "$custom/$(layout_windows_path old-only.dll)" ] ||
   fail "the older version did not install into $custom"
 wine "$setup" /S || fail "the installer exited with $?"
 check_installed "$custom" "$version"
 [ ! -e "$programs" ] || fail "the update went to Program Files, not to the installed folder"
-wine "$(winepath -w "$custom")\\bin\\korvel-calc.exe" --version 2>&1 | tr -d '\r' |
+wine "$(winepath -w "$custom")\\$bin_dir\\korvel-calc.exe" --version 2>&1 | tr -d '\r' |
   grep -qx "korvel-calc $version" || fail "the installed korvel-calc.exe is not $version"
 uninstall "$custom"
 check_removed "$custom"
 
-exit "$failures"
+# The count in full here; as the exit status at most 125, since a status has 8 bits and 256
+# failures would read as none.
+((failures == 0)) || echo "installer: $failures check(s) failed" >&2
+exit $((failures > 125 ? 125 : failures))

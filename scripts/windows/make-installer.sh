@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Makes the Windows installer from the folder that goes into the zip, with Debian's makensis:
 #   scripts/windows/make-installer.sh ZIP_FOLDER VERSION ICON.ico OUTPUT-setup.exe
-# The zip's folder is laid out as installed: the programs, Qt and the runtime in bin\, the
-# samples in share\korvel\liti\ (where the program looks from bin\), 说明.txt at the top. The
-# install and uninstall lists are written from that layout, file by file, for
-# packaging/windows/korvel.nsi.
+# The zip's folder is laid out as installed (scripts/lib/layout.sh): the programs, Qt and the
+# runtime in bin\, the samples in share\korvel\liti\ (where the program looks from bin\),
+# 说明.txt at the top. The install and uninstall lists are written from that layout, file by
+# file, for packaging/windows/korvel.nsi, which takes the programs' folder and the
+# uninstaller's name from the same place.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/lib/layout.sh"
 from=$1
 version=$2
 icon=$(realpath "$3")
@@ -15,13 +17,15 @@ out=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 stage=$work/stage
-mkdir -p "$stage/bin" "$stage/share/korvel/liti"
+mkdir -p "$stage/$layout_bin" "$stage/$layout_samples"
 for entry in "$from"/*; do
-  case $(basename "$entry") in
-    liti) cp -r "$entry"/. "$stage/share/korvel/liti/" ;;
-    说明.txt) cp "$entry" "$stage/" ;;
-    *) cp -r "$entry" "$stage/bin/" ;;
-  esac
+  to=$stage/$(layout_windows_path "$(basename "$entry")")
+  if [ -d "$entry" ]; then
+    mkdir -p "$to"
+    cp -r "$entry"/. "$to/"
+  else
+    cp "$entry" "$to"
+  fi
 done
 
 # KorvelInstallFiles: each folder's files under SetOutPath; KorvelRemoveFiles: the same files,
@@ -59,5 +63,5 @@ print("!macroend")
 PY
 
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DFILE_LIST="$work/files.nsh" \
-  -DICON="$icon" -DOUTFILE="$(realpath -m "$out")" \
-  "$root/packaging/windows/korvel.nsi"
+  -DICON="$icon" -DOUTFILE="$(realpath -m "$out")" -DBIN_DIR="${layout_bin//\//\\}" \
+  -DUNINSTALLER="$layout_windows_uninstaller" "$root/packaging/windows/korvel.nsi"

@@ -19,9 +19,10 @@ case $program in
 esac
 start_korvel "$program" "${args[@]}"
 
-# Window position and size; the client area is the lowest 489 pixels of the window.
+# Window position and size; the client area is the lowest korvel_client_height pixels of the
+# window (scripts/lib/xserver.sh).
 eval "$(xdotool getwindowgeometry --shell "$win")"
-menu=$((HEIGHT - 489))
+menu=$((HEIGHT - korvel_client_height))
 client_x=$X
 client_y=$((Y + menu))
 
