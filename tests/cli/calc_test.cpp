@@ -13,6 +13,7 @@
 #include "files/results_text.h"
 #include "files/workbook/workbook.h"
 #include "readers.h"
+#include "worked_examples.h"
 
 namespace korvel {
 namespace {
@@ -38,8 +39,8 @@ Outcome calc(const QStringList& args) {
 }
 
 // a, b, β, X, Y, azimuth, step, D of the two worked examples (tests/core/run_test.cpp).
-const QStringList kStep = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
-const QStringList kAngle = {"10", "6", "60", "1000", "500", "0", "15", "4"};
+const QStringList kStep = test::textsAsList<QStringList>(test::kStepTexts);
+const QStringList kAngle = test::textsAsList<QStringList>(test::kAngleTexts);
 const QStringList kStepRun = QStringList{"--step", "--position", "2"} + kStep;
 // The lines the window's list shows for the same texts, mode and position.
 QStringList windowLines(const QStringList& texts, bool step, int position) {
@@ -159,9 +160,8 @@ TEST(CalcExit, EachStatusWithItsMessage) {
 // prefix given; a refused run leaves an existing file as it was.
 TEST(CalcFiles, EveryEndingThroughTheTable) {
     QTemporaryDir dir;
-    const RunResult run =
-        runCalculation({"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"},
-                       Selection{true, {false, true, false, false}});
+    const RunResult run = runCalculation(test::textsAs<std::string>(test::kStepTexts),
+                                         Selection{true, {false, true, false, false}});
     OutputRequest request{run.rows, {"-3.500", "L2-"}, run.outline, {}};
     const QStringList lines = windowLines(kStep, true, 2);
     const QString xls = dir.filePath(QStringLiteral("window.xls"));

@@ -9,16 +9,15 @@
 #include <vector>
 
 #include "core/stake_row.h"
+#include "worked_examples.h"
 
 namespace korvel {
 namespace {
 
 using Texts = std::array<std::string, 8>;
 
-// a, b, β, X, Y, azimuth, step, D of the step-length example.
-const Texts kStep = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
-// The same order for the angle example: a=10 b=6 β=60 O=(1000,500) azimuth 0 D=4.
-const Texts kAngle = {"10", "6", "60", "1000", "500", "0", "15", "4"};
+const Texts kStep = test::textsAs<std::string>(test::kStepTexts);
+const Texts kAngle = test::textsAs<std::string>(test::kAngleTexts);
 
 // The message texts as the program shows them.
 const std::string kEmpty = "输入的数据有空值，不能进行计算!";

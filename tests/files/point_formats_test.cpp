@@ -13,14 +13,14 @@
 #include "core/stake_row.h"
 #include "files/output_formats.h"
 #include "readers.h"
+#include "worked_examples.h"
 
 namespace korvel {
 namespace {
 
 using Texts = std::array<std::string, 8>;
 
-// a, b, β, X, Y, azimuth, step, D of the step-length example.
-const Texts kStep = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
+const Texts kStep = test::textsAs<std::string>(test::kStepTexts);
 
 // A run of `texts` in the step or angle mode and `position`, ready to be written.
 OutputRequest runOf(const Texts& texts, bool step, int position, const char* prefix,
@@ -57,31 +57,19 @@ QByteArray sevenPoints(const char* pattern, bool gsi = false) {
     return bytes.toLatin1();
 }
 
-// Each format's bytes for the worked example named L2-1 to L2-7 at H = 152.340; the
-// drawing against the file kept beside this test, checked by ezdxf and GDAL below.
+// Each format's bytes for the worked example named L2-1 to L2-7 at H = 152.340; LandXML and
+// the drawing against the files kept beside this test, read by xml.etree, ezdxf and GDAL below.
 TEST(PointFormats, WorkedExampleBytes) {
     const OutputRequest example = runOf(kStep, true, 2, "L2-", "152.340");
-    const QByteArray xml =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\" version=\"1.2\" "
-        "date=\"2026-12-06\" time=\"08:30:00\">\n"
-        "  <Units>\n"
-        "    <Metric linearUnit=\"meter\" areaUnit=\"squareMeter\" volumeUnit=\"cubicMeter\" "
-        "temperatureUnit=\"celsius\" pressureUnit=\"milliBars\"/>\n"
-        "  </Units>\n"
-        "  <Application name=\"Korvel\" version=\"" KORVEL_VERSION
-        "\" manufacturer=\"Korvel developers\" desc=\"Cone slope stake-out points\"/>\n"
-        "  <CgPoints>\n" +
-        sevenPoints("    <CgPoint name=\"L2-%1\">%2 %3 152.340</CgPoint>\n") +
-        "  </CgPoints>\n"
-        "</LandXML>\n";
     const std::pair<OutputFormat, QByteArray> cases[] = {
         {OutputFormat::CassDat, sevenPoints("L2-%1,,%3,%2,152.340\r\n")},
         {OutputFormat::PointCsv, sevenPoints("L2-%1,%2,%3,152.340,\r\n")},
         {OutputFormat::LeicaGsi, sevenPoints("*11000%1+000000000000L2-%1 81..10+%3 82..10+%2 "
                                              "83..10+0000000000152340 \r\n",
                                              true)},
-        {OutputFormat::LandXml, xml},
+        {OutputFormat::LandXml,
+         test::bytesOf(QStringLiteral(KORVEL_READERS_DIR "/step_example.xml"))
+             .replace("@VERSION@", KORVEL_VERSION)},
         {OutputFormat::Dxf, test::bytesOf(QStringLiteral(KORVEL_READERS_DIR "/step_example.dxf"))},
     };
     for (const auto& [format, bytes] : cases) {

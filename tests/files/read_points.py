@@ -59,6 +59,10 @@ def read_landxml(path):
         error("linear unit")
     if root.find("l:Application", ns).get("name") != "Korvel":
         error("application")
+    if not re.fullmatch(r"\d{4}-\d\d-\d\d", root.get("date") or "") or not re.fullmatch(
+        r"\d\d:\d\d:\d\d", root.get("time") or ""
+    ):
+        error("stamp %s %s" % (root.get("date"), root.get("time")))
     for p in root.findall("l:CgPoints/l:CgPoint", ns):
         n, e, z = (float(v) for v in p.text.split())
         point("xml", p.get("name"), n, e, z)

@@ -40,8 +40,9 @@ void whenOpen(std::function<void(T*)> check) {
 // korvel-calc's file for the step example in 位置2 with H 152.34 and prefix L2-.
 QByteArray calcFile(const QString& path) {
     QProcess::execute(QStringLiteral(KORVEL_CALC),
-                      {"--step", "--position", "2", "--elevation", "152.34", "--prefix", "L2-",
-                       "-o", path, "12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"});
+                      QStringList{"--step", "--position", "2", "--elevation", "152.34", "--prefix",
+                                  "L2-", "-o", path} +
+                          korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts));
     return bytesOf(path);
 }
 

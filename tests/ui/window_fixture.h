@@ -16,14 +16,14 @@
 #include "file_bytes.h"
 #include "ui/dialog_host.h"
 #include "ui/form1.h"
+#include "worked_examples.h"
 
 using korvel::Form1;
 using Texts = std::array<QString, 8>;  // Text1..Text8
 
-// Worked example, step mode, 位置2: a, b, β, X, Y, azimuth, step, D by box number.
-inline const Texts kStepExample = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
-// Worked example, angle mode: a=10 b=6 β=60 X=1000 Y=500 azimuth=0 step=15° D=4.
-inline const Texts kAngleExample = {"10", "6", "60", "1000", "500", "0", "15", "4"};
+// The worked examples, step mode (位置2: 7 rows) and angle mode.
+inline const Texts kStepExample = korvel::test::textsAs<QString>(korvel::test::kStepTexts);
+inline const Texts kAngleExample = korvel::test::textsAs<QString>(korvel::test::kAngleTexts);
 
 // A DialogHost whose file dialogs answer from a queue (empty queue: cancelled) and which
 // records every dialog and message the window asks for.
