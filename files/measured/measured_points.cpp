@@ -1,0 +1,179 @@
+#include "files/measured/measured_points.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <unordered_map>
+
+#include "files/gbk.h"
+#include "files/measured/delimited_line.h"
+#include "files/measured/gsi_block.h"
+
+namespace korvel {
+namespace {
+
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
+
+// Whether `bytes` are well-formed UTF-8 (plain ASCII is).
+bool isUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// Text as UTF-8: after a byte-order mark, or when it is UTF-8 already, as it stands (a
+// malformed sequence after the mark replaced); anything else decoded as GBK.
+std::string utf8Text(QByteArrayView bytes) {
+    if (bytes.startsWith(kUtf8Bom)) {
+        return QString::fromUtf8(bytes.sliced(kUtf8Bom.size())).toStdString();
+    }
+    if (isUtf8(bytes)) {
+        return std::string(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    }
+    return decodeGbk(bytes).toStdString();
+}
+
+// The lines of `text`, each ended by LF, CR LF or CR (the last one may have no end).
+std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
+    }
+    return lines;
+}
+
+// A refusal: no points, no counts.
+MeasuredPoints refusal(Problem problem) {
+    MeasuredPoints refused;
+    refused.problem = std::move(problem);
+    return refused;
+}
+
+// The points read, one per name: a name met again keeps its first place and takes the new
+// coordinates, and is counted.
+MeasuredPoints merged(const std::vector<MeasuredPoint>& read, int linesPassedOver) {
+    MeasuredPoints result;
+    result.linesPassedOver = linesPassedOver;
+    std::unordered_map<std::string, std::size_t> place;
+    for (const MeasuredPoint& p : read) {
+        const auto [at, fresh] = place.try_emplace(pointNameKey(p.name), result.points.size());
+        if (fresh) {
+            result.points.push_back(p);
+        } else {
+            MeasuredPoint& first = result.points[at->second];
+            first = {first.name, p.x, p.y, p.h};
+            ++result.repeats;
+        }
+    }
+    if (result.points.empty()) {
+        return refusal({ProblemCode::MeasuredNoPoints, {}, {}});
+    }
+    return result;
+}
+
+}  // namespace
+
+bool measuredFileTooLarge(qint64 size) {
+    return size > kMaxMeasuredFileBytes;
+}
+
+std::optional<MeasuredFormat> measuredFormatOf(const QString& path) {
+    const QString ending = QFileInfo(path).suffix().toLower();
+    if (ending == QLatin1String("gsi")) {
+        return MeasuredFormat::Gsi;
+    }
+    if (ending == QLatin1String("dat")) {
+        return MeasuredFormat::CassDat;
+    }
+    if (ending == QLatin1String("csv") || ending == QLatin1String("txt")) {
+        return MeasuredFormat::Delimited;
+    }
+    return std::nullopt;
+}
+
+MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
+                                    CoordinateOrder order) {
+    if (bytes.contains('\0')) {
+        return refusal({ProblemCode::MeasuredBinary, {}, {}});
+    }
+    // GSI is ASCII read by position: only a name's own bytes are decoded as text.
+    const std::string text = format == MeasuredFormat::Gsi
+                                 ? std::string(bytes.data(), static_cast<std::size_t>(bytes.size()))
+                                 : utf8Text(bytes);
+    std::vector<MeasuredPoint> read;
+    int passedOver = 0;
+    int number = 0;
+    for (std::string_view line : linesOf(text)) {
+        ++number;
+        if (number == 1 && format == MeasuredFormat::Gsi && line.starts_with("\xEF\xBB\xBF")) {
+            line.remove_prefix(3);
+        }
+        std::optional<MeasuredPoint> point;
+        if (format == MeasuredFormat::Gsi) {
+            GsiBlock block = readGsiBlock(line, number);
+            if (block.problem) {
+                return refusal(std::move(block.problem));
+            }
+            point = std::move(block.point);
+            if (point) {
+                point->name = utf8Text(QByteArrayView(point->name));
+            }
+        } else {
+            point = readDelimitedLine(line, format, order);
+        }
+        if (point) {
+            read.push_back(std::move(*point));
+        } else {
+            ++passedOver;
+        }
+    }
+    return merged(read, passedOver);
+}
+
+MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order) {
+    const std::string subject = QDir::toNativeSeparators(path).toStdString();
+    const std::optional<MeasuredFormat> format = measuredFormatOf(path);
+    if (!format) {
+        return refusal({ProblemCode::UnknownMeasuredEnding, subject, {}});
+    }
+    // Only a plain file: a pipe would block in open(), a device has no end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        return refusal({ProblemCode::CannotRead, subject, "不是普通文件"});
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return refusal({ProblemCode::CannotRead, subject, file.errorString().toStdString()});
+    }
+    if (measuredFileTooLarge(file.size())) {
+        return refusal({ProblemCode::MeasuredTooLarge, subject, {}});
+    }
+    const QByteArray bytes = file.read(kMaxMeasuredFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return refusal({ProblemCode::CannotRead, subject, file.errorString().toStdString()});
+    }
+    if (measuredFileTooLarge(bytes.size())) {  // it grew while it was read
+        return refusal({ProblemCode::MeasuredTooLarge, subject, {}});
+    }
+    MeasuredPoints points = decodeMeasuredPoints(bytes, *format, order);
+    const ProblemCode code = points.problem.code;
+    if (code == ProblemCode::MeasuredBinary || code == ProblemCode::MeasuredNoPoints) {
+        points.problem.subject = subject;
+    }
+    return points;
+}
+
+std::vector<FieldPoint> fieldPoints(const MeasuredPoints& measured) {
+    std::vector<FieldPoint> points;
+    points.reserve(measured.points.size());
+    for (const MeasuredPoint& p : measured.points) {
+        points.push_back({p.name, p.x, p.y});
+    }
+    return points;
+}
+
+}  // namespace korvel
