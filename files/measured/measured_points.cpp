@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <unordered_map>
 
 #include "files/gbk.h"
@@ -22,16 +23,17 @@ bool isUtf8(QByteArrayView bytes) {
     return !decoder.hasError();
 }
 
-// Text as UTF-8: after a byte-order mark, or when it is UTF-8 already, as it stands (a
-// malformed sequence after the mark replaced); anything else decoded as GBK.
-std::string utf8Text(QByteArrayView bytes) {
-    if (bytes.startsWith(kUtf8Bom)) {
-        return QString::fromUtf8(bytes.sliced(kUtf8Bom.size())).toStdString();
+// A line's bytes as UTF-8 text: ASCII as it stands, the rest decoded as GBK or as UTF-8
+// (a malformed sequence replaced). Each line is decoded on its own, so that no decoder can
+// join two lines or drop one.
+std::string lineText(std::string_view line, bool gbk) {
+    const bool ascii =
+        std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii) {
+        return std::string(line);
     }
-    if (isUtf8(bytes)) {
-        return std::string(bytes.data(), static_cast<std::size_t>(bytes.size()));
-    }
-    return decodeGbk(bytes).toStdString();
+    const QByteArrayView bytes(line.data(), static_cast<qsizetype>(line.size()));
+    return (gbk ? decodeGbk(bytes) : QString::fromUtf8(bytes)).toStdString();
 }
 
 // The lines of `text`, each ended by LF, CR LF or CR (the last one may have no end).
@@ -100,30 +102,29 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
     if (bytes.contains('\0')) {
         return refusal({ProblemCode::MeasuredBinary, {}, {}});
     }
-    // GSI is ASCII read by position: only a name's own bytes are decoded as text.
-    const std::string text = format == MeasuredFormat::Gsi
-                                 ? std::string(bytes.data(), static_cast<std::size_t>(bytes.size()))
-                                 : utf8Text(bytes);
+    // UTF-8 after a byte-order mark or when the whole file is UTF-8, else GBK.
+    const bool bom = bytes.startsWith(kUtf8Bom);
+    const QByteArrayView body = bom ? bytes.sliced(kUtf8Bom.size()) : bytes;
+    const bool gbk = !bom && !isUtf8(body);
     std::vector<MeasuredPoint> read;
     int passedOver = 0;
     int number = 0;
-    for (std::string_view line : linesOf(text)) {
+    for (const std::string_view line :
+         linesOf(std::string_view(body.data(), static_cast<std::size_t>(body.size())))) {
         ++number;
-        if (number == 1 && format == MeasuredFormat::Gsi && line.starts_with("\xEF\xBB\xBF")) {
-            line.remove_prefix(3);
-        }
         std::optional<MeasuredPoint> point;
         if (format == MeasuredFormat::Gsi) {
+            // GSI is ASCII read by position: only a name's own bytes are text.
             GsiBlock block = readGsiBlock(line, number);
             if (block.problem) {
                 return refusal(std::move(block.problem));
             }
             point = std::move(block.point);
             if (point) {
-                point->name = utf8Text(QByteArrayView(point->name));
+                point->name = lineText(point->name, !isUtf8(QByteArrayView(point->name)));
             }
         } else {
-            point = readDelimitedLine(line, format, order);
+            point = readDelimitedLine(lineText(line, gbk), format, order);
         }
         if (point) {
             read.push_back(std::move(*point));

@@ -62,10 +62,11 @@ bool measuredFileTooLarge(qint64 size);
 std::optional<MeasuredFormat> measuredFormatOf(const QString& path);
 
 // The points in `bytes`, read as `format` (the order matters to Delimited only).
-// Text: UTF-8 after a byte-order mark or when the bytes are valid UTF-8, else GBK; lines
-// end LF, CR LF or CR. Fields of a delimited or .dat line are split at commas when the line
-// has one, else at tabs when it has one, else at runs of blanks; blanks and double quotes
-// around a field are dropped. H may be missing or empty; when present it must be a decimal.
+// Text: UTF-8 after a byte-order mark or when the whole file is valid UTF-8, else GBK;
+// lines end LF, CR LF or CR, and each line is decoded on its own. Fields of a delimited or
+// .dat line are split at commas when the line has one, else at tabs when it has one, else
+// at runs of blanks; blanks and double quotes around a field are dropped. H may be missing
+// or empty; when present it must be a decimal.
 //   Delimited "P1,5000.0004,3000.1,12.5,\r\n" -> {"P1", "5000.0004", "3000.1", "12.5"}
 //   CassDat   "P1,,3000.1,+5000,\n"            -> {"P1", "5000", "3000.1", ""}
 //   Gsi "*110001+0000000000000007 81..10+0000000005008352 82..10-0000000003003069 \r\n"
@@ -76,10 +77,10 @@ std::optional<MeasuredFormat> measuredFormatOf(const QString& path);
 // (leading zeros dropped, "0" for zeros only); 81, 82, 83 give Y, X, H with the unit in the
 // word's sixth character: 0 metres with 3 decimals, 6 with 4, 8 with 5. Other words are
 // passed over; a block without 11, 81 and 82 holds no point.
-// Refused, with no points: a NUL byte (MeasuredBinary); a GSI word of the wrong length, sign
-// or digits (GsiBadWord), in feet (GsiFeet, units 1 and 7) or in another unit (GsiBadUnit),
-// each with the line number as subject and the word as reason; no point at all
-// (MeasuredNoPoints). The subject of the first two is empty here.
+// Refused, with no points: a NUL byte (MeasuredBinary) and no point at all
+// (MeasuredNoPoints), with an empty subject here; a GSI word of the wrong length, sign or
+// digits (GsiBadWord), in feet (GsiFeet, units 1 and 7) or in another unit (GsiBadUnit),
+// each with the line number as subject and the word as reason.
 MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
                                     CoordinateOrder order);
 

@@ -128,11 +128,12 @@ TEST(MeasuredPoints, OwnGsi16ReadsBack) {
     }
 }
 
-// CASS and delimited files: headers, notes and blank lines passed over and counted, GBK and
+// CASS, delimited and GSI files: headers, notes and blank lines passed over and counted, GBK and
 // UTF-8 names, each line end, repeated names counted with their last coordinates.
 TEST(MeasuredPoints, DelimitedAndCass) {
     const QByteArray gbkName = encodeGbk(QStringLiteral("放样桩1"));
     const auto NE = CoordinateOrder::NorthEast, EN = CoordinateOrder::EastNorth;
+    const auto csv = MeasuredFormat::Delimited, dat = MeasuredFormat::CassDat;
     const struct {
         MeasuredFormat format;
         CoordinateOrder order;
@@ -140,54 +141,29 @@ TEST(MeasuredPoints, DelimitedAndCass) {
         std::vector<MeasuredPoint> points;
         int passedOver, repeats;
     } cases[] = {
-        {MeasuredFormat::Delimited,
-         NE,
-         "点号,X,Y,H\r\nP1,5000.0004,3000.1,12.5,\r\n\r\nP2,+1,-.5\r\n",
-         {{"P1", "5000.0004", "3000.1", "12.5"}, {"P2", "1", "-0.5", ""}},
-         2,
-         0},
-        {MeasuredFormat::Delimited,
-         EN,
-         "\xEF\xBB\xBF点号\tE\tN\n桩1\t30.5\t50.25\t1\n",
-         {{"桩1", "50.25", "30.5", "1"}},
-         1,
-         0},
-        {MeasuredFormat::Delimited,
-         NE,
-         gbkName + " 1 2 3\r" + gbkName + "  4   5\r",
-         {{"放样桩1", "4", "5", ""}},
-         0,
-         1},
-        {MeasuredFormat::Delimited,
-         NE,
-         "\"P1\",1,2,3,\"stake\"\nnote: 2 pegs lost\nP2,1e3,2\n",
-         {{"P1", "1", "2", "3"}},
-         2,
-         0},
-        {MeasuredFormat::Delimited,
-         NE,
-         "007,1,2\n7,3,4\n8,5,6,abc\n",
-         {{"007", "3", "4", ""}},
-         1,
-         1},
-        {MeasuredFormat::CassDat,
-         NE,
-         "1,,5016.120,2995.451,0.000\r\n2,TREE,-1,-2\r\n",
-         {{"1", "2995.451", "5016.120", "0.000"}, {"2", "-2", "-1", ""}},
-         0,
-         0},
-        {MeasuredFormat::CassDat,
-         NE,
-         gbkName + ",," + "1,2,3\n" + "点名,编码,Y,X,H\n",
-         {{"放样桩1", "2", "1", "3"}},
-         1,
-         0},
-        {MeasuredFormat::CassDat,
-         EN,
-         "A,,1,2\rB,,3\r,,4,5\r",  // the order is CSV's only
-         {{"A", "2", "1", ""}},
-         2,
-         0},
+        // clang-format off
+        {csv, NE, "点号,X,Y,H\r\nP1,5000.0004,3000.1,12.5,\r\n\r\nP2,+1,-.5\r\n",
+         {{"P1", "5000.0004", "3000.1", "12.5"}, {"P2", "1", "-0.5", ""}}, 2, 0},
+        {csv, EN, "\xEF\xBB\xBF点号\tE\tN\n桩1\t30.5\t50.25\t1\n",
+         {{"桩1", "50.25", "30.5", "1"}}, 1, 0},
+        {csv, NE, gbkName + " 1 2 3\r" + gbkName + "  4   5\r",  // GBK, CR ends, blanks
+         {{"放样桩1", "4", "5", ""}}, 0, 1},
+        {csv, NE, "\"P1\",1,2,3,\"stake\"\nnote: 2 pegs lost\nP2,1e3,2\n",
+         {{"P1", "1", "2", "3"}}, 2, 0},
+        {csv, NE, "007,1,2\n7,3,4\n8,5,6,abc\n",
+         {{"007", "3", "4", ""}}, 1, 1},
+        {dat, NE, "1,,5016.120,2995.451,0.000\r\n2,TREE,-1,-2\r\n",
+         {{"1", "2995.451", "5016.120", "0.000"}, {"2", "-2", "-1", ""}}, 0, 0},
+        {dat, NE, gbkName + ",,1,2,3\n点名,编码,Y,X,H\n",
+         {{"放样桩1", "2", "1", "3"}}, 1, 0},
+        {dat, EN, "A,,1,2\rB,,3\r,,4,5\r",  // the order is CSV's only
+         {{"A", "2", "1", ""}}, 2, 0},
+        // A byte-order mark, CR ends, a name of zeros measured twice.
+        {MeasuredFormat::Gsi, NE,
+         "\xEF\xBB\xBF*110001+0000000000000000 81..10+0000000000001000 82..10-0000000000002000\r"
+         "\r110002+00000000 81..10+00000003 82..10+00000004 83..10+00000005\r",
+         {{"0", "0.004", "0.003", "0.005"}}, 1, 1},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const MeasuredPoints read = decodeMeasuredPoints(c.bytes, c.format, c.order);
