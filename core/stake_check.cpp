@@ -110,6 +110,7 @@ std::string percentText(int part, int whole) {
 
 }  // namespace
 
+// Millimetres typed, to three decimals, as whole micrometres within (0, 10 m].
 std::optional<Tolerance> toleranceFromText(std::string_view typed) {
     const std::size_t first = typed.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -139,6 +140,7 @@ std::optional<Tolerance> toleranceFromText(std::string_view typed) {
     return Tolerance{micrometres};
 }
 
+// Micrometres back to millimetres, trailing zeros dropped.
 std::string toleranceText(Tolerance tolerance) {
     std::string text = std::to_string(tolerance.micrometres / 1000);
     std::string fraction = std::to_string(1000 + tolerance.micrometres % 1000).substr(1);
@@ -146,6 +148,7 @@ std::string toleranceText(Tolerance tolerance) {
     return fraction.empty() ? text : text + '.' + fraction;
 }
 
+// Sign, digits, at most one point: the field in its plain form, or nothing.
 std::optional<std::string> decimalText(std::string_view field) {
     std::string text;
     if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
@@ -171,6 +174,7 @@ std::optional<std::string> decimalText(std::string_view field) {
     return text;
 }
 
+// The text with zeros added up to three decimals.
 std::string recordedDecimals(std::string_view text) {
     std::optional<std::string> decimal = decimalText(text);
     if (!decimal) {
@@ -184,11 +188,13 @@ std::string recordedDecimals(std::string_view text) {
     return decimals >= 3 ? *decimal : *decimal + std::string(3 - decimals, '0');
 }
 
+// The name without its leading zeros, "0" for a name of zeros.
 std::string pointNameKey(std::string_view name) {
     const std::string_view key = withoutLeadingZeros(name);
     return key.empty() && !name.empty() ? "0" : std::string(key);
 }
 
+// The Chinese word for each verdict.
 std::string_view verdictText(Verdict verdict) {
     switch (verdict) {
         case Verdict::Within:
@@ -203,6 +209,7 @@ std::string_view verdictText(Verdict verdict) {
     return {};
 }
 
+// Matches pegs to design points by name key and compares each pair exactly.
 StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view prefix,
                          const std::vector<FieldPoint>& measured, Tolerance tolerance) {
     // The pegs by name: the place of the first appearance, the coordinates of the last.
@@ -249,6 +256,7 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
     return check;
 }
 
+// The counts, the rate of 合格 among the measured, then the notes that are not zero.
 std::string checkSummary(const StakeCheck& check, int linesPassedOver, int repeats) {
     const int measured = check.within + check.beyond;
     std::string text = "共" + std::to_string(check.designPoints) + "点：合格" +

@@ -61,6 +61,7 @@ std::string gsiName(std::string_view data) {
 
 }  // namespace
 
+// Word by word along the block: the name, the three coordinates, the rest passed over.
 GsiBlock readGsiBlock(std::string_view line, int lineNumber) {
     const bool gsi16 = line.starts_with('*');
     const std::size_t dataLength = gsi16 ? 16 : 8;

@@ -79,10 +79,12 @@ MeasuredPoints merged(const std::vector<MeasuredPoint>& read, int linesPassedOve
 
 }  // namespace
 
+// More than 64 MiB.
 bool measuredFileTooLarge(qint64 size) {
     return size > kMaxMeasuredFileBytes;
 }
 
+// The ending after the last dot, in lower case, picks the format.
 std::optional<MeasuredFormat> measuredFormatOf(const QString& path) {
     const QString ending = QFileInfo(path).suffix().toLower();
     if (ending == QLatin1String("gsi")) {
@@ -97,6 +99,7 @@ std::optional<MeasuredFormat> measuredFormatOf(const QString& path) {
     return std::nullopt;
 }
 
+// Refuses binary bytes, then reads line by line and merges names measured again.
 MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
                                     CoordinateOrder order) {
     if (bytes.contains('\0')) {
@@ -135,6 +138,7 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
     return merged(read, passedOver);
 }
 
+// The ending, the kind of file and its size first, then the bytes decoded.
 MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order) {
     const std::string subject = QDir::toNativeSeparators(path).toStdString();
     const std::optional<MeasuredFormat> format = measuredFormatOf(path);
@@ -168,6 +172,7 @@ MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order) {
     return points;
 }
 
+// Name, X and Y of each point; H is not checked.
 std::vector<FieldPoint> fieldPoints(const MeasuredPoints& measured) {
     std::vector<FieldPoint> points;
     points.reserve(measured.points.size());
