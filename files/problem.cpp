@@ -1,10 +1,60 @@
 #include "files/problem.h"
 
+#include <string_view>
 #include <utility>
 
 #include "files/output_formats.h"
 
 namespace korvel {
+namespace {
+
+// A code's sentence: "{}" stands where the subject goes, "{endings}" for the endings Korvel
+// writes.
+struct Sentence {
+    ProblemCode code;
+    std::string_view text;
+};
+
+// The one table of sentences, each code once.
+constexpr Sentence kSentences[] = {
+    {ProblemCode::NoFileName, "没有文件名"},
+    {ProblemCode::NotRegularFile, "不是普通文件"},
+    {ProblemCode::CannotOpen, "无法创建文件"},
+    {ProblemCode::CannotWrite, "写入失败"},
+    {ProblemCode::CannotCommit, "无法替换原文件"},
+    {ProblemCode::CannotBuildWorkbook, "无法生成工作簿"},
+    {ProblemCode::CannotRead, "无法读取文件"},
+    {ProblemCode::UnknownOption, "未知选项：{}"},
+    {ProblemCode::MissingValue, "选项缺少值：{}"},
+    {ProblemCode::BadPosition, "位置应为1到4：{}"},
+    {ProblemCode::UnknownEnding, "未知的文件类型：{}（可用 {endings}）"},
+    {ProblemCode::ParamsWithTexts, "--params 与数据不能同时给出"},
+    {ProblemCode::WrongTextCount, "应有7或8个数据，实有{}个"},
+    {ProblemCode::ElevationNotNumber, "坡脚高程应为数：{}"},
+    {ProblemCode::IllegalPrefix, "点名前缀只能含字母、数字和 - _ .：{}"},
+    {ProblemCode::NameTooLong, "点名超过16个字符：{}"},
+    {ProblemCode::CoordinateTooLongForGsi, "点{}的坐标超出GSI-16的16位"},
+    {ProblemCode::CoordinateBeyondDrawing, "点{}的坐标超出绘图范围"},
+    {ProblemCode::NotPointFormat, "不是点文件格式"},
+    {ProblemCode::UnknownMeasuredEnding, "无法识别的实测点文件类型（可读取 .gsi .dat .csv .txt）"},
+    {ProblemCode::MeasuredTooLarge, "文件超过64 MiB，不是实测点文件"},
+    {ProblemCode::MeasuredBinary, "不是文本文件，无法读取实测点"},
+    {ProblemCode::MeasuredNoPoints, "文件中没有实测点"},
+    {ProblemCode::GsiBadWord, "第{}行的GSI数据字格式错误"},
+    {ProblemCode::GsiFeet, "第{}行的坐标以英尺为单位，请在仪器上改为米后重新导出"},
+    {ProblemCode::GsiBadUnit, "第{}行的坐标单位不是米"},
+};
+
+// `text` with every `token` replaced by `by`.
+std::string replaced(std::string text, std::string_view token, std::string_view by) {
+    for (std::size_t at = text.find(token); at != std::string::npos;
+         at = text.find(token, at + by.size())) {
+        text.replace(at, token.size(), by);
+    }
+    return text;
+}
+
+}  // namespace
 
 Problem problemAbout(ProblemCode code, std::string subject) {
     return {code, std::move(subject), {}, {}};
@@ -14,69 +64,16 @@ Problem fileProblem(ProblemCode code, std::string nativePath, std::string reason
     return {code, {}, std::move(reason), std::move(nativePath)};
 }
 
-// The one table of sentences: each code once, its subject where the sentence names it.
 std::string problemText(const Problem& p) {
     std::string text;
-    switch (p.code) {
-        case ProblemCode::None:
-            return {};
-        case ProblemCode::NoFileName:
-            text = "没有文件名";
-            break;
-        case ProblemCode::NotRegularFile:
-            text = "不是普通文件";
-            break;
-        case ProblemCode::CannotOpen:
-            text = "无法创建文件";
-            break;
-        case ProblemCode::CannotWrite:
-            text = "写入失败";
-            break;
-        case ProblemCode::CannotCommit:
-            text = "无法替换原文件";
-            break;
-        case ProblemCode::CannotBuildWorkbook:
-            text = "无法生成工作簿";
-            break;
-        case ProblemCode::CannotRead:
-            text = "无法读取文件";
-            break;
-        case ProblemCode::UnknownOption:
-            text = "未知选项：" + p.subject;
-            break;
-        case ProblemCode::MissingValue:
-            text = "选项缺少值：" + p.subject;
-            break;
-        case ProblemCode::BadPosition:
-            text = "位置应为1到4：" + p.subject;
-            break;
-        case ProblemCode::UnknownEnding:
-            text = "未知的文件类型：" + p.subject + "（可用 " + knownEndings() + "）";
-            break;
-        case ProblemCode::ParamsWithTexts:
-            text = "--params 与数据不能同时给出";
-            break;
-        case ProblemCode::WrongTextCount:
-            text = "应有7或8个数据，实有" + p.subject + "个";
-            break;
-        case ProblemCode::ElevationNotNumber:
-            text = "坡脚高程应为数：" + p.subject;
-            break;
-        case ProblemCode::IllegalPrefix:
-            text = "点名前缀只能含字母、数字和 - _ .：" + p.subject;
-            break;
-        case ProblemCode::NameTooLong:
-            text = "点名超过16个字符：" + p.subject;
-            break;
-        case ProblemCode::CoordinateTooLongForGsi:
-            text = "点" + p.subject + "的坐标超出GSI-16的16位";
-            break;
-        case ProblemCode::CoordinateBeyondDrawing:
-            text = "点" + p.subject + "的坐标超出绘图范围";
-            break;
-        case ProblemCode::NotPointFormat:
-            text = "不是点文件格式";
-            break;
+    for (const Sentence& sentence : kSentences) {
+        if (sentence.code == p.code) {
+            text = replaced(std::string(sentence.text), "{endings}", knownEndings());
+            text = replaced(std::move(text), "{}", p.subject);
+        }
+    }
+    if (text.empty()) {
+        return {};
     }
     if (!p.reason.empty()) {
         text += "（" + p.reason + "）";

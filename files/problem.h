@@ -33,6 +33,15 @@ enum class ProblemCode {
     CoordinateTooLongForGsi,  // a coordinate with more than 16 digits
     CoordinateBeyondDrawing,  // a coordinate beyond ±1e300
     NotPointFormat,           // a point file was asked for in a format that holds rows
+    // Reading the measured points back (the file's native path is the subject; for a GSI
+    // word, the line number is the subject and the word itself the reason).
+    UnknownMeasuredEnding,  // the ending is none of .gsi, .dat, .csv, .txt
+    MeasuredTooLarge,       // the file is over 64 MiB
+    MeasuredBinary,         // the file holds NUL bytes: it is no text
+    MeasuredNoPoints,       // not one line of the file is a point
+    GsiBadWord,             // a GSI word of the wrong length, sign or digits
+    GsiFeet,                // GSI coordinates in feet (unit 1 or 7)
+    GsiBadUnit,             // GSI coordinates in a unit that is no metres (not 0, 6 or 8)
 };
 
 // A problem and what it is about; code None is no problem at all.

@@ -1,0 +1,127 @@
+// The stake-out check: the pegs the instrument measured against the design points, each
+// offset worked out from the decimal digits as written, never through binary floating point.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/stake_row.h"
+
+namespace korvel {
+
+// A peg as the instrument recorded it: its name and X (northing) and Y (easting) as the
+// decimal texts of its file ("5000.0004", "-12.5").
+struct FieldPoint {
+    std::string name;
+    std::string x;
+    std::string y;
+
+    bool operator==(const FieldPoint&) const = default;
+};
+
+// The tolerance 允许偏差, exactly, in micrometres: what the surveyor types in millimetres,
+// with up to three decimals. 50 mm unless typed otherwise.
+struct Tolerance {
+    std::int64_t micrometres = 50'000;
+
+    bool operator==(const Tolerance&) const = default;
+};
+
+// The largest tolerance, 10 m: beyond that the check says nothing about a peg.
+inline constexpr std::int64_t kMaxToleranceMicrometres = 10'000'000;
+
+// The tolerance typed in millimetres: digits with at most one "." and at most three
+// decimals, blanks around it allowed, more than 0 and at most 10000.
+//   "50" -> 50000 µm    "12.5" -> 12500    " 0.001 " -> 1    "10000" -> 10000000
+// Illegal (nothing): "", "0", "0.000", "-5", "+5", "10000.001", "0.0001", "1e2", "12,5",
+// "5 mm".
+std::optional<Tolerance> toleranceFromText(std::string_view typed);
+
+// The tolerance in millimetres without trailing zeros, as a sheet prints it.
+//   50000 -> "50"    12500 -> "12.5"    1 -> "0.001"
+std::string toleranceText(Tolerance tolerance);
+
+// A field of a point file as a coordinate text, when it is a decimal number: an optional
+// sign, digits and at most one ".", at least one digit. Only the form changes: a "+" is
+// dropped, a missing 0 before the point filled in, a point with no digit after it dropped;
+// the digits stay as written.
+//   "5000.0004" -> "5000.0004"   "+12.5" -> "12.5"   "-.5" -> "-0.5"   "12." -> "12"
+//   "-0.000" -> "-0.000"         "007" -> "007"
+// Illegal (nothing): "", ".", "-", "1e3", "12,5", " 1", "1.2.3", "0x1F", "inf".
+std::optional<std::string> decimalText(std::string_view field);
+
+// A coordinate text shown with the decimals it was recorded with, at least three.
+//   "5000.1" -> "5000.100"   "5000" -> "5000.000"   "5000.0004" -> "5000.0004"
+//   "-12.5" -> "-12.500"
+// A text that is no decimal number is returned as it is.
+std::string recordedDecimals(std::string_view text);
+
+// What a name is matched by: the name without the zeros in front of it, a name of zeros
+// being "0". Zeros inside the name count.
+//   "0000000000000007" -> "7"   "007" -> "7"   "000" -> "0"   "L2-007" -> "L2-007"
+//   "" -> ""
+std::string pointNameKey(std::string_view name);
+
+// What the check says about one point.
+enum class Verdict {
+    Within,       // 合格: the deviation is at most the tolerance
+    Beyond,       // 超限: the deviation is more than the tolerance
+    NotMeasured,  // 未测: no peg of the design point's name
+    NoDesign,     // 无设计点: a peg whose name no design point has
+};
+
+// The verdict as the sheet writes it: 合格, 超限, 未测, 无设计点.
+std::string_view verdictText(Verdict verdict);
+
+// One line of the check. Offsets are measured − design in millimetres with one decimal,
+// halves away from zero, "0.0" for anything under 0.05 mm either way. A coordinate of
+// 10^12 m or more cannot be compared: its offsets are "—" and its verdict 超限.
+struct CheckRow {
+    std::string name;       // the design point's name, or the peg's for 无设计点
+    std::string designX;    // empty for 无设计点
+    std::string designY;    //
+    std::string measuredX;  // recordedDecimals; empty for 未测
+    std::string measuredY;  //
+    std::string dx;         // ΔX, ΔY and the deviation √(ΔX²+ΔY²), "12.3";
+    std::string dy;         // empty for 未测 and 无设计点
+    std::string deviation;  //
+    Verdict verdict = Verdict::NotMeasured;
+
+    bool operator==(const CheckRow&) const = default;
+};
+
+// The whole check: the design points in number order, then the pegs that match none in the
+// order of their file, and the counts of each verdict.
+struct StakeCheck {
+    std::vector<CheckRow> rows;
+    int designPoints = 0;
+    int within = 0;
+    int beyond = 0;
+    int notMeasured = 0;
+    int noDesign = 0;
+    // Every design point measured and within the tolerance (pegs without a design point do
+    // not count against it).
+    bool passed = true;
+};
+
+// Checks the pegs against the design rows named pointName(prefix, row), names matched by
+// pointNameKey. A name measured twice counts with its later coordinates, at the place of
+// its first appearance. A peg offset by exactly the tolerance is 合格; any digit beyond is
+// 超限. Decimals past the sixth (a micrometre) are rounded half away from zero first.
+//   rows {1, "5000.000", "3000.000"}, prefix "P", peg {"P1", "5000.0004", "3000"}, 50 mm
+//     -> {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4", 合格}
+StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view prefix,
+                         const std::vector<FieldPoint>& measured, Tolerance tolerance);
+
+// The summary line under the check:
+// "共N点：合格M点，超限K点，未测J点；合格率P%", P = M/(M+K) with one decimal (halves away
+// from zero) or "—" when no design point was measured; then, each only when not zero,
+// "；无设计点L个", "；略过非点行X行" and "；重复点名Y个" (the lines of the file that held no
+// point, and the names measured more than once).
+//   7 points, 5 合格, 1 超限, 1 未测, 0, 0, 0 -> "共7点：合格5点，超限1点，未测1点；合格率83.3%"
+std::string checkSummary(const StakeCheck& check, int linesPassedOver, int repeats);
+
+}  // namespace korvel

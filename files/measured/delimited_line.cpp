@@ -1,0 +1,66 @@
+#include "files/measured/delimited_line.h"
+
+#include <string>
+#include <vector>
+
+namespace korvel {
+namespace {
+
+// A field without the blanks and tabs around it and without a pair of double quotes.
+std::string_view trimmed(std::string_view field) {
+    const std::size_t first = field.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    field = field.substr(first, field.find_last_not_of(" \t") + 1 - first);
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+        field = field.substr(1, field.size() - 2);
+    }
+    return field;
+}
+
+// The fields of a line: split at each comma when it has one, else at each tab when it has
+// one, else at runs of blanks.
+std::vector<std::string_view> fieldsOf(std::string_view line) {
+    std::vector<std::string_view> fields;
+    const char separator = line.find(',') != std::string_view::npos    ? ','
+                           : line.find('\t') != std::string_view::npos ? '\t'
+                                                                       : ' ';
+    std::size_t pos = 0;
+    while (pos <= line.size()) {
+        std::size_t end = line.find(separator, pos);
+        if (end == std::string_view::npos) {
+            end = line.size();
+        }
+        const std::string_view field = trimmed(line.substr(pos, end - pos));
+        // Blanks in a run separate one field; commas and tabs each end one, empty or not.
+        if (separator != ' ' || !field.empty()) {
+            fields.push_back(field);
+        }
+        pos = end + 1;
+    }
+    return fields;
+}
+
+}  // namespace
+
+std::optional<MeasuredPoint> readDelimitedLine(std::string_view line, MeasuredFormat format,
+                                               CoordinateOrder order) {
+    const std::vector<std::string_view> fields = fieldsOf(line);
+    // CASS puts a code between the name and Y, X; the others give the two coordinates first.
+    const std::size_t first = format == MeasuredFormat::CassDat ? 2 : 1;
+    if (fields.size() < first + 2 || fields[0].empty()) {
+        return std::nullopt;
+    }
+    const bool eastFirst = format == MeasuredFormat::CassDat || order == CoordinateOrder::EastNorth;
+    const std::optional<std::string> a = decimalText(fields[first]);
+    const std::optional<std::string> b = decimalText(fields[first + 1]);
+    const std::string_view hField = fields.size() > first + 2 ? fields[first + 2] : "";
+    const std::optional<std::string> h = hField.empty() ? std::string() : decimalText(hField);
+    if (!a || !b || !h) {
+        return std::nullopt;
+    }
+    return MeasuredPoint{std::string(fields[0]), eastFirst ? *b : *a, eastFirst ? *a : *b, *h};
+}
+
+}  // namespace korvel

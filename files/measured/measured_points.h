@@ -1,0 +1,96 @@
+// The points the instrument measured, read back from its file: Leica GSI-8 and GSI-16, CASS
+// .dat, and delimited .csv and .txt. Coordinates stay the decimal digits the file holds.
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/stake_check.h"
+#include "files/problem.h"
+
+namespace korvel {
+
+// The kinds of file a measured point comes in.
+enum class MeasuredFormat {
+    Gsi,        // Leica GSI-8 or GSI-16: word 11 the name, 81, 82, 83 easting, northing, H
+    CassDat,    // CASS: name,code,Y,X[,H] per line
+    Delimited,  // name,X,Y[,H,...] per line (P,N,E,Z), or name,Y,X with EastNorth
+};
+
+// The order of the two coordinates after the name in a delimited file.
+enum class CoordinateOrder {
+    NorthEast,  // P,N,E,Z: name, X, Y (as Korvel writes its .csv)
+    EastNorth,  // P,E,N,Z: name, Y, X
+};
+
+// One measured point: its name and X (northing), Y (easting) and H as decimal texts, each
+// as decimalText gives it ("5008.352", "-12.5"); H is empty when the file has none.
+struct MeasuredPoint {
+    std::string name;
+    std::string x;
+    std::string y;
+    std::string h;
+
+    bool operator==(const MeasuredPoint&) const = default;
+};
+
+// What a file gave: its points in file order, the lines that held no point (a header, a
+// blank line, a note, a line whose coordinates are no decimal numbers), and the names met
+// again. A name measured more than once is one point, at the place of its first appearance
+// with the coordinates of its last; names are compared as pointNameKey compares them
+// ("007" is "7"). On a problem there are no points and both counts are 0.
+struct MeasuredPoints {
+    std::vector<MeasuredPoint> points;
+    int linesPassedOver = 0;
+    int repeats = 0;
+    Problem problem;
+};
+
+// The largest file read: 64 MiB, far beyond any instrument's job.
+inline constexpr qint64 kMaxMeasuredFileBytes = 64 * 1024 * 1024;
+
+// Whether a file of `size` bytes is refused as too large: more than kMaxMeasuredFileBytes.
+//   67108864 -> false    67108865 -> true
+bool measuredFileTooLarge(qint64 size);
+
+// The format the file's ending names, in any letter case; nothing for any other ending.
+//   "a.GSI" -> Gsi    "b.dat" -> CassDat    "c.Csv", "d.txt" -> Delimited
+//   "e.xml", "f", "g.gsi.bak" -> nothing
+std::optional<MeasuredFormat> measuredFormatOf(const QString& path);
+
+// The points in `bytes`, read as `format` (the order matters to Delimited only).
+// Text: UTF-8 after a byte-order mark or when the whole file is valid UTF-8, else GBK;
+// lines end LF, CR LF or CR, and each line is decoded on its own. Fields of a delimited or
+// .dat line are split at commas when the line has one, else at tabs when it has one, else
+// at runs of blanks; blanks and double quotes around a field are dropped. H may be missing
+// or empty; when present it must be a decimal.
+//   Delimited "P1,5000.0004,3000.1,12.5,\r\n" -> {"P1", "5000.0004", "3000.1", "12.5"}
+//   CassDat   "P1,,3000.1,+5000,\n"            -> {"P1", "5000", "3000.1", ""}
+//   Gsi "*110001+0000000000000007 81..10+0000000005008352 82..10-0000000003003069 \r\n"
+//       -> {"7", "-3003.069", "5008.352", ""}
+// GSI: a block of GSI-16 words begins with "*", a block of GSI-8 words without. A word is
+// the 2-digit index, 4 information characters (digits or "."), the sign, 16 or 8 data
+// characters and a blank (the last word may end the line instead). Word 11 gives the name
+// (leading zeros dropped, "0" for zeros only); 81, 82, 83 give Y, X, H with the unit in the
+// word's sixth character: 0 metres with 3 decimals, 6 with 4, 8 with 5. Other words are
+// passed over; a block without 11, 81 and 82 holds no point.
+// Refused, with no points: a NUL byte (MeasuredBinary) and no point at all
+// (MeasuredNoPoints), with an empty subject here; a GSI word of the wrong length, sign or
+// digits (GsiBadWord), in feet (GsiFeet, units 1 and 7) or in another unit (GsiBadUnit),
+// each with the line number as subject and the word as reason.
+MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
+                                    CoordinateOrder order);
+
+// Reads the file at `path` in the format its ending names, as decodeMeasuredPoints does.
+// Refused besides, with the native path as subject: an unknown ending
+// (UnknownMeasuredEnding), more than 64 MiB (MeasuredTooLarge, before reading), a file that
+// is missing, unreadable or no regular file (CannotRead, with the system's reason).
+MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order);
+
+// The points as the check takes them: name, X and Y.
+std::vector<FieldPoint> fieldPoints(const MeasuredPoints& measured);
+
+}  // namespace korvel

@@ -1,0 +1,82 @@
+// The measured-point reader on arbitrary bytes in every format: it gives points or a
+// refusal with a code, never a crash. A point has a name and decimal texts; every line is
+// a point, a repeat or a line passed over; the check takes whatever was read.
+#include <QByteArrayView>
+#include <cstdint>
+#include <string>
+
+#include "core/stake_check.h"
+#include "files/measured/measured_points.h"
+#include "fuzz/fuzz_check.h"
+
+namespace {
+
+// The lines of `bytes` as the reader counts them: each ended by LF, CR LF or CR, the last
+// one possibly without an end.
+int lineCount(QByteArrayView bytes) {
+    int lines = 0;
+    for (qsizetype k = 0; k < bytes.size(); ++k) {
+        if (bytes[k] == '\n' ||
+            (bytes[k] == '\r' && (k + 1 == bytes.size() || bytes[k + 1] != '\n'))) {
+            ++lines;
+        }
+    }
+    return lines + (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r' ? 1 : 0);
+}
+
+// Whether `text` is a coordinate as the reader gives it: decimalText leaves it as it is.
+bool isDecimalText(const std::string& text) {
+    return korvel::decimalText(text) == text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    using korvel::ProblemCode;
+    const auto format = static_cast<korvel::MeasuredFormat>(data[0] % 3);
+    const auto order = static_cast<korvel::CoordinateOrder>(data[0] / 3 % 2);
+    const QByteArrayView bytes(data + 1, static_cast<qsizetype>(size - 1));
+    const korvel::MeasuredPoints read = korvel::decodeMeasuredPoints(bytes, format, order);
+
+    if (read.problem) {
+        const ProblemCode code = read.problem.code;
+        FUZZ_CHECK(code == ProblemCode::MeasuredBinary || code == ProblemCode::MeasuredNoPoints ||
+                       (format == korvel::MeasuredFormat::Gsi &&
+                        (code == ProblemCode::GsiBadWord || code == ProblemCode::GsiFeet ||
+                         code == ProblemCode::GsiBadUnit)),
+                   "a refusal of the decoder's own");
+        FUZZ_CHECK(read.points.empty() && read.linesPassedOver == 0 && read.repeats == 0,
+                   "nothing half-read");
+        FUZZ_CHECK(!korvel::problemText(read.problem).empty(), "a sentence for the refusal");
+        return 0;
+    }
+    FUZZ_CHECK(!read.points.empty(), "points or a refusal");
+    FUZZ_CHECK(static_cast<int>(read.points.size()) + read.repeats + read.linesPassedOver ==
+                   lineCount(bytes),
+               "every line a point, a repeat or passed over");
+    for (const korvel::MeasuredPoint& p : read.points) {
+        FUZZ_CHECK(!p.name.empty(), "a name");
+        FUZZ_CHECK(isDecimalText(p.x) && isDecimalText(p.y) && (p.h.empty() || isDecimalText(p.h)),
+                   "decimal texts");
+    }
+
+    // The check against design points 1 to 5 named as GSI names them: every design point
+    // gets one verdict, every other peg is listed once.
+    std::vector<korvel::StakeRow> design;
+    for (int n = 1; n <= 5; ++n) {
+        design.push_back({n, std::to_string(n) + ".000", "-" + std::to_string(n) + ".500"});
+    }
+    const korvel::StakeCheck check =
+        korvel::checkStakeOut(design, "", korvel::fieldPoints(read), korvel::Tolerance{});
+    FUZZ_CHECK(
+        check.within + check.beyond + check.notMeasured == 5 &&
+            check.rows.size() == 5 + static_cast<std::size_t>(check.noDesign) &&
+            check.within + check.beyond + check.noDesign == static_cast<int>(read.points.size()),
+        "one row for each design point and each other peg");
+    FUZZ_CHECK(!korvel::checkSummary(check, read.linesPassedOver, read.repeats).empty(),
+               "a summary");
+    return 0;
+}

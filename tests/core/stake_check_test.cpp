@@ -1,0 +1,199 @@
+// The stake-out check: offsets from the digits as written, the verdict at the tolerance's
+// edge, names matched without their leading zeros, and the summary line.
+#include "core/stake_check.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <random>
+
+namespace korvel {
+namespace {
+
+const Tolerance k50mm{50'000};
+
+// The one row the check gives for design point P1 at X 5000.000, Y 3000.000 and its peg.
+CheckRow checkOne(const char* x, const char* y, Tolerance tolerance = k50mm) {
+    const StakeCheck check =
+        checkStakeOut({{1, "5000.000", "3000.000"}}, "P", {{"P1", x, y}}, tolerance);
+    EXPECT_EQ(check.rows.size(), 1u);
+    return check.rows.empty() ? CheckRow{} : check.rows[0];
+}
+
+// Pegs planted off the design point in every direction, on and just past the tolerance.
+TEST(StakeCheck, OffsetsAndVerdicts) {
+    const auto W = Verdict::Within, B = Verdict::Beyond;
+    const struct {
+        const char *x, *y, *dx, *dy, *deviation;
+        Verdict verdict;
+    } cases[] = {
+        {"5000.0123", "3000.000", "12.3", "0.0", "12.3", W},   // north
+        {"4999.9877", "3000.000", "-12.3", "0.0", "12.3", W},  // south
+        {"5000.000", "3000.0456", "0.0", "45.6", "45.6", W},   // east
+        {"5000", "2999.9544", "0.0", "-45.6", "45.6", W},      // west
+        {"5000.0004", "3000.000", "0.4", "0.0", "0.4", W},     // not 0.39999...
+        {"5000.030", "2999.960", "30.0", "-40.0", "50.0", W},  // on the tolerance
+        {"4999.950", "3000", "-50.0", "0.0", "50.0", W},       // on it, straight south
+        {"4999.9499", "3000", "-50.1", "0.0", "50.1", B},      // 0.1 mm past it
+        {"5000.030", "3000.0401", "30.0", "40.1", "50.1", B},  // 50.08 mm
+        {"5000.0500001", "3000", "50.0", "0.0", "50.0", W},    // under a micrometre past
+        {"5000.0500005", "3000", "50.0", "0.0", "50.0", B},    // a micrometre, rounded up
+        {"5000.00005", "3000", "0.1", "0.0", "0.1", W},        // halves away from zero
+        {"4999.99995", "3000", "-0.1", "0.0", "0.1", W},       //
+        {"4999.99996", "3000", "0.0", "0.0", "0.0", W},        // no "-0.0"
+        {"5000.000", "3000.000", "0.0", "0.0", "0.0", W},      //
+        {"3000.000", "5000.000", "-2000000.0", "2000000.0", "2828427.1", B},  // X, Y swapped
+        {"1000000000000", "3000", "—", "—", "—", B},  // past 10^12 m: no comparison
+        {"abc", "3000", "—", "—", "—", B},
+    };
+    for (const auto& c : cases) {
+        const CheckRow row = checkOne(c.x, c.y);
+        EXPECT_EQ(row.dx + " " + row.dy + " " + row.deviation,
+                  std::string(c.dx) + " " + c.dy + " " + c.deviation)
+            << c.x << " " << c.y;
+        EXPECT_EQ(row.verdict, c.verdict) << c.x << " " << c.y;
+    }
+    // A tolerance with decimals is exact too: 12.5 mm holds 12.500 and not 12.501.
+    EXPECT_EQ(checkOne("5000.0125", "3000", {12'500}).verdict, Verdict::Within);
+    EXPECT_EQ(checkOne("5000.012501", "3000", {12'500}).verdict, Verdict::Beyond);
+    const CheckRow row = checkOne("5000.1", "-0", k50mm);
+    EXPECT_EQ(row, (CheckRow{"P1", "5000.000", "3000.000", "5000.100", "-0.000", "100.0",
+                             "-3000000.0", "3000000.0", Verdict::Beyond}));
+}
+
+// Offsets drawn at random in micrometres: the texts lie within half a tenth of a millimetre
+// of the true values, and the verdict agrees with std::hypot wherever a double can tell.
+TEST(StakeCheck, OffsetsAgreeWithHypot) {
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<std::int64_t> offset(-80'000, 80'000);
+    const auto value = [](const std::string& text) {
+        double v = 0;
+        std::from_chars(text.data(), text.data() + text.size(), v);
+        return v;
+    };
+    for (int k = 0; k < 5000; ++k) {
+        const std::int64_t dx = offset(random), dy = offset(random);
+        const auto coordinate = [](std::int64_t base, std::int64_t um) {
+            const std::int64_t v = base * 1'000'000 + um;
+            return std::to_string(v / 1'000'000) + "." +
+                   std::to_string(1'000'000 + v % 1'000'000).substr(1);
+        };
+        const CheckRow row = checkOne(coordinate(5000, dx).c_str(), coordinate(3000, dy).c_str());
+        const double exact = std::hypot(dx / 1000.0, dy / 1000.0);
+        EXPECT_NEAR(value(row.dx), dx / 1000.0, 0.05 + 1e-9);
+        EXPECT_NEAR(value(row.dy), dy / 1000.0, 0.05 + 1e-9);
+        EXPECT_NEAR(value(row.deviation), exact, 0.05 + 1e-9);
+        if (std::abs(exact - 50.0) > 1e-6) {
+            EXPECT_EQ(row.verdict, exact < 50.0 ? Verdict::Within : Verdict::Beyond) << dx << dy;
+        }
+    }
+}
+
+// Missing, extra and repeated names; leading zeros do not count, the design goes by number.
+TEST(StakeCheck, MatchesByName) {
+    const std::vector<StakeRow> design = {
+        {3, "10.000", "20.000"}, {1, "10.000", "20.000"}, {2, "10.000", "20.000"}};
+    const std::vector<FieldPoint> pegs = {
+        {"9", "1.000", "2.0"},                 // no design point
+        {"0000000000000001", "10.001", "20"},  // GSI's zero-filled 1
+        {"03", "10.5", "20"},                  // 3, first taken at 500 mm
+        {"0", "0", "0"},                       // no design point
+        {"3", "10.002", "20.000"},             // 3 again: this one counts
+    };
+    const StakeCheck check = checkStakeOut(design, "", pegs, k50mm);
+    const auto W = Verdict::Within;
+    const std::vector<CheckRow> expected = {
+        {"1", "10.000", "20.000", "10.001", "20.000", "1.0", "0.0", "1.0", W},
+        {"2", "10.000", "20.000", "", "", "", "", "", Verdict::NotMeasured},
+        {"3", "10.000", "20.000", "10.002", "20.000", "2.0", "0.0", "2.0", W},
+        {"9", "", "", "1.000", "2.000", "", "", "", Verdict::NoDesign},
+        {"0", "", "", "0.000", "0.000", "", "", "", Verdict::NoDesign},
+    };
+    EXPECT_EQ(check.rows, expected);
+    EXPECT_EQ(std::vector<int>({check.designPoints, check.within, check.beyond, check.notMeasured,
+                                check.noDesign}),
+              std::vector<int>({3, 2, 0, 1, 2}));
+    EXPECT_FALSE(check.passed);
+    // With a prefix the zeros in front of the number are inside the name and count.
+    const StakeCheck prefixed =
+        checkStakeOut({{7, "1.000", "1.000"}}, "L2-", {{"L2-007", "1", "1"}}, k50mm);
+    EXPECT_EQ(prefixed.rows[0].verdict, Verdict::NotMeasured);
+    EXPECT_TRUE(checkStakeOut({{7, "1.000", "1.000"}}, "L2-", {{"L2-7", "1", "1"}}, k50mm).passed);
+}
+
+// The summary line as worked examples: counts, the rate, and the notes shown when not zero.
+TEST(StakeCheck, Summary) {
+    const struct {
+        int design, within, beyond, notMeasured, noDesign, passedOver, repeats;
+        const char* text;
+    } cases[] = {
+        {7, 5, 1, 1, 0, 0, 0, "共7点：合格5点，超限1点，未测1点；合格率83.3%"},
+        {3, 0, 0, 3, 0, 0, 0, "共3点：合格0点，超限0点，未测3点；合格率—"},
+        {8, 7, 1, 0, 0, 0, 0, "共8点：合格7点，超限1点，未测0点；合格率87.5%"},
+        {3, 2, 1, 0, 2, 4, 1,
+         "共3点：合格2点，超限1点，未测0点；合格率66.7%；无设计点2个；略过非点行4行；重复点名1个"},
+        {1000, 999, 1, 0, 0, 0, 2,
+         "共1000点：合格999点，超限1点，未测0点；合格率99.9%；重复点名2个"},
+        {2000, 1999, 1, 0, 0, 1, 0,
+         "共2000点：合格1999点，超限1点，未测0点；合格率100.0%；略过非点行1行"},  // 99.95
+        {0, 0, 0, 0, 1, 0, 0, "共0点：合格0点，超限0点，未测0点；合格率—；无设计点1个"},
+    };
+    for (const auto& c : cases) {
+        StakeCheck check;
+        check.designPoints = c.design;
+        check.within = c.within;
+        check.beyond = c.beyond;
+        check.notMeasured = c.notMeasured;
+        check.noDesign = c.noDesign;
+        EXPECT_EQ(checkSummary(check, c.passedOver, c.repeats), c.text);
+    }
+}
+
+// The typed tolerance, and the texts the check reads and shows.
+TEST(StakeCheck, TextsReadAndShown) {
+    const std::pair<const char*, std::optional<std::int64_t>> tolerances[] = {
+        {"50", 50'000},     {"12.5", 12'500}, {" 0.001 ", 1},    {"10000", 10'000'000},
+        {"007.250", 7'250}, {"", {}},         {"0", {}},         {"0.000", {}},
+        {"-5", {}},         {"+5", {}},       {"10000.001", {}}, {"0.0001", {}},
+        {"1e2", {}},        {"12,5", {}},     {"5 mm", {}},      {"99999999999", {}},
+    };
+    for (const auto& [typed, micrometres] : tolerances) {
+        const std::optional<Tolerance> t = toleranceFromText(typed);
+        EXPECT_EQ(t ? std::optional(t->micrometres) : std::nullopt, micrometres) << typed;
+    }
+    EXPECT_EQ(toleranceText({50'000}) + " " + toleranceText({12'500}) + " " + toleranceText({1}),
+              "50 12.5 0.001");
+    EXPECT_EQ(toleranceFromText(toleranceText(Tolerance{})), Tolerance{});
+
+    const std::pair<const char*, const char*> decimals[] = {
+        {"5000.0004", "5000.0004"},
+        {"+12.5", "12.5"},
+        {"-.5", "-0.5"},
+        {"12.", "12"},
+        {"-0.000", "-0.000"},
+        {"007", "007"},
+        {"", nullptr},
+        {".", nullptr},
+        {"-", nullptr},
+        {"1e3", nullptr},
+        {"12,5", nullptr},
+        {" 1", nullptr},
+        {"1.2.3", nullptr},
+        {"inf", nullptr},
+    };
+    for (const auto& [field, text] : decimals) {
+        const std::optional<std::string> d = decimalText(field);
+        EXPECT_EQ(d.value_or("(none)"), text ? text : "(none)") << field;
+    }
+    EXPECT_EQ(recordedDecimals("5000.1") + " " + recordedDecimals("5000") + " " +
+                  recordedDecimals("5000.0004") + " " + recordedDecimals("-12.5") + " " +
+                  recordedDecimals("x"),
+              "5000.100 5000.000 5000.0004 -12.500 x");
+    EXPECT_EQ(pointNameKey("0000000000000007") + " " + pointNameKey("000") + " " +
+                  pointNameKey("L2-007") + " " + pointNameKey("70"),
+              "7 0 L2-007 70");
+}
+
+}  // namespace
+}  // namespace korvel

@@ -1,0 +1,56 @@
+// The one table of problem sentences: every code once, as the user reads it.
+#include "files/problem.h"
+
+#include <gtest/gtest.h>
+
+namespace korvel {
+namespace {
+
+// Every problem's sentence: the file first when there is one, the subject where the sentence
+// names it, the system's words in brackets.
+TEST(ProblemText, OneSentenceEachCode) {
+    using P = ProblemCode;
+    const std::pair<Problem, const char*> cases[] = {
+        {{}, ""},
+        {fileProblem(P::NoFileName, ""), "没有文件名"},
+        {fileProblem(P::NotRegularFile, "/tmp/a"), "/tmp/a: 不是普通文件"},
+        {fileProblem(P::CannotOpen, "/r/a.gsi", "Permission denied"),
+         "/r/a.gsi: 无法创建文件（Permission denied）"},
+        {fileProblem(P::CannotWrite, "stdout", "No space left on device"),
+         "stdout: 写入失败（No space left on device）"},
+        {fileProblem(P::CannotCommit, "a.txt", "x"), "a.txt: 无法替换原文件（x）"},
+        {fileProblem(P::CannotBuildWorkbook, "a.xls", "x"), "a.xls: 无法生成工作簿（x）"},
+        {fileProblem(P::CannotRead, "a.zdy", "No such file or directory"),
+         "a.zdy: 无法读取文件（No such file or directory）"},
+        {problemAbout(P::UnknownOption, "--bogus"), "未知选项：--bogus"},
+        {problemAbout(P::MissingValue, "-o"), "选项缺少值：-o"},
+        {problemAbout(P::BadPosition, "5"), "位置应为1到4：5"},
+        {problemAbout(P::UnknownEnding, "成果.pdf"),
+         "未知的文件类型：成果.pdf（可用 .txt .xls .xlsx .dat .gsi .csv .xml .dxf）"},
+        {problemAbout(P::ParamsWithTexts), "--params 与数据不能同时给出"},
+        {problemAbout(P::WrongTextCount, "6"), "应有7或8个数据，实有6个"},
+        {problemAbout(P::ElevationNotNumber, "12,5"), "坡脚高程应为数：12,5"},
+        {problemAbout(P::IllegalPrefix, "A B"), "点名前缀只能含字母、数字和 - _ .：A B"},
+        {problemAbout(P::NameTooLong, "ABUTMENT-NORTH-10"), "点名超过16个字符：ABUTMENT-NORTH-10"},
+        {problemAbout(P::CoordinateTooLongForGsi, "K3"), "点K3的坐标超出GSI-16的16位"},
+        {problemAbout(P::CoordinateBeyondDrawing, "K4"), "点K4的坐标超出绘图范围"},
+        {problemAbout(P::NotPointFormat), "不是点文件格式"},
+        {fileProblem(P::UnknownMeasuredEnding, "a.xml"),
+         "a.xml: 无法识别的实测点文件类型（可读取 .gsi .dat .csv .txt）"},
+        {fileProblem(P::MeasuredTooLarge, "a.gsi"), "a.gsi: 文件超过64 MiB，不是实测点文件"},
+        {fileProblem(P::MeasuredBinary, "a.dat"), "a.dat: 不是文本文件，无法读取实测点"},
+        {fileProblem(P::MeasuredNoPoints, "a.csv"), "a.csv: 文件中没有实测点"},
+        {{P::GsiBadWord, "3", "81..10+1000", "a.gsi"},
+         "a.gsi: 第3行的GSI数据字格式错误（81..10+1000）"},
+        {{P::GsiFeet, "3", "81..11+00001000", "a.gsi"},
+         "a.gsi: 第3行的坐标以英尺为单位，请在仪器上改为米后重新导出（81..11+00001000）"},
+        {{P::GsiBadUnit, "3", "81..12+00001000", "a.gsi"},
+         "a.gsi: 第3行的坐标单位不是米（81..12+00001000）"},
+    };
+    for (const auto& [problem, text] : cases) {
+        EXPECT_EQ(problemText(problem), text) << static_cast<int>(problem.code);
+    }
+}
+
+}  // namespace
+}  // namespace korvel
