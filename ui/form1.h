@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/geometry.h"
+#include "core/run.h"
 #include "core/stake_row.h"
 #include "ui/common_dialog.h"
 #include "ui/dialog_host.h"
@@ -30,6 +31,16 @@ class QStringListModel;
 namespace korvel {
 
 struct Problem;
+
+// The run that filled the list: the texts and option states it was computed from, its rows as
+// the run gave them (for the point files and the sheet), and the lines of its quarter (for the
+// drawing). All empty while the list is.
+struct ListedRun {
+    std::array<std::string, 8> texts;
+    Selection selection;
+    std::vector<StakeRow> rows;
+    std::optional<SlopeOutline> outline;
+};
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -132,8 +143,8 @@ class Form1 : public QMainWindow {
     void wireOptions();
     // Empties List1.
     void clearList();
-    // Fills List1 with `rows`, the lines of the quarter `outline` they belong to beside them.
-    void showRows(std::vector<StakeRow> rows, const std::optional<SlopeOutline>& outline);
+    // Fills List1 with the rows of `run`, and keeps the run beside them.
+    void showRun(ListedRun run);
     // Sets up CommonDialog1 for a save (title, emptied name, filter, default extension and
     // each filter's own extension, if any; the starting folder as it stands) and shows it;
     // empty when cancelled.
@@ -151,10 +162,8 @@ class Form1 : public QMainWindow {
     QStringListModel* listModel_;
     QButtonGroup* modeGroup_;
     QButtonGroup* positionGroup_;
-    // The rows the list shows, as the run gave them, for the point files; and the lines of
-    // the quarter they belong to, for the drawing. Both empty when the list is.
-    std::vector<StakeRow> listRows_;
-    std::optional<SlopeOutline> listOutline_;
+    // The run the list shows.
+    ListedRun listRun_;
     // The export's elevation and prefix as last accepted, kept while the program runs.
     PointSettings pointSettings_;
     // Since the menu the Menu key opened closed: a platform that also turns that key into a

@@ -104,18 +104,17 @@ void Form1::showMessage(const QString& text) {
 }
 
 void Form1::clearList() {
-    showRows({}, std::nullopt);
+    showRun({});
 }
 
 // The list is replaced in one step: up to 32767 rows appear together.
-void Form1::showRows(std::vector<StakeRow> rows, const std::optional<SlopeOutline>& outline) {
+void Form1::showRun(ListedRun run) {
     QStringList lines;
-    lines.reserve(static_cast<qsizetype>(rows.size()));
-    for (const StakeRow& row : rows) {
+    lines.reserve(static_cast<qsizetype>(run.rows.size()));
+    for (const StakeRow& row : run.rows) {
         lines.append(QString::fromStdString(stakeRowLine(row)));
     }
-    listRows_ = std::move(rows);
-    listOutline_ = outline;
+    listRun_ = std::move(run);
     listModel_->setStringList(lines);
 }
 
@@ -130,7 +129,7 @@ void Form1::Command1_Click() {
     selection.position = {Option1->isChecked(), Option2->isChecked(), Option3->isChecked(),
                           Option4->isChecked()};
     RunResult result = runCalculation(texts, selection);
-    showRows(std::move(result.rows), result.outline);
+    showRun({texts, selection, std::move(result.rows), result.outline});
     if (!result.message.empty()) {
         showMessage(QString::fromStdString(result.message));
     }

@@ -73,7 +73,7 @@ void Form1::buildListMenu() {
 }
 
 void Form1::followListRows() {
-    const bool rows = !listRows_.empty();
+    const bool rows = !listRun_.rows.empty();
     for (QAction* item : List1Menu->actions()) {
         item->setEnabled(rows);
     }
@@ -142,7 +142,8 @@ void Form1::daochu_Click() {
     }
     const TypedPointOptions typed{settings->elevation.toStdString(),
                                   settings->prefix.toStdString()};
-    const ExportRequest request = makeExportRequest(*format, typed, listRows_, listOutline_);
+    const ExportRequest request =
+        makeExportRequest(*format, typed, listRun_.rows, listRun_.outline);
     if (request.problem) {
         showMessage(QString::fromStdString(problemText(request.problem)));
         return;
