@@ -25,6 +25,16 @@ enum class ProblemCode {
     CoordinateTooLongForGsi,  // a coordinate with more than 16 digits
     CoordinateBeyondDrawing,  // a coordinate beyond ±1e300
     NotPointFormat,           // a point file was asked for in a format that holds rows
+    // The station and backsight typed for the polar data (the typed text is the subject).
+    StationWithoutBacksight,  // a station but no backsight to turn the angles from
+    BacksightWithoutStation,  // a backsight but no station
+    StationNotNumber,         // the station's X or Y is not a number
+    BacksightNotNumber,       // the backsight's X or Y is not a number
+    StationSameAsBacksight,   // station and backsight at one place: no direction
+    // The printed sheet.
+    HeaderTextTooLong,  // a header text over 60 characters (its caption is the subject)
+    NoSheetFont,        // no font that prints Chinese was found (the file tried is the subject)
+    CannotMakePdf,      // the PDF could not be painted
 };
 
 // A problem and what it is about; code None is no problem at all.
@@ -37,9 +47,9 @@ struct Problem {
 };
 
 // The sentence the user reads, UTF-8, one line; empty for None.
-//   {CannotOpen, "/tmp/a.gsi", "Permission denied"} -> "/tmp/a.gsi: 无法创建文件（Permission
-//   denied）" {IllegalPrefix, "A B"}                          -> "点名前缀只能含字母、数字和 - _
-//   .：A B"
+//   {CannotOpen, "/tmp/a.gsi", "Permission denied"}
+//       -> "/tmp/a.gsi: 无法创建文件（Permission denied）"
+//   {IllegalPrefix, "A B"} -> "点名前缀只能含字母、数字和 - _ .：A B"
 std::string problemText(const Problem& problem);
 
 }  // namespace korvel
