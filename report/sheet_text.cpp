@@ -51,21 +51,22 @@ FittedText fitText(const QFont& font, const QString& text, double width, double 
                    const QPaintDevice* device) {
     const double natural = paintedWidth(font, text, device);
     if (natural <= width) {
-        return {font, text};
+        return {font, text, natural};
     }
     if (width <= 0) {
-        return {font, QString()};
+        return {font, QString(), 0};
     }
     double size = font.pointSizeF() * width / natural;
     while (size >= smallestPointSize) {
         const QFont smaller = sized(font, size);
-        if (paintedWidth(smaller, text, device) <= width) {
-            return {smaller, text};
+        if (const double wide = paintedWidth(smaller, text, device); wide <= width) {
+            return {smaller, text, wide};
         }
         size *= 0.97;
     }
     const QFont smallest = sized(font, smallestPointSize);
-    return {smallest, elided(smallest, text, width, device)};
+    const QString cut = elided(smallest, text, width, device);
+    return {smallest, cut, paintedWidth(smallest, cut, device)};
 }
 
 // The baseline lies so that the font's ascent and descent are centred in the box. A text
@@ -76,7 +77,7 @@ void paintFitted(QPainter& painter, const QRectF& box, const QFont& font, const 
     const FittedText fitted =
         fitText(font, text, inner.width(), smallestPointSize, painter.device());
     const QFontMetricsF metrics(fitted.font, painter.device());
-    const double wide = paintedWidth(fitted.font, fitted.text, painter.device());
+    const double wide = fitted.width;
     double x = inner.left();
     if (align == Align::Right) {
         x = inner.right() - wide;

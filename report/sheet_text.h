@@ -11,10 +11,11 @@ class QPaintDevice;
 
 namespace korvel {
 
-// A text and the font it fits its width in.
+// A text, the font it fits its width in, and its width as painted, in points.
 struct FittedText {
     QFont font;
     QString text;
+    double width = 0;
 };
 
 // `text` in `font` fitted into `width` points as measured on `device`: as it is when it fits;

@@ -135,18 +135,50 @@ void paintMarker(QPainter& painter, QPointF at) {
     painter.drawLine(at - QPointF(0, kMarkerRadius), at + QPointF(0, kMarkerRadius));
 }
 
-// One entity of the drawing in its layer's ink; names only where they cover no other name.
+// The vertices of a line on paper, leaving out each vertex closer than a tenth of a point to
+// the last one kept: a long list's thousands of toe-line vertices a hair apart look the
+// same, and the page stays small. The last vertex is always kept.
+QPolygonF paperVertices(const PictureScale& s, const std::vector<DrawingPlace>& places) {
+    constexpr double kClosest = 0.1;
+    QPolygonF vertices;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const QPointF p = toPaper(s, places[k]);
+        if (vertices.isEmpty() || k + 1 == places.size() ||
+            std::abs(p.x() - vertices.last().x()) + std::abs(p.y() - vertices.last().y()) >=
+                kClosest) {
+            vertices << p;
+        }
+    }
+    return vertices;
+}
+
+// What has been painted where, so that a long list's crowded stake markers and names are
+// painted once and not over one another.
+struct Crowding {
+    NameGrid names;
+    NameGrid markers;
+};
+
+// One entity of the drawing in its layer's ink; a marker only where no marker is yet, a name
+// only where it covers no other name.
 void paintEntity(QPainter& painter, const PictureScale& s, const DrawingEntity& entity,
-                 const QFontMetricsF& metrics, NameGrid& names) {
+                 const QFontMetricsF& metrics, Crowding& crowding) {
     if (const auto* point = std::get_if<DrawingPoint>(&entity)) {
-        painter.setPen(QPen(layerColour(point->layer), 0.5));
-        paintMarker(painter, toPaper(s, point->at));
+        const QPointF at = toPaper(s, point->at);
+        if (point->layer != Layer::StakePoint ||
+            takeCells(crowding.markers, QRectF(at, QSizeF(0.1, 0.1)))) {
+            painter.setPen(QPen(layerColour(point->layer), 0.5));
+            paintMarker(painter, at);
+        }
     } else if (const auto* text = std::get_if<DrawingText>(&entity)) {
         const QString words = QString::fromStdString(text->text);
         const QPointF corner = toPaper(s, text->corner);
-        const QRectF covered(corner.x(), corner.y() - metrics.ascent(),
-                             metrics.horizontalAdvance(words), metrics.height());
-        if (takeCells(names, covered)) {
+        // The ink of the name, a half point in from each side, so that names that only
+        // touch are both painted.
+        const QRectF covered(corner.x() + 0.5, corner.y() - metrics.ascent() + 0.5,
+                             metrics.horizontalAdvance(words) - 1,
+                             metrics.ascent() + metrics.descent() - 1);
+        if (takeCells(crowding.names, covered)) {
             painter.setPen(layerColour(text->layer));
             painter.drawText(corner, words);
         }
@@ -154,13 +186,8 @@ void paintEntity(QPainter& painter, const PictureScale& s, const DrawingEntity& 
         painter.setPen(QPen(layerColour(line->layer), 0.7));
         painter.drawLine(toPaper(s, line->from), toPaper(s, line->to));
     } else if (const auto* polyline = std::get_if<DrawingPolyline>(&entity)) {
-        QPolygonF vertices;
-        vertices.reserve(static_cast<qsizetype>(polyline->vertices.size()));
-        for (const DrawingPlace& p : polyline->vertices) {
-            vertices << toPaper(s, p);
-        }
         painter.setPen(QPen(layerColour(polyline->layer), 0.7));
-        painter.drawPolyline(vertices);
+        painter.drawPolyline(paperVertices(s, polyline->vertices));
     }
 }
 
@@ -197,9 +224,9 @@ void paintSlopePicture(QPainter& painter, const QRectF& box, const Drawing& draw
     painter.setFont(small);
     painter.drawText(box.topLeft() + QPointF(4, 4 + metrics.ascent()), QStringLiteral("示意图"));
     const PictureScale s = fitPicture(drawing, box.adjusted(kInset, kInset, -kInset, -kInset));
-    NameGrid names = emptyGrid(box);
+    Crowding crowding{emptyGrid(box), emptyGrid(box)};
     for (const DrawingEntity& entity : drawing.entities) {
-        paintEntity(painter, s, entity, metrics, names);
+        paintEntity(painter, s, entity, metrics, crowding);
     }
     QFont label = font;
     label.setPointSizeF(8);

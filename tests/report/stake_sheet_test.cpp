@@ -11,7 +11,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 
+#include "core/geometry.h"
 #include "core/polar.h"
 #include "report/sheet_font.h"
 #include "report/sheet_text.h"
@@ -32,29 +34,42 @@ DrawingPlace place(double north, double east) {
     return {east, north, {}, {}};
 }
 
-// A drawing made by hand as the DXF file draws the slope: the points and their names, the
-// toe line, O, a stretch of road with its arrowhead, and the two axes.
+// A drawing made by hand as the DXF file draws the worked example's slope: the points and
+// their names, the toe line, O, the road with its arrowhead forward, and the two axes, from
+// the outline of the run (core/geometry.h).
 Drawing handDrawing(const std::vector<StakeRow>& rows, const std::string& prefix) {
+    const CalcInput input{12.5, 6, 60.3, 3000, 5000, 45.153, 2.5, 4.25};
+    const SlopeOutline outline = slopeOutline(input, SlopePosition::Position2);
+    const auto at = [](StakePoint p) { return place(p.x, p.y); };
+    const auto along = [](DrawingPlace from, double azimuth, double length) {
+        return place(from.north + std::cos(azimuth) * length,
+                     from.east + std::sin(azimuth) * length);
+    };
     Drawing d;
     std::vector<DrawingPlace> toe;
     for (const StakeRow& row : rows) {
-        const DrawingPlace at = place(std::stod(row.x), std::stod(row.y));
-        d.entities.push_back(DrawingPoint{Layer::StakePoint, at});
-        d.entities.push_back(DrawingText{Layer::StakeName, place(at.north + 0.2, at.east + 0.2),
+        const DrawingPlace p = place(std::stod(row.x), std::stod(row.y));
+        d.entities.push_back(DrawingPoint{Layer::StakePoint, p});
+        d.entities.push_back(DrawingText{Layer::StakeName, place(p.north + 0.2, p.east + 0.2),
                                          pointName(prefix, row)});
-        toe.push_back(at);
+        toe.push_back(p);
     }
     d.entities.push_back(DrawingPolyline{Layer::ToeLine, toe});
-    const DrawingPlace o = place(3000, 5000);
+    const DrawingPlace o = at(outline.roadCentre);
+    const double forward = outline.roadAzimuth;
+    const DrawingPlace tip = along(o, forward, 18);
     d.entities.push_back(DrawingPoint{Layer::RoadCentrePoint, o});
-    d.entities.push_back(DrawingText{Layer::RoadCentrePoint, place(3000.2, 5000.2), "O"});
-    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, place(2988, 4988), place(3012, 5012)});
-    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, place(3012, 5012), place(3010, 5011)});
-    d.entities.push_back(DrawingLine{Layer::LongAxis, o, place(2995.451, 5016.120)});
     d.entities.push_back(
-        DrawingLine{Layer::ShortAxis, place(2998.5, 5008), place(3003.069, 5008.352)});
-    d.low = place(2988, 4988);
-    d.high = place(3012, 5017);
+        DrawingText{Layer::RoadCentrePoint, place(o.north + 0.2, o.east + 0.2), "O"});
+    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, along(o, forward, -18), tip});
+    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, tip, along(tip, forward + 3.49, 1.2)});
+    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, tip, along(tip, forward + 2.79, 1.2)});
+    d.entities.push_back(DrawingLine{Layer::LongAxis, o, at(outline.centre)});
+    d.entities.push_back(DrawingLine{Layer::LongAxis, at(outline.centre), at(outline.vertex)});
+    d.entities.push_back(
+        DrawingLine{Layer::ShortAxis, at(outline.centre), at(outline.shortAxisEnd)});
+    d.low = place(3000 - 13, 5000 - 13);
+    d.high = place(3000 + 13, 5000 + 18);
     return d;
 }
 
