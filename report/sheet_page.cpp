@@ -1,5 +1,6 @@
 #include "report/sheet_page.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ struct Cell {
     bool caption;
 };
 
+// A UTF-8 text of the sheet as Qt holds it.
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "core/polar.h"
 #include "report/stake_sheet.h"

@@ -59,6 +59,7 @@ struct NameGrid {
     std::vector<bool> taken;
 };
 
+// A grid over `box` with nothing painted yet.
 NameGrid emptyGrid(const QRectF& box) {
     const int columns = static_cast<int>(std::ceil(box.width() / kCell));
     const int rows = static_cast<int>(std::ceil(box.height() / kCell));

@@ -45,6 +45,7 @@ Drawing pointsDrawing(const std::vector<StakeRow>& rows, const std::string& pref
     return d;
 }
 
+// The worked example's header and boxes with `rows` rows, and a station when `polar`.
 StakeSheet sheetOf(int rows, bool polar) {
     StakeSheet sheet;
     sheet.header = {"G15 沈海高速 第3标段", "K12+345 左幅", "Leica TS06 No.1234567", "2026-12-07"};

@@ -15,6 +15,7 @@ struct AngleCase {
     const char* text;
 };
 
+// Whole seconds, halves up, carried into the minute and the degree; 360° shows as 0°.
 TEST(AngleText, RoundsOnceAndCarries) {
     const std::vector<AngleCase> cases = {
         {0, "0°00′00″"},
@@ -80,6 +81,7 @@ TEST(PolarTexts, ThreeHundredSixtyShowsAsZero) {
     EXPECT_EQ(got.distance, "1000.000");
 }
 
+// A station needs a backsight and the other way round, both numbers, at two places.
 TEST(Stations, CheckedTogether) {
     const TypedPlace s{"3000", "5000"};
     const TypedPlace b{"3100", "5000"};
@@ -97,6 +99,7 @@ TEST(Stations, CheckedTogether) {
     EXPECT_FALSE(readStationSetup(s, s));
 }
 
+// The whole typed text is the number, read the "C" way, or there is none.
 TEST(Stations, TypedCoordinatesReadWhole) {
     EXPECT_EQ(readTypedCoordinate("4999.9995"), 4999.9995);
     EXPECT_EQ(readTypedCoordinate("+5e3"), 5000);

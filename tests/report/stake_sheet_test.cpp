@@ -203,6 +203,7 @@ void expectSheet(const StakeSheet& sheet, const QString& path,
     EXPECT_EQ(row, sheet.rows.size()) << "row " << row + 1 << " not found in order";
 }
 
+// The worked example on one page: the boxes with their captions and texts as typed.
 TEST(StakeSheet, WorkedExampleReadsBack) {
     const StakeSheet sheet = workedSheet();
     const QTemporaryDir dir;
@@ -225,6 +226,7 @@ TEST(StakeSheet, WorkedExampleReadsBack) {
     }
 }
 
+// A station and backsight in the header, the polar columns in the table, the angle mode's caption.
 TEST(StakeSheet, StationAddsPolarColumns) {
     StakeSheet sheet = workedSheet();
     sheet.stepMode = false;
@@ -241,6 +243,7 @@ TEST(StakeSheet, StationAddsPolarColumns) {
     EXPECT_TRUE(first.contains(lineWith({"固定角度", "2.5"})));
 }
 
+// 700 rows over 17 pages, each with its header, its rows in order and its page number.
 TEST(StakeSheet, HundredsOfRowsRunOverPages) {
     StakeSheet sheet = workedSheet();
     sheet.rows = manyRows(700);
@@ -254,6 +257,7 @@ TEST(StakeSheet, HundredsOfRowsRunOverPages) {
     EXPECT_GE(pageTexts(path).size(), 15);
 }
 
+// Texts over 60 characters and unusable stations are refused before anything is painted.
 TEST(StakeSheet, RefusesWhatCannotBePrinted) {
     StakeSheet sheet = workedSheet();
     sheet.header.project = std::string(60, 'x');
