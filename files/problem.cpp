@@ -43,6 +43,14 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::GsiBadWord, "第{}行的GSI数据字格式错误"},
     {ProblemCode::GsiFeet, "第{}行的坐标以英尺为单位，请在仪器上改为米后重新导出"},
     {ProblemCode::GsiBadUnit, "第{}行的坐标单位不是米"},
+    {ProblemCode::StationWithoutBacksight, "有测站而没有后视点"},
+    {ProblemCode::BacksightWithoutStation, "有后视点而没有测站"},
+    {ProblemCode::StationNotNumber, "测站坐标应为数：{}"},
+    {ProblemCode::BacksightNotNumber, "后视点坐标应为数：{}"},
+    {ProblemCode::StationSameAsBacksight, "测站与后视点位置相同"},
+    {ProblemCode::HeaderTextTooLong, "{}超过60个字符"},
+    {ProblemCode::NoSheetFont, "找不到打印中文的字体"},
+    {ProblemCode::CannotMakePdf, "无法生成PDF文件"},
 };
 
 // `text` with every `token` replaced by `by`.

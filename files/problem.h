@@ -42,6 +42,16 @@ enum class ProblemCode {
     GsiBadWord,             // a GSI word of the wrong length, sign or digits
     GsiFeet,                // GSI coordinates in feet (unit 1 or 7)
     GsiBadUnit,             // GSI coordinates in a unit that is no metres (not 0, 6 or 8)
+    // The station and backsight typed for the polar data (the typed text is the subject).
+    StationWithoutBacksight,  // a station but no backsight to turn the angles from
+    BacksightWithoutStation,  // a backsight but no station
+    StationNotNumber,         // the station's X or Y is not a number
+    BacksightNotNumber,       // the backsight's X or Y is not a number
+    StationSameAsBacksight,   // station and backsight at one place: no direction
+    // The printed sheet.
+    HeaderTextTooLong,  // a header text over 60 characters (its caption is the subject)
+    NoSheetFont,        // no font that prints Chinese was found (the file tried is the subject)
+    CannotMakePdf,      // the PDF could not be painted
 };
 
 // A problem and what it is about; code None is no problem at all.

@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev locales
   # window toolkit, its Chinese translations and a CJK font with half-width Latin
   qt6-base-dev qt6-translations-l10n fonts-noto-cjk
+  # the printed stake-out sheet: its embedded font (reads back clean from a PDF), fontconfig
+  # to find it, and poppler-utils to read the sheet back in the tests
+  fonts-wqy-microhei libfontconfig-dev poppler-utils
   # workbook writers
   libgsf-1-dev libxlsxwriter-dev
   # end-to-end window test under a real X server

@@ -46,6 +46,15 @@ TEST(ProblemText, OneSentenceEachCode) {
          "a.gsi: 第3行的坐标以英尺为单位，请在仪器上改为米后重新导出（81..11+00001000）"},
         {{P::GsiBadUnit, "3", "81..12+00001000", "a.gsi"},
          "a.gsi: 第3行的坐标单位不是米（81..12+00001000）"},
+        {problemAbout(P::StationWithoutBacksight), "有测站而没有后视点"},
+        {problemAbout(P::BacksightWithoutStation), "有后视点而没有测站"},
+        {problemAbout(P::StationNotNumber, "3000,5 5000"), "测站坐标应为数：3000,5 5000"},
+        {problemAbout(P::BacksightNotNumber, "x 1"), "后视点坐标应为数：x 1"},
+        {problemAbout(P::StationSameAsBacksight), "测站与后视点位置相同"},
+        {problemAbout(P::HeaderTextTooLong, "日期"), "日期超过60个字符"},
+        {fileProblem(P::NoSheetFont, "/usr/share/fonts/x.ttc"),
+         "/usr/share/fonts/x.ttc: 找不到打印中文的字体"},
+        {problemAbout(P::CannotMakePdf), "无法生成PDF文件"},
     };
     for (const auto& [problem, text] : cases) {
         EXPECT_EQ(problemText(problem), text) << static_cast<int>(problem.code);

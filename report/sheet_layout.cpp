@@ -1,0 +1,67 @@
+#include "report/sheet_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvel {
+
+// The header's lines: 工程名称, 桩号及部位, 仪器型号及编号 with 日期, and 测站 with 后视.
+double headerBottom(bool withStation) {
+    return kHeaderTop + kHeaderLineHeight * (withStation ? 4 : 3);
+}
+
+// Parameters, then the drawing, then the table.
+double firstTableTop(bool withStation) {
+    return headerBottom(withStation) + kBlockGap + kParameterLineHeight * kParameterLines +
+           kBlockGap + kDrawingHeight + kBlockGap;
+}
+
+// Later pages carry only the header above the table.
+double laterTableTop(bool withStation) {
+    return headerBottom(withStation) + kBlockGap;
+}
+
+// The rows whole below the header row; a sliver of a row left over stays empty.
+std::size_t rowsBetween(double tableTop) {
+    const double room = kTableBottom - tableTop - kTableHeaderHeight;
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::floor(room / kRowHeight)));
+}
+
+// The first page takes its share; the rest fill later pages, the last one partly.
+std::size_t pageCount(std::size_t rowCount, std::size_t firstRows, std::size_t laterRows) {
+    if (rowCount <= firstRows) {
+        return 1;
+    }
+    return 1 + (rowCount - firstRows + laterRows - 1) / laterRows;
+}
+
+// Page 0 starts at row 0, page k at the first page's rows plus k - 1 later pages.
+std::size_t firstRowOnPage(std::size_t page, std::size_t firstRows, std::size_t laterRows) {
+    return page == 0 ? 0 : firstRows + (page - 1) * laterRows;
+}
+
+// Every byte but the continuation bytes 10xxxxxx starts a character.
+std::size_t characterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// The power of ten at or below `longest`, then the largest of its 1, 2 and 5 that fits; the
+// power is corrected once for the logarithm's last bit.
+double scaleBarLength(double longest) {
+    double power = std::pow(10.0, std::floor(std::log10(longest)));
+    if (power > longest) {
+        power /= 10;
+    } else if (power * 10 <= longest) {
+        power *= 10;
+    }
+    for (const double step : {5.0, 2.0}) {
+        if (step * power <= longest) {
+            return step * power;
+        }
+    }
+    return power;
+}
+
+}  // namespace korvel

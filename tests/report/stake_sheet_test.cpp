@@ -1,0 +1,326 @@
+// The stake-out sheet read back with poppler-utils, which nobody here wrote: page sizes and
+// metadata (pdfinfo), embedded fonts (pdffonts), and the text as a reader extracts it
+// (pdftotext), for the worked example and for a list of hundreds of rows.
+#include "report/stake_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "core/geometry.h"
+#include "core/polar.h"
+#include "report/sheet_font.h"
+#include "report/sheet_text.h"
+
+namespace korvel {
+namespace {
+
+// The worked example {"12.5","6","60.3","3000","5000","45.153","2.5","4.25"}, step mode,
+// 位置2, as korvel-calc lists it.
+const std::vector<StakeRow> kWorkedRows = {
+    {1, "3003.069", "5008.352"}, {2, "3002.305", "5010.672"}, {3, "3001.359", "5012.808"},
+    {4, "3000.188", "5014.718"}, {5, "2998.664", "5016.271"}, {6, "2995.451", "5016.120"},
+    {7, "2995.451", "5016.120"},
+};
+
+// A drawing place from its northing and easting.
+DrawingPlace place(double north, double east) {
+    return {east, north, {}, {}};
+}
+
+// A drawing made by hand as the DXF file draws the worked example's slope: the points and
+// their names, the toe line, O, the road with its arrowhead forward, and the two axes, from
+// the outline of the run (core/geometry.h).
+Drawing handDrawing(const std::vector<StakeRow>& rows, const std::string& prefix) {
+    const CalcInput input{12.5, 6, 60.3, 3000, 5000, 45.153, 2.5, 4.25};
+    const SlopeOutline outline = slopeOutline(input, SlopePosition::Position2);
+    const auto at = [](StakePoint p) { return place(p.x, p.y); };
+    const auto along = [](DrawingPlace from, double azimuth, double length) {
+        return place(from.north + std::cos(azimuth) * length,
+                     from.east + std::sin(azimuth) * length);
+    };
+    Drawing d;
+    std::vector<DrawingPlace> toe;
+    for (const StakeRow& row : rows) {
+        const DrawingPlace p = place(std::stod(row.x), std::stod(row.y));
+        d.entities.push_back(DrawingPoint{Layer::StakePoint, p});
+        d.entities.push_back(DrawingText{Layer::StakeName, place(p.north + 0.2, p.east + 0.2),
+                                         pointName(prefix, row)});
+        toe.push_back(p);
+    }
+    d.entities.push_back(DrawingPolyline{Layer::ToeLine, toe});
+    const DrawingPlace o = at(outline.roadCentre);
+    const double forward = outline.roadAzimuth;
+    const DrawingPlace tip = along(o, forward, 18);
+    d.entities.push_back(DrawingPoint{Layer::RoadCentrePoint, o});
+    d.entities.push_back(
+        DrawingText{Layer::RoadCentrePoint, place(o.north + 0.2, o.east + 0.2), "O"});
+    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, along(o, forward, -18), tip});
+    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, tip, along(tip, forward + 3.49, 1.2)});
+    d.entities.push_back(DrawingLine{Layer::RoadCentreLine, tip, along(tip, forward + 2.79, 1.2)});
+    d.entities.push_back(DrawingLine{Layer::LongAxis, o, at(outline.centre)});
+    d.entities.push_back(DrawingLine{Layer::LongAxis, at(outline.centre), at(outline.vertex)});
+    d.entities.push_back(
+        DrawingLine{Layer::ShortAxis, at(outline.centre), at(outline.shortAxisEnd)});
+    d.low = place(3000 - 13, 5000 - 13);
+    d.high = place(3000 + 13, 5000 + 18);
+    return d;
+}
+
+// The worked example's sheet, without a station.
+StakeSheet workedSheet() {
+    StakeSheet sheet;
+    sheet.header = {"G15 沈海高速 第3标段", "K12+345 左幅", "Leica TS06 No.1234567", "2026-12-07"};
+    sheet.texts = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
+    sheet.stepMode = true;
+    sheet.position = SlopePosition::Position2;
+    sheet.elevation = "152.340";
+    sheet.prefix = "L2-";
+    sheet.rows = kWorkedRows;
+    sheet.drawing = handDrawing(sheet.rows, sheet.prefix);
+    return sheet;
+}
+
+// `count` rows spiralling out from (3000, 5000), each with its own digits.
+std::vector<StakeRow> manyRows(int count) {
+    std::vector<StakeRow> rows;
+    for (int k = 1; k <= count; ++k) {
+        rows.push_back(makeStakeRow(k, 3000 + 0.37 * k * std::cos(k * 0.1),
+                                    5000 + 0.37 * k * std::sin(k * 0.1)));
+    }
+    return rows;
+}
+
+// What a poppler tool writes to standard output for `args`; fails the test when it fails.
+QString run(const QString& tool, const QStringList& args) {
+    QProcess process;
+    process.start(tool, args);
+    EXPECT_TRUE(process.waitForFinished(120000)) << tool.toStdString();
+    EXPECT_EQ(process.exitCode(), 0)
+        << tool.toStdString() << " " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The sheet rendered and written to a file in `dir`.
+QString writeSheet(const StakeSheet& sheet, const QTemporaryDir& dir) {
+    const SheetPdf made = renderStakeSheet(sheet);
+    EXPECT_FALSE(made.problem) << problemText(made.problem);
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(made.pdf);
+    // KORVEL_SHEET_COPIES=folder keeps a copy of each sheet, to look at by hand.
+    if (const QString copies = qEnvironmentVariable("KORVEL_SHEET_COPIES"); !copies.isEmpty()) {
+        const QString name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        QFile::remove(copies + "/" + name + ".pdf");
+        QFile::copy(path, copies + "/" + name + ".pdf");
+    }
+    return path;
+}
+
+// Every page's text, as pdftotext -layout puts it (pages end in a form feed).
+QStringList pageTexts(const QString& path) {
+    QStringList pages = run("pdftotext", {"-layout", path, "-"}).split(QChar('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) {
+        pages.removeLast();
+    }
+    return pages;
+}
+
+// The lines of `text` that hold `words` in that order, blanks of any width between them.
+QRegularExpression lineWith(const QStringList& words) {
+    QStringList quoted;
+    for (const QString& w : words) {
+        quoted << QRegularExpression::escape(w);
+    }
+    return QRegularExpression(
+        QStringLiteral("(^|\\s)") + quoted.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
+        QRegularExpression::MultilineOption);
+}
+
+// Checks what every sheet has: A4 pages, embedded fonts, the title, the header on every page
+// and "第 k 页 共 n 页", and each row's cells on one line in the list's order.
+void expectSheet(const StakeSheet& sheet, const QString& path,
+                 const std::optional<StationSetup>& setup) {
+    const QString info = run("pdfinfo", {path});
+    const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
+    ASSERT_GT(pages, 0);
+    EXPECT_TRUE(info.contains(QRegularExpression("Title:\\s+锥坡放样记录表")))
+        << info.toStdString();
+    const QString sizes = run("pdfinfo", {"-f", "1", "-l", QString::number(pages), path});
+    EXPECT_EQ(
+        sizes.count(QRegularExpression("size:\\s+595(\\.\\d+)? x 842(\\.\\d+)? pts \\(A4\\)")),
+        pages);
+
+    const QStringList fonts = run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts) {
+        const QStringList columns = font.split(' ', Qt::SkipEmptyParts);
+        ASSERT_GE(columns.size(), 6);
+        EXPECT_EQ(columns[columns.size() - 5], "yes") << font.toStdString();  // emb
+    }
+
+    const QStringList texts = pageTexts(path);
+    ASSERT_EQ(texts.size(), pages);
+    std::size_t row = 0;
+    for (int k = 0; k < pages; ++k) {
+        const QString& page = texts[k];
+        SCOPED_TRACE("page " + std::to_string(k + 1));
+        EXPECT_TRUE(page.contains("锥坡放样记录表"));
+        for (const std::string* header : {&sheet.header.project, &sheet.header.part,
+                                          &sheet.header.instrument, &sheet.header.date}) {
+            EXPECT_TRUE(page.contains(QString::fromStdString(*header))) << *header;
+        }
+        EXPECT_TRUE(page.contains(lineWith({"测量：", "记录：", "复核："})));
+        EXPECT_TRUE(page.contains(QString("第 %1 页 共 %2 页").arg(k + 1).arg(pages)));
+        EXPECT_TRUE(page.contains(lineWith({"点名", "X(m)", "Y(m)", "H(m)"})));
+        // The rows of this page in order, each with all its cells on one line.
+        qsizetype from = 0;
+        for (; row < sheet.rows.size(); ++row) {
+            const StakeRow& r = sheet.rows[row];
+            QStringList cells = {QString::fromStdString(pointName(sheet.prefix, r)),
+                                 QString::fromStdString(r.x), QString::fromStdString(r.y),
+                                 QString::fromStdString(sheet.elevation)};
+            if (setup) {
+                const PolarTexts polar = polarTexts(*setup, r);
+                cells << QString::fromStdString(polar.azimuth)
+                      << QString::fromStdString(polar.horizontalAngle)
+                      << QString::fromStdString(polar.distance);
+            }
+            const QRegularExpressionMatch m = lineWith(cells).match(page, from);
+            if (!m.hasMatch()) {
+                break;
+            }
+            from = m.capturedEnd();
+        }
+    }
+    EXPECT_EQ(row, sheet.rows.size()) << "row " << row + 1 << " not found in order";
+}
+
+// The worked example on one page: the boxes with their captions and texts as typed.
+TEST(StakeSheet, WorkedExampleReadsBack) {
+    const StakeSheet sheet = workedSheet();
+    const QTemporaryDir dir;
+    const QString path = writeSheet(sheet, dir);
+    expectSheet(sheet, path, std::nullopt);
+    const QStringList pages = pageTexts(path);
+    ASSERT_EQ(pages.size(), 1);
+    const QString& first = pages[0];
+    for (const char* caption : {"工程名称", "桩号及部位", "仪器型号及编号", "日期", "计算方式",
+                                "按步长计算", "位置2", "坡脚高程", "示意图"}) {
+        EXPECT_TRUE(first.contains(QString::fromUtf8(caption))) << caption;
+    }
+    const std::vector<std::pair<const char*, const char*>> boxes = {
+        {"椭圆长轴a长", "12.5"}, {"椭圆短轴b长", "6"},    {"交 角 β", "60.3"},
+        {"路中点X坐标", "3000"}, {"路中点Y坐标", "5000"}, {"中点O方位角", "45.153"},
+        {"固定长度", "2.5"},     {"距路中距离D", "4.25"},
+    };
+    for (const auto& [caption, text] : boxes) {
+        EXPECT_TRUE(first.contains(lineWith({caption, text}))) << caption;
+    }
+}
+
+// A station and backsight in the header, the polar columns in the table, the angle mode's caption.
+TEST(StakeSheet, StationAddsPolarColumns) {
+    StakeSheet sheet = workedSheet();
+    sheet.stepMode = false;
+    sheet.station = SheetStation{"S1", "3010.5", "4990"};
+    sheet.backsight = SheetStation{"BM2", "3100", "5000.25"};
+    const QTemporaryDir dir;
+    const QString path = writeSheet(sheet, dir);
+    expectSheet(sheet, path,
+                readStationSetup(TypedPlace{"3010.5", "4990"}, TypedPlace{"3100", "5000.25"}));
+    const QString first = pageTexts(path).value(0);
+    EXPECT_TRUE(first.contains(lineWith({"测站", "S1", "X", "3010.5", "Y", "4990"})));
+    EXPECT_TRUE(first.contains(lineWith({"后视", "BM2", "X", "3100", "Y", "5000.25"})));
+    EXPECT_TRUE(first.contains(lineWith({"方位角", "水平角", "水平距离(m)"})));
+    EXPECT_TRUE(first.contains(lineWith({"固定角度", "2.5"})));
+}
+
+// 700 rows over 17 pages, each with its header, its rows in order and its page number.
+TEST(StakeSheet, HundredsOfRowsRunOverPages) {
+    StakeSheet sheet = workedSheet();
+    sheet.rows = manyRows(700);
+    sheet.station = SheetStation{"S1", "3000", "5000"};
+    sheet.backsight = SheetStation{"B1", "3000", "5100"};
+    sheet.drawing = handDrawing(sheet.rows, sheet.prefix);
+    const QTemporaryDir dir;
+    const QString path = writeSheet(sheet, dir);
+    expectSheet(sheet, path,
+                readStationSetup(TypedPlace{"3000", "5000"}, TypedPlace{"3000", "5100"}));
+    EXPECT_GE(pageTexts(path).size(), 15);
+}
+
+// Texts over 60 characters and unusable stations are refused before anything is painted.
+TEST(StakeSheet, RefusesWhatCannotBePrinted) {
+    StakeSheet sheet = workedSheet();
+    sheet.header.project = std::string(60, 'x');
+    EXPECT_FALSE(checkStakeSheet(sheet));
+    sheet.header.project = std::string(59, 'x') + "工";  // 60 characters, 62 bytes
+    EXPECT_FALSE(checkStakeSheet(sheet));
+    sheet.header.date = std::string(61, '1');
+    const SheetPdf refused = renderStakeSheet(sheet);
+    EXPECT_EQ(refused.problem.code, ProblemCode::HeaderTextTooLong);
+    EXPECT_EQ(refused.problem.subject, "日期");
+    EXPECT_TRUE(refused.pdf.isEmpty());
+
+    sheet = workedSheet();
+    sheet.station = SheetStation{"S1", "3000", "5000"};
+    EXPECT_EQ(checkStakeSheet(sheet).code, ProblemCode::StationWithoutBacksight);
+    sheet.backsight = SheetStation{"B1", "3000.0", "+5000"};
+    EXPECT_EQ(checkStakeSheet(sheet).code, ProblemCode::StationSameAsBacksight);
+    sheet.backsight = SheetStation{"B1", "3000,5", "5000"};
+    EXPECT_EQ(checkStakeSheet(sheet).code, ProblemCode::BacksightNotNumber);
+    EXPECT_EQ(checkStakeSheet(sheet).subject, "3000,5 5000");
+    sheet.station.reset();
+    EXPECT_EQ(checkStakeSheet(sheet).code, ProblemCode::BacksightWithoutStation);
+}
+
+// The project's box runs from 132.5 to 552.5 points across; 60 wide characters at 10 points
+// would need 600.
+TEST(StakeSheet, LongTextStaysInItsBox) {
+    StakeSheet sheet = workedSheet();
+    sheet.header.project = std::string();
+    for (int k = 0; k < 60; ++k) {
+        sheet.header.project += "工";
+    }
+    sheet.header.date = "2026年12月7日 上午第二次复测 K12+345 左幅 Leica TS06 No.1234567";
+    const QTemporaryDir dir;
+    const QString path = writeSheet(sheet, dir);
+    const QString boxes = run("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
+    const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\" "
+        "yMax=\"[0-9.]+\">(.*)</word>");
+    int projectWords = 0;
+    for (QRegularExpressionMatchIterator it = word.globalMatch(boxes); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(3).startsWith("工工")) {
+            ++projectWords;
+            EXPECT_GE(m.captured(1).toDouble(), 132.5 - 0.1);
+            EXPECT_LE(m.captured(2).toDouble(), 552.5 + 0.1);
+        }
+    }
+    EXPECT_GE(projectWords, 1);
+
+    const SheetFont font = loadSheetFont();
+    ASSERT_FALSE(font.problem);
+    const QImage device(10, 10, QImage::Format_RGB32);
+    QFont tenPoints(font.family);
+    tenPoints.setPointSizeF(10);
+    for (const double width : {400.0, 200.0, 20.0, 0.0}) {
+        const QString wide = QString::fromStdString(sheet.header.project);
+        const FittedText fitted = fitText(tenPoints, wide, width, 6, &device);
+        EXPECT_LE(QFontMetricsF(fitted.font, &device).horizontalAdvance(fitted.text), width);
+        EXPECT_GE(fitted.font.pointSizeF(), 6);
+    }
+    EXPECT_EQ(fitText(tenPoints, "K12+345 左幅", 200, 6, &device).text, "K12+345 左幅");
+}
+
+}  // namespace
+}  // namespace korvel
