@@ -125,7 +125,7 @@ Problem checkStakeSheet(const StakeSheet& sheet) {
     const ProblemCode code =
         stationProblem(checkStations(typed(sheet.station), typed(sheet.backsight)));
     if (code != ProblemCode::None) {
-        return {code, stationSubject(code, sheet), {}};
+        return problemAbout(code, stationSubject(code, sheet));
     }
     return {};
 }

@@ -173,7 +173,7 @@ class FileCommandsTest : public QObject, WindowFixture {
         QFETCH(QString, typed);
         QFETCH(QString, chosen);
         korvel::QtDialogHost real;
-        const korvel::DialogSettings settings{"标题", QString(), dir_->path(), filter, ext};
+        const korvel::DialogSettings settings{"标题", QString(), dir_->path(), filter, ext, {}};
         const auto show = [&] {
             return save ? real.saveFile(nullptr, settings) : real.openFile(nullptr, settings);
         };
