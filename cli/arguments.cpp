@@ -1,11 +1,33 @@
 #include "arguments.h"
 
+#include <QDate>
 #include <algorithm>
 #include <optional>
 #include <string_view>
 
 namespace korvel::cli {
 namespace {
+
+// Whether `text` is a day written YYYY-MM-DD.
+bool isDay(const std::string& text) {
+    return text.size() == 10 &&
+           QDate::fromString(QString::fromStdString(text), Qt::ISODate).isValid();
+}
+
+// "NAME,X,Y" as a station: the name is what stands before the last two commas, and may hold
+// commas itself; nothing without two commas.
+std::optional<SheetStation> placeOf(const std::string& text) {
+    const std::size_t second = text.rfind(',');
+    if (second == std::string::npos || second == 0) {
+        return std::nullopt;
+    }
+    const std::size_t first = text.rfind(',', second - 1);
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
+    return SheetStation{text.substr(0, first), text.substr(first + 1, second - first - 1),
+                        text.substr(second + 1)};
+}
 
 // Applies an option's value to the request; the problem when the value is refused.
 using ApplyValue = Problem (*)(Request&, const std::string&);
@@ -74,6 +96,41 @@ constexpr OptionDeclaration kOptions[] = {
      [](Request& r, const std::string& v) {
          r.points.prefix = v;
          return checkPointOptions(r.points).problem;
+     }},
+    {"--project", "TEXT", "工程名称 the project, for the sheet's header",
+     [](Request& r, const std::string& v) {
+         r.header.project = v;
+         return Problem{};
+     }},
+    {"--part", "TEXT", "桩号及部位 the chainage and part, e.g. \"K12+345 左幅\"",
+     [](Request& r, const std::string& v) {
+         r.header.part = v;
+         return Problem{};
+     }},
+    {"--instrument", "TEXT", "仪器型号及编号 the instrument and its number",
+     [](Request& r, const std::string& v) {
+         r.header.instrument = v;
+         return Problem{};
+     }},
+    {"--date", "YYYY-MM-DD", "日期 the day on the sheet (default today)",
+     [](Request& r, const std::string& v) {
+         if (!isDay(v)) {
+             return problemAbout(ProblemCode::BadDate, v);
+         }
+         r.header.date = v;
+         return Problem{};
+     }},
+    {"--station", "NAME,X,Y",
+     "测站 the station the points are staked from, for the sheet's\n"
+     "方位角, 水平角 and 水平距离; needs --backsight",
+     [](Request& r, const std::string& v) {
+         r.station = placeOf(v);
+         return r.station ? Problem{} : problemAbout(ProblemCode::BadPlace, v);
+     }},
+    {"--backsight", "NAME,X,Y", "后视 the backsight the horizontal angles are turned from",
+     [](Request& r, const std::string& v) {
+         r.backsight = placeOf(v);
+         return r.backsight ? Problem{} : problemAbout(ProblemCode::BadPlace, v);
      }},
     {"--", "", "其后都是数据 all that follows are texts", nullptr},
     {"-h, --help", "", "show this help and exit",
@@ -159,11 +216,11 @@ std::vector<std::string> helpLines(const OptionDeclaration& option) {
     return lines;
 }
 
-// The endings of the point formats, blank-separated: ".dat .gsi .csv .xml .dxf".
+// The endings of the formats that name the points: ".dat .gsi .csv .xml .dxf .pdf".
 std::string pointEndings() {
     std::string endings;
     for (const OutputFormatEntry& entry : kOutputFormats) {
-        if (isPointFormat(entry.format)) {
+        if (namesPoints(entry.format)) {
             endings.append(endings.empty() ? "" : " ").append(entry.ending);
         }
     }
@@ -239,10 +296,12 @@ std::string usageText() {
     }
     text +=
         "\nWithout -o the rows go to standard output, one per line. --elevation and --prefix\n"
-        "apply to the point files (" +
+        "apply to the point files and the sheet (" +
         pointEndings() +
-        "); .txt, .xls and .xlsx hold the\n"
-        "list's rows. A refused run writes nothing.\n"
+        ");\n.txt, .xls and .xlsx hold the list's rows. The sheet's header takes --project,\n"
+        "--part, --instrument and --date, each 60 characters at most; with --station and\n"
+        "--backsight its table gains the polar data to stake each point from the station.\n"
+        "A refused run writes nothing.\n"
         "\n"
         "Exit status:\n"
         "  0  成果 rows written (a note on points left out may go to standard error)\n"

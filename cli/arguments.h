@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "files/output_formats.h"
 #include "files/points/point_options.h"
 #include "files/problem.h"
+#include "report/stake_sheet.h"
 
 namespace korvel::cli {
 
@@ -27,6 +29,11 @@ struct Request {
     std::string outputPath;            // -o FILE; empty for standard output
     OutputFormat format = OutputFormat::ResultsText;  // by the ending of -o FILE
     TypedPointOptions points;  // --elevation H and --prefix TEXT as typed, for point files
+    // For the stake-out sheet: --project, --part, --instrument and --date (empty: today),
+    // --station and --backsight.
+    SheetHeader header;
+    std::optional<SheetStation> station;
+    std::optional<SheetStation> backsight;
 };
 
 // Reads the arguments after the program's name. A text may start with "-" when a digit or

@@ -2,6 +2,7 @@
 // eight texts from the command line or a parameter file, and writes the rows to standard
 // output or to any file of the table of output formats: the results text, a workbook, or
 // a point file for an instrument or a drawing.
+#include <QLibrary>
 #include <QString>
 #include <array>
 #include <cerrno>
@@ -18,27 +19,12 @@
 #include "files/messages.h"
 #include "files/output_formats.h"
 #include "files/parameter_file.h"
+#include "outcome.h"
 #include "platform.h"
+#include "sheet_module.h"
 
 namespace korvel::cli {
 namespace {
-
-// Exit statuses: rows produced, run refused by its input checks, usage or file error.
-constexpr int kExitRows = 0;
-constexpr int kExitRefused = 1;
-constexpr int kExitError = 2;
-
-// Writes `text` and a line end to standard error.
-void reportError(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    std::fputc('\n', stderr);
-}
-
-// A usage error as the command reports it, with the hint to --help.
-int usageError(const Problem& problem) {
-    reportError("korvel-calc: " + problemText(problem) + "\n(korvel-calc --help)");
-    return kExitError;
-}
 
 // The eight texts of the request, from the command line or its parameter file; nothing,
 // with "文件路径错误", the path and the reason reported, when the file cannot be read.
@@ -73,13 +59,19 @@ Problem writeStandardOutput(const std::vector<StakeRow>& rows) {
     return {};
 }
 
-// The exit status of a write: "文件保存失败" and the problem on standard error when it failed.
-int report(const Problem& problem) {
-    if (problem) {
-        reportError(saveFailureMessage(problem).toStdString());
+// The sheet through its module, loaded now: only a sheet pays for Qt's GUI side.
+int writeSheet(const Request& request, const std::array<std::string, 8>& texts,
+               RunResult&& result) {
+    QLibrary module(QString::fromStdString(sheetModulePath()));
+    const auto write = reinterpret_cast<WriteSheet>(module.resolve(kSheetEntry));
+    if (write == nullptr) {
+        reportError(kMessageSaveFailed.toStdString() + '\n' +
+                    problemText(fileProblem(ProblemCode::NoSheetModule, sheetModulePath(),
+                                            module.errorString().toStdString())));
         return kExitError;
     }
-    return kExitRows;
+    const SheetJob job{&request, &texts, &result};
+    return write(&job);
 }
 
 // One whole command: arguments in, exit status out.
@@ -115,7 +107,10 @@ int runCommand(const std::vector<std::string>& args) {
             break;
     }
     if (request.outputPath.empty()) {
-        return report(writeStandardOutput(result.rows));
+        return reportSave(writeStandardOutput(result.rows));
+    }
+    if (request.format == OutputFormat::StakeSheet) {
+        return writeSheet(request, *texts, std::move(result));
     }
     // The same request as the window's export: the typed texts and the names checked there.
     const ExportRequest output =
@@ -123,7 +118,7 @@ int runCommand(const std::vector<std::string>& args) {
     if (output.problem) {
         return usageError(output.problem);
     }
-    return report(
+    return reportSave(
         saveOutput(QString::fromStdString(request.outputPath), request.format, output.request));
 }
 

@@ -21,6 +21,16 @@ struct StreamState {
 // Windows console shows the UTF-8 messages as Chinese. Returns what was there before.
 StreamState prepareStandardStreams();
 
+// Where the sheet module is: beside the program in the build tree and on Windows, in the
+// program's own folder under libexec once installed on Linux
+// (/usr/libexec/korvel/korvel-calc-sheet.so).
+std::string sheetModulePath();
+
+// Chooses the window system Qt paints a sheet with, before the QGuiApplication exists: none
+// on Linux (Qt's offscreen platform, so that a sheet is written without a display), the
+// system's own on Windows. A platform the caller set in QT_QPA_PLATFORM is kept.
+void choosePaintingPlatform();
+
 // Writes out what the streams still hold and gives the console back the code page it had
 // before `prepareStandardStreams` (so the rest of a batch file prints as before).
 void restoreStandardStreams(const StreamState& before);

@@ -31,6 +31,26 @@ std::vector<std::string> utf8Arguments(int, char**) {
     return args;
 }
 
+// Beside korvel-calc.exe, as Windows finds a program's DLLs.
+std::string sheetModulePath() {
+    wchar_t program[MAX_PATH];
+    const DWORD size = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring path(program, size);
+    path.erase(path.find_last_of(L"\\/") + 1);
+    path += L"" KORVEL_SHEET_MODULE_NAME;
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(bytes > 0 ? static_cast<std::size_t>(bytes - 1) : 0, '\0');
+    if (bytes > 1) {
+        WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
+    }
+    return utf8;
+}
+
+// Windows' own platform paints without showing anything; a program without a console window
+// has it too.
+void choosePaintingPlatform() {}
+
 // Binary mode for the rows; the console's output code page set to UTF-8. Without a console
 // (output to a file or pipe) GetConsoleOutputCP gives 0 and nothing is changed.
 StreamState prepareStandardStreams() {

@@ -29,7 +29,12 @@ QStringList resultListLines(const std::vector<StakeRow>& rows) {
 }  // namespace
 
 bool isPointFormat(OutputFormat format) {
-    return format != OutputFormat::ResultsText && format != OutputFormat::Workbook;
+    return format != OutputFormat::ResultsText && format != OutputFormat::Workbook &&
+           format != OutputFormat::StakeSheet;
+}
+
+bool namesPoints(OutputFormat format) {
+    return isPointFormat(format) || format == OutputFormat::StakeSheet;
 }
 
 // The ending is what follows the last dot of the file's own name, unless that dot starts it.
@@ -61,7 +66,7 @@ ExportRequest makeExportRequest(OutputFormat format, const TypedPointOptions& ty
     ExportRequest result;
     const CheckedPointOptions checked = checkPointOptions(typed);
     result.problem = checked.problem;
-    if (!result.problem && isPointFormat(format)) {
+    if (!result.problem && namesPoints(format)) {
         result.problem = nameLengthProblem(checked.options.prefix, rows);
     }
     if (!result.problem) {
@@ -99,6 +104,7 @@ EncodedFile encodePointFile(OutputFormat format, const OutputRequest& request) {
         }
         case OutputFormat::ResultsText:
         case OutputFormat::Workbook:
+        case OutputFormat::StakeSheet:
             break;
     }
     return {{}, problemAbout(ProblemCode::NotPointFormat)};

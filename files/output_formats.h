@@ -19,12 +19,13 @@ namespace korvel {
 
 enum class OutputFormat {
     ResultsText,  // the list lines, as "保存成果.txt" writes them
-    Workbook,  // the list lines on a worksheet, as "保存成果.xls" writes them (.xls or .xlsx)
-    CassDat,   // N,,Y,X,H
-    LeicaGsi,  // GSI-16 blocks
-    PointCsv,  // P,N,E,Z,D
-    LandXml,   // LandXML 1.2 CgPoints
-    Dxf,       // AutoCAD R12 drawing
+    Workbook,    // the list lines on a worksheet, as "保存成果.xls" writes them (.xls or .xlsx)
+    CassDat,     // N,,Y,X,H
+    LeicaGsi,    // GSI-16 blocks
+    PointCsv,    // P,N,E,Z,D
+    LandXml,     // LandXML 1.2 CgPoints
+    Dxf,         // AutoCAD R12 drawing
+    StakeSheet,  // the stake-out sheet 放样记录表, A4 PDF, painted by report/ (saveStakeSheet)
 };
 
 struct OutputFormatEntry {
@@ -45,10 +46,15 @@ inline constexpr OutputFormatEntry kOutputFormats[] = {
     {".csv", OutputFormat::PointCsv, "points P,N,E,Z,D", "CSV点文件 P,N,E,Z,D(*.csv)"},
     {".xml", OutputFormat::LandXml, "LandXML 1.2 CgPoints", "LandXML(*.xml)"},
     {".dxf", OutputFormat::Dxf, "AutoCAD R12 DXF drawing of the slope", "AutoCAD R12 DXF(*.dxf)"},
+    {".pdf", OutputFormat::StakeSheet, "stake-out sheet 放样记录表, A4 PDF to print and sign", ""},
 };
 
 // True for the formats that write named points rather than the list lines.
 bool isPointFormat(OutputFormat format);
+
+// True for the formats that name the points with the prefix and carry H: the point formats
+// and the stake-out sheet, whose names are the ones the instrument gets.
+bool namesPoints(OutputFormat format);
 
 // The format for a file name by its ending, in any letter case; a name without an ending
 // is the results text; nothing for an ending not in the table.

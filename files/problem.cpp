@@ -30,6 +30,8 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::UnknownEnding, "未知的文件类型：{}（可用 {endings}）"},
     {ProblemCode::ParamsWithTexts, "--params 与数据不能同时给出"},
     {ProblemCode::WrongTextCount, "应有7或8个数据，实有{}个"},
+    {ProblemCode::BadDate, "日期应写作YYYY-MM-DD：{}"},
+    {ProblemCode::BadPlace, "测站和后视应写作 点名,X,Y：{}"},
     {ProblemCode::ElevationNotNumber, "坡脚高程应为数：{}"},
     {ProblemCode::IllegalPrefix, "点名前缀只能含字母、数字和 - _ .：{}"},
     {ProblemCode::NameTooLong, "点名超过16个字符：{}"},
@@ -51,6 +53,7 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::HeaderTextTooLong, "{}超过60个字符"},
     {ProblemCode::NoSheetFont, "找不到打印中文的字体"},
     {ProblemCode::CannotMakePdf, "无法生成PDF文件"},
+    {ProblemCode::NoSheetModule, "无法载入绘制放样记录表的模块"},
 };
 
 // `text` with every `token` replaced by `by`.

@@ -25,6 +25,8 @@ enum class ProblemCode {
     UnknownEnding,    // a file name whose ending no writer has
     ParamsWithTexts,  // --params and the eight texts together
     WrongTextCount,   // other than 7 or 8 texts (the count is the subject)
+    BadDate,          // --date other than a day written YYYY-MM-DD
+    BadPlace,         // --station or --backsight other than NAME,X,Y
     // What the person typed for an export (the typed text is the subject).
     ElevationNotNumber,  // 坡脚高程 is not a finite decimal number
     IllegalPrefix,       // 点名前缀 holds a character other than a letter, digit, - _ .
@@ -51,6 +53,7 @@ enum class ProblemCode {
     // The printed sheet.
     HeaderTextTooLong,  // a header text over 60 characters (its caption is the subject)
     NoSheetFont,        // no font that prints Chinese was found (the file tried is the subject)
+    NoSheetModule,      // korvel-calc's sheet module is missing or cannot be loaded
     CannotMakePdf,      // the PDF could not be painted
 };
 

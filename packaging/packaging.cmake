@@ -100,5 +100,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION ${KORVEL_SECTION})
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION ${KORVEL_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beside the libraries found above: the font the stake-out sheet embeds, which reads back
+# from the PDF as the characters written.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-wqy-microhei)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

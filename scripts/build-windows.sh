@@ -170,7 +170,8 @@ package() {
   stage=$(mktemp -d)/$name
   mkdir -p "$stage/platforms" "$stage/styles" "$stage/translations" "$stage/liti"
   cp build-windows/app/korvel.exe "$stage/"
-  [ ! -f build-windows/cli/korvel-calc.exe ] || cp build-windows/cli/korvel-calc.exe "$stage/"
+  [ ! -f build-windows/cli/korvel-calc.exe ] || cp build-windows/cli/korvel-calc.exe \
+    build-windows/cli/korvel-calc-sheet.dll "$stage/"
   cp "$cache"/qt/bin/Qt6{Core,Gui,Widgets}.dll "$stage/"
   cp "$cache/qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
   cp "$cache/qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"

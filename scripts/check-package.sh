@@ -21,11 +21,11 @@ rm -f "$build"/korvel_*.deb
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 # Control fields: name, version, a section, a maintainer, dependencies found by
-# dpkg-shlibdeps, and a description in English and in Chinese.
+# dpkg-shlibdeps and the sheet's font, and a description in English and in Chinese.
 info=$(dpkg-deb --info "$deb")
 for pattern in '^ Package: korvel$' "^ Version: ${version//./\\.}\$" '^ Architecture: amd64$' \
   '^ Section: [a-z]' '^ Maintainer: .+<.+@.+>' '^ Depends: .*libc6.*libqt6widgets6' \
-  '^ Description: .*cone slope' '^  .*椭圆锥坡'; do
+  '^ Depends: .*fonts-wqy-microhei' '^ Description: .*cone slope' '^  .*椭圆锥坡'; do
   grep -Eq "$pattern" <<<"$info" || fail "dpkg-deb --info lacks $pattern"
 done
 
@@ -107,3 +107,14 @@ for locale in C.UTF-8 de_DE.UTF-8; do
   [ "$got" = "$angle_rows" ] || fail "korvel-calc --angle under $locale gave:"$'\n'"$got"
 done
 echo "korvel-calc from the package computes both worked examples"
+
+# The stake-out sheet through the packaged module, in the font the package depends on, read
+# back by poppler: every font embedded, the header and the last point's row.
+sheet="$root/sheet.pdf"
+"$calc" --step --position 2 --prefix L2- --part "K12+345 左幅" -o "$sheet" \
+  --params "$liti/例1_按步长.zdy" || fail "korvel-calc from the package wrote no sheet"
+! pdffonts "$sheet" | awk 'NR > 2 && $(NF-4) != "yes"' | grep -q . || fail "a font of the sheet is not embedded"
+text=$(pdftotext -layout "$sheet" -)
+grep -q "K12+345 左幅" <<<"$text" || fail "the sheet lacks its header"
+grep -qE "L2-7 +2995\.451 +5016\.120 +0\.000" <<<"$text" || fail "the sheet lacks its last row"
+echo "korvel-calc from the package writes the stake-out sheet"

@@ -10,6 +10,9 @@
 layout_bin=bin
 # The sample parameter files (例1_按步长.zdy, 例2_按角值.zdy), on Linux and on Windows.
 layout_samples=share/korvel/liti
+# korvel-calc's stake-out sheet module, loaded only when it writes a sheet: a private part of
+# the program on Linux; beside korvel-calc.exe (as korvel-calc-sheet.dll) on Windows.
+layout_sheet_module=libexec/korvel/korvel-calc-sheet.so
 
 # On Linux only: the desktop entry, the file type for shared-mime-info, the AppStream entry,
 # the package's copyright, the manual pages, and the hicolor icon theme the program's and
@@ -24,7 +27,8 @@ layout_icons=share/icons/hicolor
 # layout_linux_files BUILD SOURCE [CALC]: the files an install of the Linux build in BUILD
 # must hold, one a line: korvel, the desktop entry, the file type, the AppStream entry, the
 # copyright, korvel's manual page, every icon the build drew (BUILD/app/icons) and every
-# sample (SOURCE/files/liti); with CALC not empty, korvel-calc and its manual page too.
+# sample (SOURCE/files/liti); with CALC not empty, korvel-calc, the module that paints its
+# stake-out sheet and its manual page too.
 layout_linux_files() {
   local build=$1 src=$2 calc=${3:-} png zdy
   printf '%s\n' "$layout_bin/korvel" "$layout_desktop_entry" "$layout_file_type" \
@@ -35,7 +39,8 @@ layout_linux_files() {
   for zdy in "$src"/files/liti/*.zdy; do
     echo "$layout_samples/$(basename "$zdy")"
   done
-  [ -z "$calc" ] || printf '%s\n' "$layout_bin/korvel-calc" "$layout_man/korvel-calc.1.gz"
+  [ -z "$calc" ] || printf '%s\n' "$layout_bin/korvel-calc" "$layout_sheet_module" \
+    "$layout_man/korvel-calc.1.gz"
 }
 
 # The installer's own uninstaller, at the top of the Windows installation.

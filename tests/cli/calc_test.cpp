@@ -135,7 +135,7 @@ TEST(CalcExit, EachStatusWithItsMessage) {
         {kStep + QStringList{"-o", ""}, P::MissingValue, "-o"},
         {kStep + QStringList{"--elevation", "12,5"}, P::ElevationNotNumber, "12,5"},
         {kStep + QStringList{"--params", missing}, P::ParamsWithTexts, ""},
-        {kStep + QStringList{"-o", "成果.pdf"}, P::UnknownEnding, "成果.pdf"},
+        {kStep + QStringList{"-o", "成果.ods"}, P::UnknownEnding, "成果.ods"},
         {kStep + QStringList{"--prefix", "桥台"}, P::IllegalPrefix, "桥台"},
         {kStep + QStringList{"--prefix", "A B"}, P::IllegalPrefix, "A B"},
         {QStringList{"--step", "--prefix", "ABUTMENT-NORTH-", "-o", dir.filePath("a.gsi"), "10.1"} +

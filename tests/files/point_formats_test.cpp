@@ -148,13 +148,13 @@ TEST(OutputFormats, EndingsPickTheWriter) {
         {"成果.TXT", F::ResultsText}, {"成果", F::ResultsText},       {"a.b/成果", F::ResultsText},
         {".profile", F::ResultsText}, {"成果.Xls", F::Workbook},      {"成果.xlsx", F::Workbook},
         {"放样.dAt", F::CassDat},     {"放样.GSI", F::LeicaGsi},      {"放样.csv", F::PointCsv},
-        {"放样.xml", F::LandXml},     {"/tmp/x.y/放样.dxf", F::Dxf},  {"成果.pdf", std::nullopt},
-        {"成果.", std::nullopt},      {"成果.txt.bak", std::nullopt},
+        {"放样.xml", F::LandXml},     {"/tmp/x.y/放样.dxf", F::Dxf},  {"放样.PDF", F::StakeSheet},
+        {"成果.", std::nullopt},      {"成果.ods", std::nullopt},      {"成果.txt.bak", std::nullopt},
     };
     for (const auto& [name, format] : cases) {
         EXPECT_EQ(outputFormatFor(QString::fromUtf8(name)), format) << name;
     }
-    EXPECT_EQ(knownEndings(), ".txt .xls .xlsx .dat .gsi .csv .xml .dxf");
+    EXPECT_EQ(knownEndings(), ".txt .xls .xlsx .dat .gsi .csv .xml .dxf .pdf");
 }
 
 // Every point of four positions in three places (the worked example, negative coordinates

@@ -25,10 +25,12 @@ TEST(ProblemText, OneSentenceEachCode) {
         {problemAbout(P::UnknownOption, "--bogus"), "未知选项：--bogus"},
         {problemAbout(P::MissingValue, "-o"), "选项缺少值：-o"},
         {problemAbout(P::BadPosition, "5"), "位置应为1到4：5"},
-        {problemAbout(P::UnknownEnding, "成果.pdf"),
-         "未知的文件类型：成果.pdf（可用 .txt .xls .xlsx .dat .gsi .csv .xml .dxf）"},
+        {problemAbout(P::UnknownEnding, "成果.ods"),
+         "未知的文件类型：成果.ods（可用 .txt .xls .xlsx .dat .gsi .csv .xml .dxf .pdf）"},
         {problemAbout(P::ParamsWithTexts), "--params 与数据不能同时给出"},
         {problemAbout(P::WrongTextCount, "6"), "应有7或8个数据，实有6个"},
+        {problemAbout(P::BadDate, "2026-13-01"), "日期应写作YYYY-MM-DD：2026-13-01"},
+        {problemAbout(P::BadPlace, "S1"), "测站和后视应写作 点名,X,Y：S1"},
         {problemAbout(P::ElevationNotNumber, "12,5"), "坡脚高程应为数：12,5"},
         {problemAbout(P::IllegalPrefix, "A B"), "点名前缀只能含字母、数字和 - _ .：A B"},
         {problemAbout(P::NameTooLong, "ABUTMENT-NORTH-10"), "点名超过16个字符：ABUTMENT-NORTH-10"},
@@ -55,6 +57,8 @@ TEST(ProblemText, OneSentenceEachCode) {
         {fileProblem(P::NoSheetFont, "/usr/share/fonts/x.ttc"),
          "/usr/share/fonts/x.ttc: 找不到打印中文的字体"},
         {problemAbout(P::CannotMakePdf), "无法生成PDF文件"},
+        {fileProblem(P::NoSheetModule, "/usr/lib/korvel/korvel-calc-sheet.so", "not found"),
+         "/usr/lib/korvel/korvel-calc-sheet.so: 无法载入绘制放样记录表的模块（not found）"},
     };
     for (const auto& [problem, text] : cases) {
         EXPECT_EQ(problemText(problem), text) << static_cast<int>(problem.code);

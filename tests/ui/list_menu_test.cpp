@@ -201,9 +201,9 @@ class ListMenuTest : public QObject, WindowFixture {
              "old.gsi",
              korvel::problemAbout(ProblemCode::NameTooLong, "ABUTMENT-NORTH-Q7")},
             {{"1,5", ""}, "old.gsi", korvel::problemAbout(ProblemCode::ElevationNotNumber, "1,5")},
-            {kL2, "new.pdf",
+            {kL2, "new.ods",
              korvel::problemAbout(ProblemCode::UnknownEnding,
-                                  QDir::toNativeSeparators(path("new.pdf")).toStdString())},
+                                  QDir::toNativeSeparators(path("new.ods")).toStdString())},
         };
         for (const auto& [settings, name, problem] : cases) {
             host_.messages.clear();
