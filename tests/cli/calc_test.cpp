@@ -3,6 +3,7 @@
 // layer's own writers (whose bytes tests/files pins). Every case starts the built program.
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -193,6 +194,61 @@ TEST(CalcFiles, EveryEndingThroughTheTable) {
         ASSERT_TRUE(test::put(path, "earlier rows\r\n"));
         EXPECT_EQ(calc(QStringList{"-o", path, ""} + kStep.mid(1)).status, 1) << name;
         EXPECT_EQ(bytesOf(path), "earlier rows\r\n") << name;
+    }
+}
+
+// The text of a PDF as poppler's pdftotext lays it out.
+QString pdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", path, "-"});
+    pdftotext.waitForFinished(60000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// -o NAME.pdf writes the stake-out sheet with the header and station given; what the sheet
+// cannot print is a usage error that writes nothing.
+TEST(CalcSheet, HeaderStationAndRefusals) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("放样.pdf"));
+    const QStringList sheet = {
+        "--elevation",  " 152.34",       "--prefix",   "L2-",       "--part",
+        "K12+345 左幅", "--date",        "2026-12-07", "--station", "S1,3010,5000",
+        "--backsight",  "B,1,3100,5100", "-o",         pdf};
+    ASSERT_EQ(calc(kStepRun + sheet).status, 0);
+    const QString text = pdfText(pdf);
+    for (const char* expected : {"K12+345 左幅", "2026-12-07", "B,1", "第 1 页 共 1 页"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+    // The last row with H, the azimuth, the angle from the backsight and the distance.
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral(
+        "L2-7 +2995\\.451 +5016\\.120 +152\\.340 +132°04′03″ +84°03′17″ +21\\.715"))))
+        << text.toStdString();
+    // Without --date the sheet is dated today.
+    ASSERT_EQ(calc(kStepRun + QStringList{"-o", pdf}).status, 0);
+    EXPECT_TRUE(pdfText(pdf).contains(QDate::currentDate().toString(Qt::ISODate)));
+
+    using P = ProblemCode;
+    const QString sixtyOne(61, QLatin1Char('x'));
+    const std::tuple<QStringList, P, std::string> refused[] = {
+        {{"--date", "2026-13-01"}, P::BadDate, "2026-13-01"},
+        {{"--date", "2026-1-1"}, P::BadDate, "2026-1-1"},
+        {{"--station", "S1,3000"}, P::BadPlace, "S1,3000"},
+        {{"--project", sixtyOne}, P::HeaderTextTooLong, "工程名称"},
+        {{"--station", "S1,3000,5000"}, P::StationWithoutBacksight, ""},
+        {{"--backsight", "B,3000,5000"}, P::BacksightWithoutStation, ""},
+        {{"--station", "S,3000,5000", "--backsight", "B,3000.000,5000"},
+         P::StationSameAsBacksight,
+         ""},
+        {{"--prefix", "A B"}, P::IllegalPrefix, "A B"},
+    };
+    for (const auto& [options, code, subject] : refused) {
+        const QString name = dir.filePath(QStringLiteral("refused.pdf"));
+        const Outcome o = calc(kStepRun + options + QStringList{"-o", name});
+        EXPECT_EQ(o.status, 2) << options.join(' ').toStdString();
+        EXPECT_TRUE(o.err.startsWith(
+            "korvel-calc: " + QByteArray::fromStdString(problemText(problemAbout(code, subject)))))
+            << o.err.toStdString();
+        EXPECT_FALSE(QFile::exists(name)) << options.join(' ').toStdString();
     }
 }
 
