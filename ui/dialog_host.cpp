@@ -1,11 +1,14 @@
 #include "ui/dialog_host.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 #include "ui/platform.h"
 #include "ui/point_settings_dialog.h"
+#include "ui/sheet_settings_dialog.h"
 
 namespace korvel {
 
@@ -75,6 +78,15 @@ void QtDialogHost::showMessage(QWidget* parent, const QString& text) {
 std::optional<PointSettings> QtDialogHost::askPointSettings(QWidget* parent,
                                                             const PointSettings& current) {
     return runPointSettingsDialog(parent, current);
+}
+
+std::optional<SheetAsk> QtDialogHost::askSheetSettings(QWidget* parent, const SheetAsk& current) {
+    return runSheetSettingsDialog(parent, current);
+}
+
+// The desktop's viewer, through xdg-open or the shell's association for .pdf.
+void QtDialogHost::openDocument(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QStringList toQtNameFilters(const QString& filter) {

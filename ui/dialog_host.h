@@ -28,6 +28,22 @@ struct PointSettings {
     QString prefix;                               // "点名前缀"
 };
 
+// What the stake-out sheet asks for, as typed, beside the elevation and prefix it shares with
+// the point export: the header and the station and backsight, each a name, X and Y.
+struct SheetSettings {
+    QString project;     // "工程名称"
+    QString part;        // "桩号及部位"
+    QString instrument;  // "仪器型号及编号"
+    QString stationName, stationX, stationY;
+    QString backsightName, backsightX, backsightY;
+};
+
+// Everything "放样记录表" shows and gives back: the sheet's own fields and the point settings.
+struct SheetAsk {
+    SheetSettings sheet;
+    PointSettings points;
+};
+
 // The modal dialogs the window can show.
 class DialogHost {
   public:
@@ -41,6 +57,11 @@ class DialogHost {
     // Shows "放样点设置" filled with `current`; the accepted texts, or nothing when cancelled.
     virtual std::optional<PointSettings> askPointSettings(QWidget* parent,
                                                           const PointSettings& current) = 0;
+    // Shows "放样记录表" filled with `current`; the accepted texts, or nothing when cancelled.
+    virtual std::optional<SheetAsk> askSheetSettings(QWidget* parent, const SheetAsk& current) = 0;
+    // Opens the file at `path` in the desktop's own viewer for its type; says nothing if none
+    // opens it.
+    virtual void openDocument(const QString& path) = 0;
 };
 
 // The real dialogs: Qt's own file dialog (the native one on Windows), QMessageBox, and a
@@ -53,6 +74,8 @@ class QtDialogHost final : public DialogHost {
     void showMessage(QWidget* parent, const QString& text) override;
     std::optional<PointSettings> askPointSettings(QWidget* parent,
                                                   const PointSettings& current) override;
+    std::optional<SheetAsk> askSheetSettings(QWidget* parent, const SheetAsk& current) override;
+    void openDocument(const QString& path) override;
 };
 
 // Turns "desc|pattern|desc|pattern" into Qt name filters "desc (pattern)". Qt reads the

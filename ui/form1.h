@@ -77,7 +77,7 @@ class Form1 : public QMainWindow {
     QAction *baocun, *duqu, *baocuncg, *save;
     // The result list's own menu (right-click, the Menu key, Shift+F10): copy and export.
     QMenu* List1Menu;
-    QAction *fuzhi, *daochu;
+    QAction *fuzhi, *daochu, *jilubiao;
 
   public slots:
     // "计算": runs the calculation and fills List1, or shows its message.
@@ -112,6 +112,9 @@ class Form1 : public QMainWindow {
     // "导出放样点": every row to a point file for an instrument or a drawing, through the
     // table of output formats; asks for the file, then for the elevation and name prefix.
     void daochu_Click();
+    // "放样记录表": the stake-out sheet of the list's run as a PDF, asked for the header, the
+    // elevation and prefix, and the station; then opened in the desktop's PDF viewer.
+    void jilubiao_Click();
 
   protected:
     // A drag that brings a local file is accepted; nothing else is.
@@ -164,8 +167,10 @@ class Form1 : public QMainWindow {
     QButtonGroup* positionGroup_;
     // The run the list shows.
     ListedRun listRun_;
-    // The export's elevation and prefix as last accepted, kept while the program runs.
+    // The export's elevation and prefix as last accepted, kept while the program runs; the
+    // sheet shares them and keeps its own header and station beside them.
     PointSettings pointSettings_;
+    SheetSettings sheetSettings_;
     // Since the menu the Menu key opened closed: a platform that also turns that key into a
     // context menu request must not open the menu a second time.
     QElapsedTimer sinceMenuKey_;

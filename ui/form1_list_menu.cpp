@@ -1,9 +1,11 @@
-// The result list's own menu: "复制" puts rows on the clipboard as the list shows them, and
+// The result list's own menu: "复制" puts rows on the clipboard as the list shows them;
 // "导出放样点" writes them to a point file for an instrument or a drawing through the same
-// table of output formats as korvel-calc -o, so both write the same bytes.
+// table of output formats as korvel-calc -o, so both write the same bytes; "放样记录表" prints
+// the stake-out sheet through the same code as korvel-calc -o NAME.pdf.
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
@@ -16,6 +18,7 @@
 
 #include "files/messages.h"
 #include "files/output_formats.h"
+#include "report/sheet_request.h"
 #include "ui/form1.h"
 
 namespace korvel {
@@ -44,6 +47,24 @@ QStringList pointFileExtensions() {
     return extensions;
 }
 
+// A station typed in the form: given when any of its name, X and Y is.
+std::optional<SheetStation> typedPlace(const QString& name, const QString& x, const QString& y) {
+    if (name.trimmed().isEmpty() && x.trimmed().isEmpty() && y.trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    return SheetStation{name.toStdString(), x.toStdString(), y.toStdString()};
+}
+
+// What the form gave, as the sheet takes it, dated today.
+TypedSheet typedSheet(const SheetAsk& asked) {
+    const SheetSettings& s = asked.sheet;
+    return {{s.project.toStdString(), s.part.toStdString(), s.instrument.toStdString(),
+             QDate::currentDate().toString(Qt::ISODate).toStdString()},
+            {asked.points.elevation.toStdString(), asked.points.prefix.toStdString()},
+            typedPlace(s.stationName, s.stationX, s.stationY),
+            typedPlace(s.backsightName, s.backsightX, s.backsightY)};
+}
+
 }  // namespace
 
 void Form1::buildListMenu() {
@@ -57,7 +78,10 @@ void Form1::buildListMenu() {
     daochu = List1Menu->addAction(QStringLiteral("导出放样点(&E)…"));
     daochu->setObjectName(QStringLiteral("daochu"));
     connect(fuzhi, &QAction::triggered, this, &Form1::fuzhi_Click);
+    jilubiao = List1Menu->addAction(QStringLiteral("放样记录表(&P)…"));
+    jilubiao->setObjectName(QStringLiteral("jilubiao"));
     connect(daochu, &QAction::triggered, this, &Form1::daochu_Click);
+    connect(jilubiao, &QAction::triggered, this, &Form1::jilubiao_Click);
     // The items, and so Ctrl+C, work while the list has rows.
     connect(listModel_, &QAbstractItemModel::modelReset, this, &Form1::followListRows);
     followListRows();
@@ -149,6 +173,32 @@ void Form1::daochu_Click() {
         return;
     }
     reportSave(saveOutput(path, *format, request.request));
+}
+
+void Form1::jilubiao_Click() {
+    const std::optional<SheetAsk> asked =
+        host_.askSheetSettings(this, {sheetSettings_, pointSettings_});
+    if (!asked) {
+        return;
+    }
+    sheetSettings_ = asked->sheet;
+    pointSettings_ = asked->points;
+    const QString path = askSavePath(QStringLiteral("保存放样记录表"),
+                                     QStringLiteral("PDF文件(*.pdf)|*.pdf"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const SheetRequest request = makeStakeSheet(
+        typedSheet(*asked), listRun_.texts, listRun_.selection, listRun_.rows, listRun_.outline);
+    if (request.problem) {
+        showMessage(QString::fromStdString(problemText(request.problem)));
+        return;
+    }
+    const Problem saved = saveStakeSheet(path, request.sheet);
+    reportSave(saved);
+    if (!saved) {
+        host_.openDocument(path);
+    }
 }
 
 }  // namespace korvel

@@ -2,7 +2,9 @@
 # End-to-end export from the real program under a private X server, by keyboard only: type
 # the step-length example, choose 位置2 and 按步长计算 with the arrow keys, compute, then
 # open the result list's menu with Shift+F10 and with the Menu key and export the points as
-# GSI-16 and as a DXF drawing; read both back with Total Open Station and ezdxf.
+# GSI-16 and as a DXF drawing; read both back with Total Open Station and ezdxf. Then print the
+# stake-out sheet from a station and see it handed to the desktop's viewer (a stand-in
+# xdg-open here), and read it back with poppler.
 # Usage: e2e_export_xvfb.sh PATH/TO/korvel READERS_DIR [SCREENSHOT.png of the open menu]
 set -euo pipefail
 
@@ -10,6 +12,11 @@ program=$1
 readers=$2
 shot=${3:-}
 source "$(dirname "$0")/xvfb_korvel.sh"
+# The desktop's viewer: a stand-in that notes what it was asked to open.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
 start_korvel "$program"
 keys() { xdotool key --delay 60 "$@"; }
 # Waits for a window titled $1 and gives it the keyboard.
@@ -70,4 +77,33 @@ for reader in gsi dxf; do
     { echo "$reader: L2-1 is not the worked example's first point" >&2; exit 1; }
 done
 ! grep -q '^error' <<<"$read" || { echo "$read" >&2; exit 1; }
+
+# "放样记录表" by its access key: the part, the remembered elevation and prefix, a station and
+# a backsight, Enter; then the file's name.
+keys Menu
+sleep 0.5
+keys p
+await 放样记录表
+keys Tab
+xdotool type --delay 30 "K12+345"
+keys Tab Tab Tab Tab
+for value in S1 3010 5000 B1 3100 5100; do
+  xdotool type --delay 30 "$value"
+  keys Tab
+done
+keys Return
+await 保存放样记录表
+xdotool type --delay 20 "$work/fangyang.pdf"
+keys Return
+for _ in $(seq 50); do
+  [ -s "$work/opened" ] && break
+  sleep 0.1
+done
+[ "$(cat "$work/opened" 2>/dev/null)" = "file://$work/fangyang.pdf" ] ||
+  { echo "the sheet was not opened: $(cat "$work/opened" 2>/dev/null)" >&2; exit 1; }
+sheet=$(pdftotext -layout "$work/fangyang.pdf" -)
+grep -q "K12+345" <<<"$sheet" || { echo "the sheet lacks its part" >&2; exit 1; }
+grep -qE "L2-7 +2995\.451 +5016\.120 +152\.340 +132°04′03″ +84°03′17″ +21\.715" <<<"$sheet" ||
+  { echo "the sheet lacks the last point's polar data:" >&2; echo "$sheet" >&2; exit 1; }
+echo "the sheet: $(grep -c '^L2-' <<<"$sheet") points, opened in the viewer"
 kill -0 "$app_pid"

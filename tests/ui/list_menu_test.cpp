@@ -46,6 +46,14 @@ QByteArray calcFile(const QString& path) {
     return bytesOf(path);
 }
 
+// The text of a PDF as poppler's pdftotext lays it out.
+QString pdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", path, "-"});
+    pdftotext.waitForFinished(60000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
 // LandXML states when it was written; everything else must agree byte for byte.
 QByteArray withoutStamp(QByteArray bytes) {
     return QString::fromLatin1(bytes)
@@ -77,7 +85,7 @@ class ListMenuTest : public QObject, WindowFixture {
         for (const QAction* action : w_->List1Menu->actions()) {
             items << action->text() + QLatin1Char('|') + action->shortcut().toString();
         }
-        QCOMPARE(items, (QStringList{"复制(&C)|Ctrl+C", "导出放样点(&E)…|"}));
+        QCOMPARE(items, (QStringList{"复制(&C)|Ctrl+C", "导出放样点(&E)…|", "放样记录表(&P)…|"}));
         // Through the window, as the system delivers them, so that Qt makes the request.
         QWindow* window = w_->windowHandle();
         // The second click lands elsewhere, or it would make a double click.
@@ -109,7 +117,7 @@ class ListMenuTest : public QObject, WindowFixture {
                 QVERIFY(QTest::qWaitForWindowActive(w_.get()));
                 w_->List1->setFocus();
                 open();
-                QTRY_VERIFY2(seen == QStringList(2, QString::number(rows > 0)),
+                QTRY_VERIFY2(seen == QStringList(3, QString::number(rows > 0)),
                              qPrintable(QStringLiteral("opener %1, %2 rows: %3")
                                             .arg(&open - openers)
                                             .arg(rows)
@@ -227,6 +235,76 @@ class ListMenuTest : public QObject, WindowFixture {
         QCOMPARE(entries(dir_->path()), QStringList{"old.gsi"});
     }
 
+    // The sheet as korvel-calc writes it for the same run and texts, then opened in the
+    // desktop's viewer; the form remembers everything, and shares the elevation and prefix
+    // with "放样点设置".
+    void sheetAsKorvelCalcWrites() {
+        computeStepExample();
+        korvel::SheetAsk asked{
+            {"沪昆高速", "K12+345 左幅", "TS09 #1234", "S1", " 3010", "5000", "B1", "3100", "5100"},
+            kL2};
+        host_.sheetAnswers = {asked};
+        host_.answers = {path("放样.pdf")};
+        w_->jilubiao_Click();
+        QCOMPARE(host_.messages, QStringList());
+        QCOMPARE(host_.opened, QStringList{path("放样.pdf")});
+        const korvel::DialogSettings& s = host_.calls.value(0).settings;
+        QCOMPARE(QStringList({s.title, s.filter, s.defaultExt}),
+                 QStringList({"保存放样记录表", "PDF文件(*.pdf)|*.pdf", "pdf"}));
+        QProcess::execute(
+            QStringLiteral(KORVEL_CALC),
+            QStringList{"--step", "--position", "2", "--elevation", "152.34", "--prefix", "L2-",
+                        "--project", "沪昆高速", "--part", "K12+345 左幅", "--instrument",
+                        "TS09 #1234", "--station", "S1,3010,5000", "--backsight", "B1,3100,5100",
+                        "-o", path("calc.pdf")} +
+                korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts));
+        const QString text = pdfText(path("放样.pdf"));
+        QVERIFY(text.contains(QStringLiteral("132°04′03″")));
+        QCOMPARE(text, pdfText(path("calc.pdf")));
+        // Remembered: the next sheet and the next export start from what was typed.
+        host_.sheetAnswers = {std::nullopt};
+        w_->jilubiao_Click();
+        QCOMPARE(host_.sheetAsks.size(), 2);
+        QCOMPARE(host_.sheetAsks[1].sheet.part, QStringLiteral("K12+345 左幅"));
+        QCOMPARE(host_.sheetAsks[1].points.prefix, QStringLiteral("L2-"));
+        QCOMPARE(host_.calls.size(), 1);  // a cancelled form asks for no file
+        asked.points = {"0", "P-"};
+        host_.sheetAnswers = {asked};
+        w_->jilubiao_Click();  // cancelled at the file dialog
+        host_.answers = {path("x.dat")};
+        w_->daochu_Click();  // cancelled at its form
+        QCOMPARE(host_.pointAsks.value(0).prefix, QStringLiteral("P-"));
+        QCOMPARE(entries(dir_->path()), (QStringList{"calc.pdf", "放样.pdf"}));
+    }
+
+    // A sheet the typed texts do not allow says why and writes nothing; neither does a form
+    // cancelled; an empty list offers no sheet.
+    void sheetRefusals() {
+        computeStepExample();
+        using korvel::ProblemCode;
+        korvel::SheetAsk noBacksight{{"", "", "", "S1", "3000", "5000", "", "", ""}, kL2};
+        korvel::SheetAsk badPrefix{{}, {"0", "桥台"}};
+        korvel::SheetAsk samePlace{{"", "", "", "S", "3000", "5000", "B", "3000.0", "5000"}, kL2};
+        const std::pair<korvel::SheetAsk, korvel::Problem> cases[] = {
+            {noBacksight, korvel::problemAbout(ProblemCode::StationWithoutBacksight)},
+            {badPrefix, korvel::problemAbout(ProblemCode::IllegalPrefix, "桥台")},
+            {samePlace, korvel::problemAbout(ProblemCode::StationSameAsBacksight)},
+        };
+        for (const auto& [asked, problem] : cases) {
+            host_.messages.clear();
+            host_.sheetAnswers = {asked};
+            host_.answers = {path("放样.pdf")};
+            w_->jilubiao_Click();
+            QCOMPARE(host_.messages,
+                     QStringList{QString::fromStdString(korvel::problemText(problem))});
+        }
+        QCOMPARE(entries(dir_->path()), QStringList());
+        QVERIFY(host_.opened.isEmpty());
+        w_->Command2_Click();
+        w_->jilubiao->trigger();
+        QCOMPARE(host_.sheetAsks.size(), 3);
+    }
+
     // The real form: filled with what it is given, each field's text selected on entry so
     // that typing replaces it, Tab from elevation to prefix, Enter accepts, Esc cancels; the real
     // file dialog names the file after the picked type.
@@ -247,6 +325,30 @@ class ListMenuTest : public QObject, WindowFixture {
         QCOMPARE(typed->elevation + '|' + typed->prefix, QStringLiteral("12.5|A-"));
         whenOpen<QDialog>([](QDialog* form) { QTest::keyClick(form, Qt::Key_Escape); });
         QVERIFY(!real.askPointSettings(nullptr, {}).has_value());
+
+        // "放样记录表": every field in its order, each one's text selected as it is entered.
+        whenOpen<QDialog>([](QDialog* form) {
+            QCOMPARE(form->windowTitle(), QStringLiteral("放样记录表"));
+            QStringList order;
+            for (int k = 0; k < 11; ++k) {
+                QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+                order << QApplication::focusWidget()->objectName();
+                QTest::keyClicks(QApplication::focusWidget(), QString::number(k));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            QCOMPARE(order, (QStringList{"project", "part", "instrument", "elevation", "prefix",
+                                         "stationName", "stationX", "stationY", "backsightName",
+                                         "backsightX", "backsightY"}));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        const std::optional<korvel::SheetAsk> sheet =
+            real.askSheetSettings(nullptr, {{"P"}, {"0.000", "L2-"}});
+        QVERIFY(sheet.has_value());
+        QCOMPARE(QStringList({sheet->sheet.project, sheet->sheet.part, sheet->points.elevation,
+                              sheet->points.prefix, sheet->sheet.backsightY}),
+                 (QStringList{"0", "1", "3", "4", "10"}));  // typing replaces each text
+        whenOpen<QDialog>([](QDialog* form) { QTest::keyClick(form, Qt::Key_Escape); });
+        QVERIFY(!real.askSheetSettings(nullptr, {}).has_value());
 
         whenOpen<QFileDialog>([](QFileDialog* d) {
             auto* types = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));

@@ -39,7 +39,10 @@ struct ScriptedDialogHost final : korvel::DialogHost {
     QStringList messages;
     QList<std::optional<korvel::PointSettings>> pointAnswers;  // empty queue: cancelled
     QList<korvel::PointSettings> pointAsks;  // what "放样点设置" was filled with each time
-    bool removeBeforeOpen = false;           // deletes the answered file between dialog and read
+    QList<std::optional<korvel::SheetAsk>> sheetAnswers;  // empty queue: cancelled
+    QList<korvel::SheetAsk> sheetAsks;  // what "放样记录表" was filled with each time
+    QStringList opened;                 // the documents opened in the desktop's viewer
+    bool removeBeforeOpen = false;      // deletes the answered file between dialog and read
 
     // Records a dialog and gives the next queued answer.
     QString answer(const char* kind, const Settings& settings) {
@@ -53,6 +56,12 @@ struct ScriptedDialogHost final : korvel::DialogHost {
     QString openFile(QWidget*, const Settings& s) override { return answer("open", s); }
     QString saveFile(QWidget*, const Settings& s) override { return answer("save", s); }
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    std::optional<korvel::SheetAsk> askSheetSettings(QWidget*,
+                                                     const korvel::SheetAsk& current) override {
+        sheetAsks.append(current);
+        return sheetAnswers.isEmpty() ? std::nullopt : sheetAnswers.takeFirst();
+    }
+    void openDocument(const QString& path) override { opened.append(path); }
     std::optional<korvel::PointSettings> askPointSettings(
         QWidget*, const korvel::PointSettings& current) override {
         pointAsks.append(current);
