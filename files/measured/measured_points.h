@@ -78,16 +78,17 @@ std::optional<MeasuredFormat> measuredFormatOf(const QString& path);
 // word's sixth character: 0 metres with 3 decimals, 6 with 4, 8 with 5. Other words are
 // passed over; a block without 11, 81 and 82 holds no point.
 // Refused, with no points: a NUL byte (MeasuredBinary) and no point at all
-// (MeasuredNoPoints), with an empty subject here; a GSI word of the wrong length, sign or
+// (MeasuredNoPoints); a GSI word of the wrong length, sign or
 // digits (GsiBadWord), in feet (GsiFeet, units 1 and 7) or in another unit (GsiBadUnit),
 // each with the line number as subject and the word as reason.
 MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
                                     CoordinateOrder order);
 
 // Reads the file at `path` in the format its ending names, as decodeMeasuredPoints does.
-// Refused besides, with the native path as subject: an unknown ending
-// (UnknownMeasuredEnding), more than 64 MiB (MeasuredTooLarge, before reading), a file that
-// is missing, unreadable or no regular file (CannotRead, with the system's reason).
+// Every problem names the file (its native path); refused besides: an unknown ending
+// (UnknownMeasuredEnding), more than 64 MiB (MeasuredTooLarge, before reading), no regular
+// file (NotRegularFile), a file that is missing or unreadable (CannotRead, with the system's
+// reason).
 MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order);
 
 // The points as the check takes them: name, X and Y.
