@@ -23,6 +23,7 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::CannotWrite, "写入失败"},
     {ProblemCode::CannotCommit, "无法替换原文件"},
     {ProblemCode::CannotBuildWorkbook, "无法生成工作簿"},
+    {ProblemCode::CheckTooLongForWorkbook, "复核结果有{}行，超出工作簿的行数"},
     {ProblemCode::CannotRead, "无法读取文件"},
     {ProblemCode::UnknownOption, "未知选项：{}"},
     {ProblemCode::MissingValue, "选项缺少值：{}"},

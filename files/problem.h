@@ -10,12 +10,13 @@ namespace korvel {
 enum class ProblemCode {
     None,
     // Saving a file (the path is the subject, the system's words the reason).
-    NoFileName,           // the path is empty
-    NotRegularFile,       // the path is a folder, a device or a pipe
-    CannotOpen,           // the file (or its temporary twin) cannot be created
-    CannotWrite,          // writing stopped: a full disk, a size limit
-    CannotCommit,         // the finished file could not take the old one's place
-    CannotBuildWorkbook,  // the workbook library or the compound file writer failed
+    NoFileName,               // the path is empty
+    NotRegularFile,           // the path is a folder, a device or a pipe
+    CannotOpen,               // the file (or its temporary twin) cannot be created
+    CannotWrite,              // writing stopped: a full disk, a size limit
+    CannotCommit,             // the finished file could not take the old one's place
+    CannotBuildWorkbook,      // the workbook library or the compound file writer failed
+    CheckTooLongForWorkbook,  // a check of more rows than a worksheet holds (the count)
     // Reading a file.
     CannotRead,  // missing, unreadable, or no regular file
     // What the person typed on korvel-calc's command line (the argument is the subject).

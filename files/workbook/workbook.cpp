@@ -11,10 +11,15 @@ bool wantsXlsx(const QString& path) {
     return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
 }
 
-// The whole file is built before the target is touched.
+// The list lines cut into the grid of "sheet1".
 Problem saveWorkbook(const QString& path, const QStringList& lines) {
-    const SheetGrid grid = cutIntoCells(lines);
-    const WorkbookFile file = wantsXlsx(path) ? encodeXlsxWorkbook(grid) : encodeXlsWorkbook(grid);
+    return saveSheetGrid(path, cutIntoCells(lines), kSheetName);
+}
+
+// The whole file is built before the target is touched.
+Problem saveSheetGrid(const QString& path, const SheetGrid& grid, const QString& sheetName) {
+    const WorkbookFile file =
+        wantsXlsx(path) ? encodeXlsxWorkbook(grid, sheetName) : encodeXlsWorkbook(grid, sheetName);
     return file.error.isEmpty() ? saveFileAtomically(path, file.bytes)
                                 : saveProblem(ProblemCode::CannotBuildWorkbook, path, file.error);
 }

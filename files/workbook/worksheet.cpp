@@ -58,11 +58,9 @@ std::optional<double> plainDecimal(QStringView piece) {
 
 // One pass over every line; empty pieces only move the column on.
 SheetGrid cutIntoCells(const QStringList& lines) {
-    SheetGrid grid;
-    grid.firstRow = kMaxSheetRows;
-    grid.firstColumn = kMaxSheetColumns;
+    std::vector<SheetCell> cells;
     const int rows = static_cast<int>(std::min<qsizetype>(lines.size(), kMaxSheetRows));
-    grid.cells.reserve(static_cast<std::size_t>(rows) * 3);  // number, X and Y a row
+    cells.reserve(static_cast<std::size_t>(rows) * 3);  // number, X and Y a row
     for (int row = 0; row < rows; ++row) {
         const QStringView line = lines[row];
         qsizetype start = 0;
@@ -83,16 +81,26 @@ SheetGrid cutIntoCells(const QStringList& lines) {
                 } else {
                     cell.text = piece.toString();
                 }
-                grid.cells.push_back(std::move(cell));
-                grid.firstRow = std::min(grid.firstRow, row);
-                grid.lastRow = row;
-                grid.firstColumn = std::min(grid.firstColumn, column);
-                grid.lastColumn = std::max(grid.lastColumn, column);
+                cells.push_back(std::move(cell));
             }
         }
     }
+    return gridOfCells(std::move(cells));
+}
+
+// Rows arrive in order, so the first and last cell bound the rows; the columns take a pass.
+SheetGrid gridOfCells(std::vector<SheetCell> cells) {
+    SheetGrid grid;
+    grid.cells = std::move(cells);
     if (grid.cells.empty()) {
-        grid.firstRow = grid.firstColumn = 0;
+        return grid;
+    }
+    grid.firstRow = grid.cells.front().row;
+    grid.lastRow = grid.cells.back().row;
+    grid.firstColumn = kMaxSheetColumns;
+    for (const SheetCell& cell : grid.cells) {
+        grid.firstColumn = std::min(grid.firstColumn, cell.column);
+        grid.lastColumn = std::max(grid.lastColumn, cell.column);
     }
     return grid;
 }

@@ -39,6 +39,12 @@ std::optional<double> plainDecimal(QStringView piece);
 // Cuts the list lines into the worksheet's cells.
 SheetGrid cutIntoCells(const QStringList& lines);
 
+// The grid of `cells`, given in row order and left to right within a row, inside the
+// 65536 x 256 grid: the cells as they are and the range they cover.
+//   {} -> no cells, firstRow 0, lastRow -1
+//   {(0, 2) "a", (3, 0) 1.5} -> rows 0 to 3, columns 0 to 2
+SheetGrid gridOfCells(std::vector<SheetCell> cells);
+
 // A whole workbook file (.xls or .xlsx) built in memory, or the reason it could not be.
 struct WorkbookFile {
     QByteArray bytes;

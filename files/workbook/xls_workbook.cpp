@@ -40,7 +40,7 @@ StringTable collectStrings(const SheetGrid& grid) {
 // BOF, CODEPAGE, WINDOW1, five FONTs (Excel skips font index 4, so the fifth record is
 // font 5), 15 style XFs and the cell XF, STYLE, BOUNDSHEET, SST, EOF. The BOUNDSHEET
 // offset is patched once the globals' length is known.
-QByteArray globalsSubstream(const StringTable& table) {
+QByteArray globalsSubstream(const StringTable& table, const QString& sheetName) {
     QByteArray out;
     out += biff8::bofRecord(biff8::kWorkbookGlobals);
     out += biff8::codepageRecord();
@@ -54,7 +54,7 @@ QByteArray globalsSubstream(const StringTable& table) {
     out += biff8::cellXfRecord();
     out += biff8::styleRecord();
     const qsizetype boundsheetAt = out.size();
-    out += biff8::boundsheetRecord(0, kSheetName);
+    out += biff8::boundsheetRecord(0, sheetName);
     out += biff8::sharedStringRecords(table.strings, table.references,
                                       static_cast<std::uint32_t>(out.size()));
     out += biff8::eofRecord();
@@ -66,9 +66,9 @@ QByteArray globalsSubstream(const StringTable& table) {
 }  // namespace
 
 // Globals, then BOF, DIMENSIONS, the cells, WINDOW2, EOF of the worksheet.
-QByteArray xlsWorkbookStream(const SheetGrid& grid) {
+QByteArray xlsWorkbookStream(const SheetGrid& grid, const QString& sheetName) {
     const StringTable table = collectStrings(grid);
-    QByteArray out = globalsSubstream(table);
+    QByteArray out = globalsSubstream(table, sheetName);
     out.reserve(out.size() + static_cast<qsizetype>(grid.cells.size()) * 18 + 128);
     out += biff8::bofRecord(biff8::kWorksheet);
     out += biff8::dimensionsRecord(grid.firstRow, grid.lastRow, grid.firstColumn, grid.lastColumn);
@@ -92,8 +92,8 @@ QByteArray xlsWorkbookStream(const SheetGrid& grid) {
 }
 
 // The compound file around the stream comes from the platform (containers.h).
-WorkbookFile encodeXlsWorkbook(const SheetGrid& grid) {
-    return compoundFileWithWorkbook(xlsWorkbookStream(grid));
+WorkbookFile encodeXlsWorkbook(const SheetGrid& grid, const QString& sheetName) {
+    return compoundFileWithWorkbook(xlsWorkbookStream(grid, sheetName));
 }
 
 }  // namespace korvel

@@ -32,7 +32,8 @@ lxw_error writeCells(lxw_worksheet* sheet, const SheetGrid& grid) {
 
 // Writes the workbook file at `path` with libxlsxwriter, its scratch files in `scratch`;
 // the reason when it fails, else nothing.
-QString writeXlsxFile(const QByteArray& path, const QByteArray& scratch, const SheetGrid& grid) {
+QString writeXlsxFile(const QByteArray& path, const QByteArray& scratch, const SheetGrid& grid,
+                      const QString& sheetName) {
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = const_cast<char*>(scratch.constData());
@@ -40,7 +41,7 @@ QString writeXlsxFile(const QByteArray& path, const QByteArray& scratch, const S
     if (book == nullptr) {
         return QStringLiteral("The workbook could not be created");
     }
-    lxw_worksheet* sheet = workbook_add_worksheet(book, kSheetName.toUtf8().constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName.toUtf8().constData());
     lxw_error err = sheet ? writeCells(sheet, grid) : LXW_ERROR_MEMORY_MALLOC_FAILED;
     const lxw_error closeErr = workbook_close(book);  // also frees the workbook
     if (err == LXW_NO_ERROR) {
@@ -62,7 +63,7 @@ bool worksheetIsComplete(const QString& xlsxPath, std::size_t cells) {
 
 // libxlsxwriter 1.1 writes only to a named file: it writes into a private temporary
 // folder (its scratch files too) and the bytes are read back from there.
-WorkbookFile encodeXlsxWorkbook(const SheetGrid& grid) {
+WorkbookFile encodeXlsxWorkbook(const SheetGrid& grid, const QString& sheetName) {
     WorkbookFile file;
     QTemporaryDir dir;
     if (!dir.isValid()) {
@@ -74,7 +75,7 @@ WorkbookFile encodeXlsxWorkbook(const SheetGrid& grid) {
     const QByteArray scratch = QFile::encodeName(dir.path());
     // libxlsxwriter 1.1 prints numbers with printf, which writes "3001,063" under a
     // comma-decimal locale (Qt programs adopt the user's locale) and spoils the file.
-    withClassicNumbers([&] { file.error = writeXlsxFile(nativePath, scratch, grid); });
+    withClassicNumbers([&] { file.error = writeXlsxFile(nativePath, scratch, grid, sheetName); });
     if (!file.error.isEmpty()) {
         return file;
     }

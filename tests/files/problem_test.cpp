@@ -20,6 +20,8 @@ TEST(ProblemText, OneSentenceEachCode) {
          "stdout: 写入失败（No space left on device）"},
         {fileProblem(P::CannotCommit, "a.txt", "x"), "a.txt: 无法替换原文件（x）"},
         {fileProblem(P::CannotBuildWorkbook, "a.xls", "x"), "a.xls: 无法生成工作簿（x）"},
+        {{P::CheckTooLongForWorkbook, "70000", "", "复核.xls"},
+         "复核.xls: 复核结果有70000行，超出工作簿的行数"},
         {fileProblem(P::CannotRead, "a.zdy", "No such file or directory"),
          "a.zdy: 无法读取文件（No such file or directory）"},
         {problemAbout(P::UnknownOption, "--bogus"), "未知选项：--bogus"},

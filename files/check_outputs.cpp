@@ -1,0 +1,228 @@
+#include "files/check_outputs.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "files/workbook/workbook.h"
+#include "files/workbook/worksheet.h"
+
+namespace korvel {
+namespace {
+
+// The UTF-8 byte-order mark, which Excel and Notepad take as "this file is UTF-8".
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The code point ranges East Asian Width calls wide or full-width, as far as a surveyor's
+// names and notes use them.
+constexpr std::pair<char32_t, char32_t> kWideRanges[] = {
+    {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF},   {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
+    {0xA000, 0xA4CF}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF},   {0xFE10, 0xFE19}, {0xFE30, 0xFE6F},
+    {0xFF00, 0xFF60}, {0xFFE0, 0xFFE6}, {0x20000, 0x3FFFD},
+};
+
+// Whether a code point is drawn two columns wide.
+bool isWide(char32_t c) {
+    return std::any_of(std::begin(kWideRanges), std::end(kWideRanges),
+                       [c](const auto& range) { return c >= range.first && c <= range.second; });
+}
+
+// The code point that starts at `at` and the bytes it takes; a byte that starts no valid
+// sequence is one character of its own.
+std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length <= 1 || at + length > text.size()) {
+        return {lead, 1};
+    }
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(k) & 0xC0) != 0x80) {
+            return {lead, 1};
+        }
+        c = (c << 6) | (byte(k) & 0x3F);
+    }
+    return {c, length};
+}
+
+// `field` padded with blanks to `width` columns, at the right of it or at the left.
+std::string padded(const std::string& field, std::size_t width, bool right) {
+    const std::string blanks(width - std::min(width, displayWidth(field)), ' ');
+    return right ? blanks + field : field + blanks;
+}
+
+// One line of the aligned text: the fields padded to their columns, two blanks apart, the
+// blanks at the end dropped.
+std::string alignedLine(const std::array<std::string, kCheckColumns>& fields,
+                        const std::array<std::size_t, kCheckColumns>& widths) {
+    std::string line;
+    for (std::size_t c = 0; c < kCheckColumns; ++c) {
+        line.append(c == 0 ? "" : "  ")
+            .append(padded(fields[c], widths[c], checkColumnIsNumber(c)));
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+// The captions as fields of a line.
+std::array<std::string, kCheckColumns> captionFields() {
+    std::array<std::string, kCheckColumns> fields;
+    const auto captions = checkCaptions();
+    std::copy(captions.begin(), captions.end(), fields.begin());
+    return fields;
+}
+
+// A text cell of the worksheet.
+SheetCell textCell(int row, int column, const std::string& text) {
+    return {row, column, false, 0.0, QString::fromStdString(text)};
+}
+
+// A field of a numeric column as its cell: a number when it reads as one, else its text
+// ("—" for an offset that could not be worked out); nothing for an empty field.
+std::optional<SheetCell> numberCell(int row, int column, const std::string& field) {
+    if (field.empty()) {
+        return std::nullopt;
+    }
+    const QString text = QString::fromStdString(field);
+    if (const std::optional<double> value = plainDecimal(text)) {
+        return SheetCell{row, column, true, *value, {}};
+    }
+    return textCell(row, column, field);
+}
+
+// The check's cells: the captions, the rows, an empty row, the tolerance and the summary.
+std::vector<SheetCell> checkCells(const CheckReport& report) {
+    std::vector<SheetCell> cells;
+    cells.reserve((report.check.rows.size() + 1) * kCheckColumns + 2);
+    const auto captions = captionFields();
+    for (std::size_t c = 0; c < kCheckColumns; ++c) {
+        cells.push_back(textCell(0, static_cast<int>(c), captions[c]));
+    }
+    int row = 1;
+    for (const CheckRow& checked : report.check.rows) {
+        const auto fields = checkFields(checked);
+        for (std::size_t c = 0; c < kCheckColumns; ++c) {
+            const int column = static_cast<int>(c);
+            if (checkColumnIsNumber(c)) {
+                if (std::optional<SheetCell> cell = numberCell(row, column, fields[c])) {
+                    cells.push_back(std::move(*cell));
+                }
+            } else if (!fields[c].empty()) {
+                cells.push_back(textCell(row, column, fields[c]));
+            }
+        }
+        ++row;
+    }
+    cells.push_back(textCell(row + 1, 0, toleranceLine(report.tolerance)));
+    cells.push_back(textCell(row + 2, 0, report.summary));
+    return cells;
+}
+
+}  // namespace
+
+// The captions as the table heads them.
+std::array<std::string_view, kCheckColumns> checkCaptions() {
+    return {"点名", "设计X", "设计Y", "实测X", "实测Y", "ΔX(mm)", "ΔY(mm)", "偏差(mm)", "结果"};
+}
+
+// Everything between the name and the verdict is a number.
+bool checkColumnIsNumber(std::size_t column) {
+    return column >= 1 && column + 1 < kCheckColumns;
+}
+
+// The row's texts in column order, the verdict as its word.
+std::array<std::string, kCheckColumns> checkFields(const CheckRow& row) {
+    return {row.name,      row.designX,   row.designY,
+            row.measuredX, row.measuredY, row.dx,
+            row.dy,        row.deviation, std::string(verdictText(row.verdict))};
+}
+
+// Code point by code point, two columns for the wide ones.
+std::size_t displayWidth(std::string_view utf8) {
+    std::size_t width = 0;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto [c, length] = codePointAt(utf8, at);
+        width += isWide(c) ? 2 : 1;
+        at += length;
+    }
+    return width;
+}
+
+// The widths first, over the captions and every row; then the lines.
+std::string checkText(const CheckReport& report, std::string_view lineEnd) {
+    const auto captions = captionFields();
+    std::array<std::size_t, kCheckColumns> widths{};
+    std::vector<std::array<std::string, kCheckColumns>> lines = {captions};
+    lines.reserve(report.check.rows.size() + 1);
+    for (const CheckRow& row : report.check.rows) {
+        lines.push_back(checkFields(row));
+    }
+    for (const auto& fields : lines) {
+        for (std::size_t c = 0; c < kCheckColumns; ++c) {
+            widths[c] = std::max(widths[c], displayWidth(fields[c]));
+        }
+    }
+    std::string text;
+    for (const auto& fields : lines) {
+        text.append(alignedLine(fields, widths)).append(lineEnd);
+    }
+    return text.append(report.summary).append(lineEnd);
+}
+
+// Quotes only what needs quoting, so plain numbers stay plain for every reader.
+std::string csvField(std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(field);
+    }
+    std::string quoted = "\"";
+    for (const char c : field) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + '"';
+}
+
+// The byte-order mark, the captions, the rows; every line ends CR LF.
+std::string encodeCheckCsv(const CheckReport& report) {
+    const auto line = [](const std::array<std::string, kCheckColumns>& fields) {
+        std::string text;
+        for (std::size_t c = 0; c < kCheckColumns; ++c) {
+            text.append(c == 0 ? "" : ",").append(csvField(fields[c]));
+        }
+        return text.append("\r\n");
+    };
+    std::string csv(kByteOrderMark);
+    csv += line(captionFields());
+    for (const CheckRow& row : report.check.rows) {
+        csv += line(checkFields(row));
+    }
+    return csv;
+}
+
+// Notepad on a Chinese Windows reads a file without the mark as GBK.
+std::string encodeCheckTextFile(const CheckReport& report) {
+    return std::string(kByteOrderMark) + checkText(report, "\r\n");
+}
+
+// The caption, the millimetres as toleranceText writes them, the unit.
+std::string toleranceLine(Tolerance tolerance) {
+    return "允许偏差：" + toleranceText(tolerance) + " mm";
+}
+
+// The grid is built whole before the file is touched; the workbook layer writes and saves it.
+Problem saveCheckWorkbook(const QString& path, const CheckReport& report) {
+    if (report.check.rows.size() > kMaxCheckWorkbookRows) {
+        Problem problem = saveProblem(ProblemCode::CheckTooLongForWorkbook, path);
+        problem.subject = std::to_string(report.check.rows.size());
+        return problem;
+    }
+    return saveSheetGrid(path, gridOfCells(checkCells(report)), kCheckSheetName);
+}
+
+}  // namespace korvel
