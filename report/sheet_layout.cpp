@@ -40,6 +40,37 @@ std::size_t firstRowOnPage(std::size_t page, std::size_t firstRows, std::size_t 
     return page == 0 ? 0 : firstRows + (page - 1) * laterRows;
 }
 
+// The table's pages as pageCount shares the rows out; then the closing blocks under the last
+// row when they fit above the table's foot, else on one more page.
+std::vector<PagePlan> planPages(std::size_t rowCount, bool withStation, double closingHeight) {
+    const double firstTop = firstTableTop(withStation);
+    const double laterTop = laterTableTop(withStation);
+    const std::size_t firstRows = rowsBetween(firstTop);
+    const std::size_t laterRows = rowsBetween(laterTop);
+    const std::size_t pages = pageCount(rowCount, firstRows, laterRows);
+    std::vector<PagePlan> plan;
+    plan.reserve(pages + 1);
+    for (std::size_t page = 0; page < pages; ++page) {
+        const std::size_t first = firstRowOnPage(page, firstRows, laterRows);
+        const std::size_t room = page == 0 ? firstRows : laterRows;
+        plan.push_back({true, first, std::min(room, rowCount - first),
+                        page == 0 ? firstTop : laterTop, false, 0});
+    }
+    if (closingHeight <= 0) {
+        return plan;
+    }
+    PagePlan& last = plan.back();
+    const double closingTop = last.tableTop + kTableHeaderHeight +
+                              static_cast<double>(last.count) * kRowHeight + kBlockGap;
+    if (closingTop + closingHeight <= kTableBottom) {
+        last.closing = true;
+        last.closingTop = closingTop;
+    } else {
+        plan.push_back({false, rowCount, 0, laterTop, true, laterTop});
+    }
+    return plan;
+}
+
 // Every byte but the continuation bytes 10xxxxxx starts a character.
 std::size_t characterCount(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace korvel {
 
@@ -60,6 +61,26 @@ std::size_t pageCount(std::size_t rowCount, std::size_t firstRows, std::size_t l
 // The index of the first row on page `page` (0 for the first page).
 //   (0, 17, 44) -> 0   (1, 17, 44) -> 17   (2, 17, 44) -> 61
 std::size_t firstRowOnPage(std::size_t page, std::size_t firstRows, std::size_t laterRows);
+
+// What one page holds: its rows of the table (none on a page that only closes the sheet),
+// where its table starts, and whether the blocks after the table come on it and where.
+struct PagePlan {
+    bool table = true;      // the table's header row is painted, with `count` rows
+    std::size_t first = 0;  // the index of the page's first row
+    std::size_t count = 0;  // the rows on the page
+    double tableTop = 0;    // the top of the table's header row
+    bool closing = false;   // the closing blocks come on this page,
+    double closingTop = 0;  // from here down
+};
+
+// The pages of a sheet of `rowCount` rows, the first page with its parameters and drawing,
+// every later page with the header only; `closingHeight` points of blocks follow the
+// table on its last page, or on a page of their own when they do not fit there (0: no
+// blocks after the table). There is always one page with the table, rows or not.
+//   (7, false, 0)     -> {table, rows 0..6, top firstTableTop(false)}
+//   (7, false, 106)   -> {table, rows 0..6, closing under row 7}
+//   (18, false, 106)  -> {table, rows 0..17}, {no table, closing at laterTableTop(false)}
+std::vector<PagePlan> planPages(std::size_t rowCount, bool withStation, double closingHeight);
 
 // The number of characters (Unicode code points) of a UTF-8 text.
 //   "K12+345 左幅" -> 10   "" -> 0

@@ -2,11 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "report/sheet_layout.h"
 #include "report/sheet_text.h"
+#include "report/slope_picture.h"
 
 namespace korvel {
 namespace {
@@ -79,15 +81,23 @@ std::array<BoxCaption, 8> boxCaptions(bool stepMode) {
              {stepMode ? "固定长度" : "固定角度", 6}}};
 }
 
+// The stake-out sheet names the three who sign for the staking.
+SheetFrame stakeSheetFrame(const StakeSheet& sheet) {
+    return {QStringLiteral("锥坡放样记录表"),
+            sheet.header,
+            sheet.station,
+            sheet.backsight,
+            {QStringLiteral("测量："), QStringLiteral("记录："), QStringLiteral("复核：")}};
+}
+
 // The header lines repeat on every page, so that a loose page still says what it belongs to.
-void paintPageFrame(QPainter& painter, const QFont& font, const StakeSheet& sheet, std::size_t page,
+void paintPageFrame(QPainter& painter, const QFont& font, const SheetFrame& frame, std::size_t page,
                     std::size_t pages) {
     painter.setPen(Qt::black);
     paintFitted(painter, QRectF(kLeft, kTitleTop, kContentWidth, kTitleHeight),
-                sized(font, kTitleSize), QStringLiteral("锥坡放样记录表"), Align::Centre,
-                kTitleSize);
+                sized(font, kTitleSize), frame.title, Align::Centre, kTitleSize);
     const QFont body = sized(font, kTextSize);
-    const SheetHeader& h = sheet.header;
+    const SheetHeader& h = frame.header;
     double top = kHeaderTop;
     paintLine(painter, body, top, kHeaderLineHeight,
               {{90, QStringLiteral("工程名称"), true}, {420, text(h.project), false}});
@@ -101,19 +111,20 @@ void paintPageFrame(QPainter& painter, const QFont& font, const StakeSheet& shee
                {45, QStringLiteral("日期"), true},
                {145, text(h.date), false}});
     top += kHeaderLineHeight;
-    if (sheet.station && sheet.backsight) {
-        std::vector<Cell> cells = stationCells("测站", *sheet.station);
-        const std::vector<Cell> back = stationCells("后视", *sheet.backsight);
+    if (frame.station && frame.backsight) {
+        std::vector<Cell> cells = stationCells("测站", *frame.station);
+        const std::vector<Cell> back = stationCells("后视", *frame.backsight);
         cells.insert(cells.end(), back.begin(), back.end());
         paintLine(painter, body, top, kHeaderLineHeight, cells);
     }
 
     painter.setPen(QPen(Qt::black, 0.5));
     painter.setFont(body);
-    const double third = kContentWidth / 3;
-    paintSignature(painter, kLeft, third, QStringLiteral("测量："));
-    paintSignature(painter, kLeft + third, third, QStringLiteral("记录："));
-    paintSignature(painter, kLeft + 2 * third, third, QStringLiteral("复核："));
+    const double share =
+        kContentWidth / static_cast<double>(std::max<std::size_t>(1, frame.signatures.size()));
+    for (std::size_t k = 0; k < frame.signatures.size(); ++k) {
+        paintSignature(painter, kLeft + static_cast<double>(k) * share, share, frame.signatures[k]);
+    }
     const QString number = QStringLiteral("第 %1 页 共 %2 页").arg(page).arg(pages);
     paintFitted(painter, QRectF(kLeft, kPageNumberTop, kContentWidth, 16), body, number,
                 Align::Centre, kSmallestSize);
@@ -148,6 +159,16 @@ void paintParameters(QPainter& painter, const QFont& font, const StakeSheet& she
                    {100, r.first, true},
                    {155, r.second, false}});
     }
+}
+
+// The parameters under the header, then the drawing under them, as wide as the page's text.
+void paintFirstPageBlocks(QPainter& painter, const QFont& font, const StakeSheet& sheet,
+                          bool withStation) {
+    const double top = headerBottom(withStation) + kBlockGap;
+    paintParameters(painter, font, sheet, top);
+    const double pictureTop = top + kParameterLineHeight * kParameterLines + kBlockGap;
+    paintSlopePicture(painter, QRectF(kLeft, pictureTop, kContentWidth, kDrawingHeight),
+                      sheet.drawing, font);
 }
 
 }  // namespace korvel

@@ -1,11 +1,10 @@
 #include "report/sheet_request.h"
 
-#include <QDir>
 #include <utility>
 
 #include "files/drawing/slope_drawing.h"
 #include "files/output_formats.h"
-#include "files/save.h"
+#include "report/sheet_pdf.h"
 
 namespace korvel {
 namespace {
@@ -75,12 +74,7 @@ SheetRequest makeStakeSheet(const TypedSheet& typed, const std::array<std::strin
 }
 
 Problem saveStakeSheet(const QString& path, const StakeSheet& sheet) {
-    SheetPdf pdf = renderStakeSheet(sheet);
-    if (pdf.problem) {
-        pdf.problem.file = QDir::toNativeSeparators(path).toStdString();
-        return pdf.problem;
-    }
-    return saveFileAtomically(path, pdf.pdf);
+    return savePdf(path, renderStakeSheet(sheet));
 }
 
 }  // namespace korvel

@@ -1,10 +1,8 @@
 #include "report/sheet_table.h"
 
 #include <QPainter>
-#include <array>
 
 #include "report/sheet_layout.h"
-#include "report/sheet_text.h"
 
 namespace korvel {
 namespace {
@@ -13,27 +11,27 @@ namespace {
 constexpr double kTableSize = 9.0;
 constexpr double kSmallestSize = 4.5;
 
-// The cells of one row, left to right.
-std::vector<QString> rowCells(const StakeSheet& sheet, const std::optional<StationSetup>& setup,
-                              const StakeRow& row, const QString& elevation) {
-    std::vector<QString> cells = {QString::fromStdString(pointName(sheet.prefix, row)),
-                                  QString::fromLatin1(row.x), QString::fromLatin1(row.y),
-                                  elevation};
-    if (setup) {
-        const PolarTexts polar = polarTexts(*setup, row);
-        cells.push_back(QString::fromStdString(polar.azimuth));
-        cells.push_back(QString::fromStdString(polar.horizontalAngle));
-        cells.push_back(QString::fromLatin1(polar.distance));
-    }
-    return cells;
-}
+// The grounds: the header row's and a marked row's, light enough to print over in black.
+const QColor kHeaderGround(235, 235, 235);
+const QColor kMarkedGround(215, 215, 215);
+// The texts of a marked row (a dark red that prints near black) and of a faint row.
+const QColor kMarkedText(176, 0, 0);
+const QColor kFaintText(120, 120, 120);
 
-// The rules of the table: its frame, a line under every row and one between columns.
+// The rules of the table: its frame, a line under every row and one between columns; the
+// marked rows' ground goes under them.
 void paintRules(QPainter& painter, const std::vector<TableColumn>& columns, double top,
-                std::size_t count) {
-    const double bottom = top + kTableHeaderHeight + static_cast<double>(count) * kRowHeight;
+                const std::vector<TableRow>& rows) {
+    const double bottom = top + kTableHeaderHeight + static_cast<double>(rows.size()) * kRowHeight;
+    painter.setPen(Qt::NoPen);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (rows[k].look == RowLook::Marked) {
+            const double y = top + kTableHeaderHeight + static_cast<double>(k) * kRowHeight;
+            painter.fillRect(QRectF(kLeft, y, kContentWidth, kRowHeight), kMarkedGround);
+        }
+    }
     painter.setPen(QPen(Qt::black, 0.5));
-    painter.setBrush(QColor(235, 235, 235));
+    painter.setBrush(kHeaderGround);
     painter.drawRect(QRectF(kLeft, top, kContentWidth, kTableHeaderHeight));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(kLeft, top, kContentWidth, bottom - top));
@@ -43,10 +41,18 @@ void paintRules(QPainter& painter, const std::vector<TableColumn>& columns, doub
         painter.drawLine(QPointF(x, top), QPointF(x, bottom));
     }
     painter.setPen(QPen(QColor(150, 150, 150), 0.3));
-    for (std::size_t k = 1; k < count; ++k) {
+    for (std::size_t k = 1; k < rows.size(); ++k) {
         const double y = top + kTableHeaderHeight + static_cast<double>(k) * kRowHeight;
         painter.drawLine(QPointF(kLeft, y), QPointF(kLeft + kContentWidth, y));
     }
+}
+
+// The font and pen of a row's texts.
+void setLook(QPainter& painter, QFont& font, RowLook look) {
+    font.setBold(look == RowLook::Marked);
+    painter.setPen(look == RowLook::Marked  ? kMarkedText
+                   : look == RowLook::Faint ? kFaintText
+                                            : QColor(Qt::black));
 }
 
 }  // namespace
@@ -55,21 +61,46 @@ void paintRules(QPainter& painter, const std::vector<TableColumn>& columns, doub
 // the three polar columns.
 std::vector<TableColumn> tableColumns(bool polar) {
     if (!polar) {
-        return {{"点名", 105}, {"X(m)", 140}, {"Y(m)", 140}, {"H(m)", 125}};
+        return {{"点名", 105, Align::Left}, {"X(m)", 140}, {"Y(m)", 140}, {"H(m)", 125}};
     }
-    return {{"点名", 62},   {"X(m)", 80},   {"Y(m)", 80},       {"H(m)", 60},
-            {"方位角", 74}, {"水平角", 74}, {"水平距离(m)", 80}};
+    return {{"点名", 62, Align::Left},
+            {"X(m)", 80},
+            {"Y(m)", 80},
+            {"H(m)", 60},
+            {"方位角", 74},
+            {"水平角", 74},
+            {"水平距离(m)", 80}};
 }
 
-// The names sit at the left of their column, every number at the right, so that the
-// decimal points line up down the page.
-void paintTable(QPainter& painter, const QFont& font, const StakeSheet& sheet,
-                const std::optional<StationSetup>& setup, double top, std::size_t first,
-                std::size_t count) {
+// Each row's texts as the list and the point files write them.
+std::vector<TableRow> stakeTableRows(const StakeSheet& sheet,
+                                     const std::optional<StationSetup>& setup, std::size_t first,
+                                     std::size_t count) {
+    const QString elevation = QString::fromStdString(sheet.elevation);
+    std::vector<TableRow> rows;
+    rows.reserve(count);
+    for (std::size_t k = first; k < first + count; ++k) {
+        const StakeRow& row = sheet.rows[k];
+        std::vector<QString> cells = {QString::fromStdString(pointName(sheet.prefix, row)),
+                                      QString::fromLatin1(row.x), QString::fromLatin1(row.y),
+                                      elevation};
+        if (setup) {
+            const PolarTexts polar = polarTexts(*setup, row);
+            cells.push_back(QString::fromStdString(polar.azimuth));
+            cells.push_back(QString::fromStdString(polar.horizontalAngle));
+            cells.push_back(QString::fromLatin1(polar.distance));
+        }
+        rows.push_back({std::move(cells), RowLook::Plain});
+    }
+    return rows;
+}
+
+// The captions centred in the header row; each row's texts in their columns' places.
+void paintTable(QPainter& painter, const QFont& font, const std::vector<TableColumn>& columns,
+                double top, const std::vector<TableRow>& rows) {
     QFont body = font;
     body.setPointSizeF(kTableSize);
-    const std::vector<TableColumn> columns = tableColumns(setup.has_value());
-    paintRules(painter, columns, top, count);
+    paintRules(painter, columns, top, rows);
     painter.setPen(Qt::black);
     double x = kLeft;
     for (const TableColumn& column : columns) {
@@ -77,17 +108,18 @@ void paintTable(QPainter& painter, const QFont& font, const StakeSheet& sheet,
                     QString::fromUtf8(column.caption), Align::Centre, kSmallestSize);
         x += column.width;
     }
-    const QString elevation = QString::fromStdString(sheet.elevation);
-    for (std::size_t k = 0; k < count; ++k) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
         const double y = top + kTableHeaderHeight + static_cast<double>(k) * kRowHeight;
-        const std::vector<QString> cells = rowCells(sheet, setup, sheet.rows[first + k], elevation);
+        QFont looks = body;
+        setLook(painter, looks, rows[k].look);
         x = kLeft;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            paintFitted(painter, QRectF(x, y, columns[c].width, kRowHeight), body, cells[c],
-                        c == 0 ? Align::Left : Align::Right, kSmallestSize);
+        for (std::size_t c = 0; c < columns.size() && c < rows[k].cells.size(); ++c) {
+            paintFitted(painter, QRectF(x, y, columns[c].width, kRowHeight), looks,
+                        rows[k].cells[c], columns[c].align, kSmallestSize);
             x += columns[c].width;
         }
     }
+    painter.setPen(Qt::black);
 }
 
 }  // namespace korvel

@@ -1,29 +1,13 @@
 #include "report/stake_sheet.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <algorithm>
 #include <utility>
 
 #include "core/polar.h"
-#include "report/sheet_font.h"
 #include "report/sheet_layout.h"
-#include "report/sheet_page.h"
-#include "report/sheet_table.h"
-#include "report/slope_picture.h"
-
-#ifndef KORVEL_VERSION
-#define KORVEL_VERSION "0"
-#endif
+#include "report/sheet_pdf.h"
 
 namespace korvel {
 namespace {
-
-// PostScript points: the painter's unit is the point, as in sheet_layout.h.
-constexpr int kPointsPerInch = 72;
 
 // The station check's code as the files layer names it.
 ProblemCode stationProblem(StationCheck check) {
@@ -84,35 +68,6 @@ std::string stationSubject(ProblemCode code, const StakeSheet& sheet) {
     return place->x + " " + place->y;
 }
 
-// The pages: the first page, then the rest of the table; every page gets its frame.
-void paintSheet(QPdfWriter& writer, QPainter& painter, const QFont& font, const StakeSheet& sheet) {
-    const std::optional<StationSetup> setup =
-        readStationSetup(typed(sheet.station), typed(sheet.backsight));
-    const bool withStation = setup.has_value();
-    const std::size_t firstRows = rowsBetween(firstTableTop(withStation));
-    const std::size_t laterRows = rowsBetween(laterTableTop(withStation));
-    const std::size_t pages = pageCount(sheet.rows.size(), firstRows, laterRows);
-    for (std::size_t page = 0; page < pages; ++page) {
-        if (page > 0) {
-            writer.newPage();
-        }
-        paintPageFrame(painter, font, sheet, page + 1, pages);
-        const std::size_t first = firstRowOnPage(page, firstRows, laterRows);
-        const std::size_t count =
-            std::min(page == 0 ? firstRows : laterRows, sheet.rows.size() - first);
-        if (page == 0) {
-            const double top = headerBottom(withStation) + kBlockGap;
-            paintParameters(painter, font, sheet, top);
-            const double pictureTop = top + kParameterLineHeight * kParameterLines + kBlockGap;
-            paintSlopePicture(painter, QRectF(kLeft, pictureTop, kContentWidth, kDrawingHeight),
-                              sheet.drawing, font);
-            paintTable(painter, font, sheet, setup, firstTableTop(withStation), first, count);
-        } else {
-            paintTable(painter, font, sheet, setup, laterTableTop(withStation), first, count);
-        }
-    }
-}
-
 }  // namespace
 
 // Lengths first: they need nothing else. The station pair is checked as core checks it.
@@ -130,40 +85,25 @@ Problem checkStakeSheet(const StakeSheet& sheet) {
     return {};
 }
 
-// QPdfWriter writes the finished pages into the buffer; the painter's unit is the point, so
-// the layout's numbers go straight onto the page, which has no margins of its own.
+// The stake points' table after the parameters and drawing; nothing closes the sheet.
 SheetPdf renderStakeSheet(const StakeSheet& sheet) {
     if (Problem problem = checkStakeSheet(sheet)) {
         return {{}, std::move(problem)};
     }
-    const SheetFont font = loadSheetFont();
-    if (font.problem) {
-        return {{}, font.problem};
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPointsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Point));
-        writer.setTitle(QStringLiteral("锥坡放样记录表"));
-        writer.setCreator(QStringLiteral("Korvel " KORVEL_VERSION));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return {{}, problemAbout(ProblemCode::CannotMakePdf)};
-        }
-        painter.setRenderHint(QPainter::Antialiasing);
-        QFont base(font.family);
-        base.setPointSizeF(10);
-        paintSheet(writer, painter, base, sheet);
-        if (!painter.end()) {
-            return {{}, problemAbout(ProblemCode::CannotMakePdf)};
-        }
-    }
-    buffer.close();
-    return {std::move(bytes), {}};
+    const std::optional<StationSetup> setup =
+        readStationSetup(typed(sheet.station), typed(sheet.backsight));
+    const PagedSheet paged{.frame = stakeSheetFrame(sheet),
+                           .firstPage = &sheet,
+                           .withStation = setup.has_value(),
+                           .columns = tableColumns(setup.has_value()),
+                           .rowCount = sheet.rows.size(),
+                           .rows =
+                               [&sheet, &setup](std::size_t first, std::size_t count) {
+                                   return stakeTableRows(sheet, setup, first, count);
+                               },
+                           .closingHeight = 0,
+                           .closing = {}};
+    return renderPagedSheet(paged);
 }
 
 }  // namespace korvel

@@ -15,19 +15,17 @@
 
 #include "core/geometry.h"
 #include "core/polar.h"
+#include "poppler.h"
 #include "report/sheet_font.h"
 #include "report/sheet_text.h"
+#include "sheet_rows.h"
 
 namespace korvel {
 namespace {
 
-// The worked example {"12.5","6","60.3","3000","5000","45.153","2.5","4.25"}, step mode,
-// 位置2, as korvel-calc lists it.
-const std::vector<StakeRow> kWorkedRows = {
-    {1, "3003.069", "5008.352"}, {2, "3002.305", "5010.672"}, {3, "3001.359", "5012.808"},
-    {4, "3000.188", "5014.718"}, {5, "2998.664", "5016.271"}, {6, "2995.451", "5016.120"},
-    {7, "2995.451", "5016.120"},
-};
+using test::lineWith;
+using test::pageTexts;
+using test::run;
 
 // A drawing place from its northing and easting.
 DrawingPlace place(double north, double east) {
@@ -82,89 +80,24 @@ StakeSheet workedSheet() {
     sheet.position = SlopePosition::Position2;
     sheet.elevation = "152.340";
     sheet.prefix = "L2-";
-    sheet.rows = kWorkedRows;
+    sheet.rows = test::kWorkedRows;
     sheet.drawing = handDrawing(sheet.rows, sheet.prefix);
     return sheet;
-}
-
-// `count` rows spiralling out from (3000, 5000), each with its own digits.
-std::vector<StakeRow> manyRows(int count) {
-    std::vector<StakeRow> rows;
-    for (int k = 1; k <= count; ++k) {
-        rows.push_back(makeStakeRow(k, 3000 + 0.37 * k * std::cos(k * 0.1),
-                                    5000 + 0.37 * k * std::sin(k * 0.1)));
-    }
-    return rows;
-}
-
-// What a poppler tool writes to standard output for `args`; fails the test when it fails.
-QString run(const QString& tool, const QStringList& args) {
-    QProcess process;
-    process.start(tool, args);
-    EXPECT_TRUE(process.waitForFinished(120000)) << tool.toStdString();
-    EXPECT_EQ(process.exitCode(), 0)
-        << tool.toStdString() << " " << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The sheet rendered and written to a file in `dir`.
 QString writeSheet(const StakeSheet& sheet, const QTemporaryDir& dir) {
     const SheetPdf made = renderStakeSheet(sheet);
     EXPECT_FALSE(made.problem) << problemText(made.problem);
-    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(made.pdf);
-    // KORVEL_SHEET_COPIES=folder keeps a copy of each sheet, to look at by hand.
-    if (const QString copies = qEnvironmentVariable("KORVEL_SHEET_COPIES"); !copies.isEmpty()) {
-        const QString name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        QFile::remove(copies + "/" + name + ".pdf");
-        QFile::copy(path, copies + "/" + name + ".pdf");
-    }
-    return path;
-}
-
-// Every page's text, as pdftotext -layout puts it (pages end in a form feed).
-QStringList pageTexts(const QString& path) {
-    QStringList pages = run("pdftotext", {"-layout", path, "-"}).split(QChar('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) {
-        pages.removeLast();
-    }
-    return pages;
-}
-
-// The lines of `text` that hold `words` in that order, blanks of any width between them.
-QRegularExpression lineWith(const QStringList& words) {
-    QStringList quoted;
-    for (const QString& w : words) {
-        quoted << QRegularExpression::escape(w);
-    }
-    return QRegularExpression(
-        QStringLiteral("(^|\\s)") + quoted.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
-        QRegularExpression::MultilineOption);
+    return test::writePdf(made.pdf, dir);
 }
 
 // Checks what every sheet has: A4 pages, embedded fonts, the title, the header on every page
 // and "第 k 页 共 n 页", and each row's cells on one line in the list's order.
 void expectSheet(const StakeSheet& sheet, const QString& path,
                  const std::optional<StationSetup>& setup) {
-    const QString info = run("pdfinfo", {path});
-    const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
+    const int pages = test::expectA4WithEmbeddedFonts(path, QStringLiteral("锥坡放样记录表"));
     ASSERT_GT(pages, 0);
-    EXPECT_TRUE(info.contains(QRegularExpression("Title:\\s+锥坡放样记录表")))
-        << info.toStdString();
-    const QString sizes = run("pdfinfo", {"-f", "1", "-l", QString::number(pages), path});
-    EXPECT_EQ(
-        sizes.count(QRegularExpression("size:\\s+595(\\.\\d+)? x 842(\\.\\d+)? pts \\(A4\\)")),
-        pages);
-
-    const QStringList fonts = run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
-    ASSERT_FALSE(fonts.isEmpty());
-    for (const QString& font : fonts) {
-        const QStringList columns = font.split(' ', Qt::SkipEmptyParts);
-        ASSERT_GE(columns.size(), 6);
-        EXPECT_EQ(columns[columns.size() - 5], "yes") << font.toStdString();  // emb
-    }
 
     const QStringList texts = pageTexts(path);
     ASSERT_EQ(texts.size(), pages);
@@ -246,7 +179,7 @@ TEST(StakeSheet, StationAddsPolarColumns) {
 // 700 rows over 17 pages, each with its header, its rows in order and its page number.
 TEST(StakeSheet, HundredsOfRowsRunOverPages) {
     StakeSheet sheet = workedSheet();
-    sheet.rows = manyRows(700);
+    sheet.rows = test::spiralRows(700);
     sheet.station = SheetStation{"S1", "3000", "5000"};
     sheet.backsight = SheetStation{"B1", "3000", "5100"};
     sheet.drawing = handDrawing(sheet.rows, sheet.prefix);

@@ -1,0 +1,133 @@
+#include "report/check_sheet.h"
+
+#include <QPainter>
+
+#include "report/sheet_layout.h"
+#include "report/sheet_pdf.h"
+
+namespace korvel {
+namespace {
+
+// The closing blocks: the tolerance and the summary a line each, then the two boxes to
+// write the conclusions in, side by side, three or four handwritten lines high.
+constexpr double kClosingLineHeight = 16.0;
+constexpr double kConclusionHeight = 64.0;
+constexpr double kConclusionGap = 10.0;
+static_assert(kCheckClosingHeight == 2 * kClosingLineHeight + kBlockGap + kConclusionHeight);
+constexpr double kClosingTextSize = 10.0;
+constexpr double kSmallestSize = 5.0;
+
+// `font` at the closing blocks' size.
+QFont closingFont(QFont font) {
+    font.setPointSizeF(kClosingTextSize);
+    return font;
+}
+
+// A box with its caption in its top left corner and room to write under it.
+void paintConclusionBox(QPainter& painter, const QFont& font, const QRectF& box,
+                        const QString& caption) {
+    painter.setPen(QPen(Qt::black, 0.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    paintFitted(painter, QRectF(box.left(), box.top(), box.width(), kClosingLineHeight + 2), font,
+                caption, Align::Left, kSmallestSize);
+}
+
+// The tolerance, the summary and the two conclusion boxes, from `top` down.
+void paintClosing(QPainter& painter, const QFont& font, const CheckReport& report, double top) {
+    const QFont body = closingFont(font);
+    painter.setPen(Qt::black);
+    paintFitted(painter, QRectF(kLeft, top, kContentWidth, kClosingLineHeight), body,
+                QString::fromStdString(toleranceLine(report.tolerance)), Align::Left,
+                kSmallestSize);
+    paintFitted(painter, QRectF(kLeft, top + kClosingLineHeight, kContentWidth, kClosingLineHeight),
+                body, QString::fromStdString(report.summary), Align::Left, kSmallestSize);
+    const double boxTop = top + 2 * kClosingLineHeight + kBlockGap;
+    const double boxWidth = (kContentWidth - kConclusionGap) / 2;
+    paintConclusionBox(painter, body, QRectF(kLeft, boxTop, boxWidth, kConclusionHeight),
+                       QStringLiteral("自检结论："));
+    paintConclusionBox(
+        painter, body,
+        QRectF(kLeft + boxWidth + kConclusionGap, boxTop, boxWidth, kConclusionHeight),
+        QStringLiteral("监理意见："));
+}
+
+// The check sheet's frame: the stake-out sheet's header without its station, and the
+// supervisor signing beside the three who staked and checked.
+SheetFrame checkSheetFrame(const StakeSheet& sheet) {
+    return {QStringLiteral("锥坡放样复核记录表"),
+            sheet.header,
+            std::nullopt,
+            std::nullopt,
+            {QStringLiteral("测量："), QStringLiteral("记录："), QStringLiteral("复核："),
+             QStringLiteral("监理：")}};
+}
+
+}  // namespace
+
+// Six coordinate columns of 62 points hold "38512345.678" at 9 points; the offsets are short.
+std::vector<TableColumn> checkColumns() {
+    const auto captions = checkCaptions();
+    constexpr double kWidths[kCheckColumns] = {62, 62, 62, 62, 62, 46, 46, 46, 62};
+    std::vector<TableColumn> columns;
+    for (std::size_t c = 0; c < kCheckColumns; ++c) {
+        const Align align = c == 0                   ? Align::Left
+                            : checkColumnIsNumber(c) ? Align::Right
+                                                     : Align::Centre;
+        columns.push_back({captions[c].data(), kWidths[c], align});
+    }
+    return columns;
+}
+
+// A row beyond the tolerance must catch the eye on a black-and-white copy too: the marker
+// and the bold type do that, the grey ground and the red only help.
+TableRow checkTableRow(const CheckRow& row) {
+    const auto fields = checkFields(row);
+    TableRow printed{{}, RowLook::Plain};
+    for (const std::string& field : fields) {
+        printed.cells.push_back(QString::fromStdString(field));
+    }
+    if (row.verdict == Verdict::Beyond) {
+        printed.cells.back().prepend(QStringLiteral("▲ "));
+        printed.look = RowLook::Marked;
+    } else if (row.verdict == Verdict::NotMeasured) {
+        printed.look = RowLook::Faint;
+    }
+    return printed;
+}
+
+// The header is checked as the stake-out sheet's; the station is not printed, so not asked.
+SheetPdf renderCheckSheet(const CheckSheet& sheet) {
+    StakeSheet header;
+    header.header = sheet.sheet.header;
+    if (Problem problem = checkStakeSheet(header)) {
+        return {{}, std::move(problem)};
+    }
+    const std::vector<CheckRow>& rows = sheet.report.check.rows;
+    const auto printedRows = [&rows](std::size_t first, std::size_t count) {
+        std::vector<TableRow> printed;
+        printed.reserve(count);
+        for (std::size_t k = first; k < first + count; ++k) {
+            printed.push_back(checkTableRow(rows[k]));
+        }
+        return printed;
+    };
+    const auto closing = [&sheet](QPainter& painter, const QFont& font, double top) {
+        paintClosing(painter, font, sheet.report, top);
+    };
+    const PagedSheet paged{.frame = checkSheetFrame(sheet.sheet),
+                           .firstPage = &sheet.sheet,
+                           .withStation = false,
+                           .columns = checkColumns(),
+                           .rowCount = rows.size(),
+                           .rows = printedRows,
+                           .closingHeight = kCheckClosingHeight,
+                           .closing = closing};
+    return renderPagedSheet(paged);
+}
+
+Problem saveCheckSheet(const QString& path, const CheckSheet& sheet) {
+    return savePdf(path, renderCheckSheet(sheet));
+}
+
+}  // namespace korvel
