@@ -132,6 +132,37 @@ constexpr OptionDeclaration kOptions[] = {
          r.backsight = placeOf(v);
          return r.backsight ? Problem{} : problemAbout(ProblemCode::BadPlace, v);
      }},
+    {"--measured", "FILE",
+     "放样复核 check the staked points measured in FILE (.gsi, .dat, .csv,\n"
+     ".txt) against the run's points of the same names, and print the\n"
+     "check; -o saves it, as text, CSV for Excel, a workbook or the\n"
+     "check sheet 锥坡放样复核记录表, by the endings marked *",
+     [](Request& r, const std::string& v) {
+         if (v.empty()) {
+             return problemAbout(ProblemCode::MissingValue, "--measured");
+         }
+         r.measuredPath = v;
+         return Problem{};
+     }},
+    {"--tolerance", "MM",
+     "允许偏差 the tolerance in millimetres, over 0, at most 10000\n(default 50)",
+     [](Request& r, const std::string& v) {
+         const std::optional<Tolerance> tolerance = toleranceFromText(v);
+         if (!tolerance) {
+             return problemAbout(ProblemCode::BadTolerance, v);
+         }
+         r.tolerance = *tolerance;
+         return Problem{};
+     }},
+    {"--order", "EN",
+     "a .csv or .txt of measured points holds name,Y,X (E,N) rather\nthan name,X,Y",
+     [](Request& r, const std::string& v) {
+         if (v != "EN" && v != "NE") {
+             return problemAbout(ProblemCode::BadOrder, v);
+         }
+         r.order = v == "EN" ? CoordinateOrder::EastNorth : CoordinateOrder::NorthEast;
+         return Problem{};
+     }},
     {"--", "", "其后都是数据 all that follows are texts", nullptr},
     {"-h, --help", "", "show this help and exit",
      [](Request& r, const std::string&) {
@@ -205,6 +236,7 @@ std::vector<std::string> helpLines(const OptionDeclaration& option) {
         if (line == kEndingsPlaceholder) {
             for (const OutputFormatEntry& entry : kOutputFormats) {
                 std::string ending(entry.ending);
+                ending += writesCheck(entry.format) ? "*" : "";
                 ending.resize(std::max<std::size_t>(ending.size(), 7), ' ');
                 lines.push_back("  " + ending + std::string(entry.summary));
             }
@@ -263,6 +295,10 @@ Request parseArguments(const std::vector<std::string>& args) {
     if (request.fromFile && !texts.empty()) {
         return usageError(problemAbout(ProblemCode::ParamsWithTexts));
     }
+    if (!request.measuredPath.empty() && !request.outputPath.empty() &&
+        !writesCheck(request.format)) {
+        return usageError(problemAbout(ProblemCode::UnknownEnding, request.outputPath));
+    }
     if (!request.fromFile && texts.size() != 7 && texts.size() != 8) {
         return usageError(problemAbout(ProblemCode::WrongTextCount, std::to_string(texts.size())));
     }
@@ -304,9 +340,12 @@ std::string usageText() {
         "A refused run writes nothing.\n"
         "\n"
         "Exit status:\n"
-        "  0  成果 rows written (a note on points left out may go to standard error)\n"
+        "  0  成果 rows written (a note on points left out may go to standard error);\n"
+        "     with --measured, every point measured and within the tolerance\n"
         "  1  拒绝计算 the run was refused with the window's message\n"
-        "  2  用法或文件错误 usage error, unreadable parameter file, or failed save\n";
+        "  2  用法或文件错误 usage error, unreadable parameter or measured file, or\n"
+        "     failed save\n"
+        "  3  超限或未测 with --measured, some point beyond the tolerance or not measured\n";
     return text;
 }
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/run.h"
+#include "core/stake_check.h"
+#include "files/measured/measured_points.h"
 #include "files/output_formats.h"
 #include "files/points/point_options.h"
 #include "files/problem.h"
@@ -34,6 +36,10 @@ struct Request {
     SheetHeader header;
     std::optional<SheetStation> station;
     std::optional<SheetStation> backsight;
+    // For the check of the staked points: --measured FILE, --tolerance MM, --order EN.
+    std::string measuredPath;  // empty: no check, the rows as always
+    Tolerance tolerance;
+    CoordinateOrder order = CoordinateOrder::NorthEast;
 };
 
 // Reads the arguments after the program's name. A text may start with "-" when a digit or
@@ -44,6 +50,8 @@ struct Request {
 //   {"--step", "12.5", "6", "60.3", "3000", "5000", "45.153", "2.5"} -> step mode, D empty
 //   {"--position", "5", ...} -> BadPosition         {"-o", "成果.pdf", ...} -> UnknownEnding
 //   {"--prefix", "桥台", ...} -> IllegalPrefix       {"--elevation", " 12.5", ...} -> accepted
+// With --measured, -o takes only the endings the check writes (checkWrites in the table).
+//   {"--measured", "a.gsi", "-o", "a.dxf", ...} -> UnknownEnding
 Request parseArguments(const std::vector<std::string>& args);
 
 // The usage text of --help: the synopsis, every option with its help and the table's endings,

@@ -16,6 +16,8 @@
 
 #include "arguments.h"
 #include "core/run.h"
+#include "files/check_outputs.h"
+#include "files/measured/measured_points.h"
 #include "files/messages.h"
 #include "files/output_formats.h"
 #include "files/parameter_file.h"
@@ -59,9 +61,10 @@ Problem writeStandardOutput(const std::vector<StakeRow>& rows) {
     return {};
 }
 
-// The sheet through its module, loaded now: only a sheet pays for Qt's GUI side.
-int writeSheet(const Request& request, const std::array<std::string, 8>& texts,
-               RunResult&& result) {
+// The sheet through its module, loaded now: only a sheet pays for Qt's GUI side. With a
+// check, the check sheet.
+int writeSheet(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result,
+               const CheckReport* check = nullptr) {
     QLibrary module(QString::fromStdString(sheetModulePath()));
     const auto write = reinterpret_cast<WriteSheet>(module.resolve(kSheetEntry));
     if (write == nullptr) {
@@ -70,8 +73,40 @@ int writeSheet(const Request& request, const std::array<std::string, 8>& texts,
                                             module.errorString().toStdString())));
         return kExitError;
     }
-    const SheetJob job{&request, &texts, &result};
+    const SheetJob job{&request, &texts, &result, check};
     return write(&job);
+}
+
+// The check of the measured points against the run's: printed, or saved as -o's ending says;
+// exit 0 when every point was measured within the tolerance, 3 when not.
+int runCheck(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result) {
+    const MeasuredPoints measured =
+        readMeasuredFile(QString::fromStdString(request.measuredPath), request.order);
+    if (measured.problem) {
+        reportError("korvel-calc: " + problemText(measured.problem));
+        return kExitError;
+    }
+    const CheckReport report =
+        makeCheckReport(result.rows, request.points.prefix, measured, request.tolerance);
+    int status = kExitRows;
+    if (request.outputPath.empty()) {
+        const std::string text = checkText(report, "\n");
+        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+            std::fflush(stdout) != 0) {
+            status =
+                reportSave(fileProblem(ProblemCode::CannotWrite, "stdout",
+                                       QString::fromLocal8Bit(std::strerror(errno)).toStdString()));
+        }
+    } else if (request.format == OutputFormat::StakeSheet) {
+        status = writeSheet(request, texts, std::move(result), &report);
+    } else {
+        status = reportSave(
+            saveCheckOutput(QString::fromStdString(request.outputPath), request.format, report));
+    }
+    if (status != kExitRows) {
+        return status;
+    }
+    return report.check.passed ? kExitRows : kExitCheckFailed;
 }
 
 // One whole command: arguments in, exit status out.
@@ -105,6 +140,9 @@ int runCommand(const std::vector<std::string>& args) {
             break;
         case RunStatus::Rows:
             break;
+    }
+    if (!request.measuredPath.empty()) {
+        return runCheck(request, *texts, std::move(result));
     }
     if (request.outputPath.empty()) {
         return reportSave(writeStandardOutput(result.rows));

@@ -12,6 +12,8 @@ namespace korvel::cli {
 inline constexpr int kExitRows = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitError = 2;
+// With a check: some point beyond the tolerance or not measured.
+inline constexpr int kExitCheckFailed = 3;
 
 // Writes `text` and a line end to standard error.
 void reportError(std::string_view text);

@@ -8,6 +8,7 @@
 
 #include "outcome.h"
 #include "platform.h"
+#include "report/check_sheet.h"
 #include "report/sheet_request.h"
 
 namespace korvel::cli {
@@ -34,12 +35,20 @@ int writeSheet(const SheetJob& job) {
     char name[] = "korvel-calc";
     char* argv[] = {name, nullptr};
     const QGuiApplication painting(argc, argv);
-    const SheetRequest sheet = makeStakeSheet(typed, *job.texts, request.selection,
-                                              std::move(job.result->rows), job.result->outline);
+    if (job.check != nullptr) {  // the check sheet prints no station
+        typed.station.reset();
+        typed.backsight.reset();
+    }
+    SheetRequest sheet = makeStakeSheet(typed, *job.texts, request.selection,
+                                        std::move(job.result->rows), job.result->outline);
     if (sheet.problem) {
         return usageError(sheet.problem);
     }
-    return reportSave(saveStakeSheet(QString::fromStdString(request.outputPath), sheet.sheet));
+    const QString path = QString::fromStdString(request.outputPath);
+    if (job.check != nullptr) {
+        return reportSave(saveCheckSheet(path, {std::move(sheet.sheet), *job.check}));
+    }
+    return reportSave(saveStakeSheet(path, sheet.sheet));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "files/check_outputs.h"
 
+#include <QDir>
 #include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "files/save.h"
 #include "files/workbook/workbook.h"
 #include "files/workbook/worksheet.h"
 
@@ -223,6 +225,29 @@ Problem saveCheckWorkbook(const QString& path, const CheckReport& report) {
         return problem;
     }
     return saveSheetGrid(path, gridOfCells(checkCells(report)), kCheckSheetName);
+}
+
+CheckReport makeCheckReport(const std::vector<StakeRow>& rows, std::string_view prefix,
+                            const MeasuredPoints& measured, Tolerance tolerance) {
+    CheckReport report;
+    report.check = checkStakeOut(rows, prefix, fieldPoints(measured), tolerance);
+    report.summary = checkSummary(report.check, measured.linesPassedOver, measured.repeats);
+    report.tolerance = tolerance;
+    return report;
+}
+
+Problem saveCheckOutput(const QString& path, OutputFormat format, const CheckReport& report) {
+    switch (format) {
+        case OutputFormat::ResultsText:
+            return saveFileAtomically(path, encodeCheckTextFile(report));
+        case OutputFormat::PointCsv:
+            return saveFileAtomically(path, encodeCheckCsv(report));
+        case OutputFormat::Workbook:
+            return saveCheckWorkbook(path, report);
+        default:
+            return problemAbout(ProblemCode::UnknownEnding,
+                                QDir::toNativeSeparators(path).toStdString());
+    }
 }
 
 }  // namespace korvel

@@ -9,8 +9,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/stake_check.h"
+#include "core/stake_row.h"
+#include "files/measured/measured_points.h"
+#include "files/output_formats.h"
 #include "files/problem.h"
 
 namespace korvel {
@@ -91,5 +95,15 @@ inline constexpr std::size_t kMaxCheckWorkbookRows = 65536 - 4;
 // rows (CheckTooLongForWorkbook, the count as subject), CannotBuildWorkbook, or the save's
 // problem.
 Problem saveCheckWorkbook(const QString& path, const CheckReport& report);
+
+// The check of the measured points against the design rows named `prefix` + number, with its
+// summary: the one way from a read file to a report, for korvel-calc and the window alike.
+CheckReport makeCheckReport(const std::vector<StakeRow>& rows, std::string_view prefix,
+                            const MeasuredPoints& measured, Tolerance tolerance);
+
+// Writes the check in `format` to `path`: ResultsText as encodeCheckTextFile, PointCsv as
+// encodeCheckCsv, Workbook as saveCheckWorkbook; UnknownEnding for any other format (the
+// check sheet is painted by report/check_sheet.h). The problem names the file.
+Problem saveCheckOutput(const QString& path, OutputFormat format, const CheckReport& report);
 
 }  // namespace korvel

@@ -33,6 +33,15 @@ bool isPointFormat(OutputFormat format) {
            format != OutputFormat::StakeSheet;
 }
 
+bool writesCheck(OutputFormat format) {
+    for (const OutputFormatEntry& entry : kOutputFormats) {
+        if (entry.format == format && entry.check) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool namesPoints(OutputFormat format) {
     return isPointFormat(format) || format == OutputFormat::StakeSheet;
 }

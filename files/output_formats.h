@@ -33,24 +33,31 @@ struct OutputFormatEntry {
     OutputFormat format;
     std::string_view summary;       // what the file holds, for korvel-calc --help
     std::string_view exportFilter;  // the point export dialog's description; empty if none
+    bool check;  // with a check of the staked points, the ending writes the check instead
 };
 
 // Every ending Korvel writes, the point formats in the order the export dialog lists them.
 inline constexpr OutputFormatEntry kOutputFormats[] = {
     {".txt", OutputFormat::ResultsText,
-     "results text, as 保存成果.txt (also a name without ending)", ""},
-    {".xls", OutputFormat::Workbook, "workbook, as 保存成果.xls", ""},
-    {".xlsx", OutputFormat::Workbook, "workbook, Excel 2007 and later", ""},
-    {".dat", OutputFormat::CassDat, "CASS points N,,Y,X,H", "CASS点文件(*.dat)"},
-    {".gsi", OutputFormat::LeicaGsi, "Leica GSI-16 blocks", "徕卡GSI-16(*.gsi)"},
-    {".csv", OutputFormat::PointCsv, "points P,N,E,Z,D", "CSV点文件 P,N,E,Z,D(*.csv)"},
-    {".xml", OutputFormat::LandXml, "LandXML 1.2 CgPoints", "LandXML(*.xml)"},
-    {".dxf", OutputFormat::Dxf, "AutoCAD R12 DXF drawing of the slope", "AutoCAD R12 DXF(*.dxf)"},
-    {".pdf", OutputFormat::StakeSheet, "stake-out sheet 放样记录表, A4 PDF to print and sign", ""},
+     "results text, as 保存成果.txt (also a name without ending)", "", true},
+    {".xls", OutputFormat::Workbook, "workbook, as 保存成果.xls", "", true},
+    {".xlsx", OutputFormat::Workbook, "workbook, Excel 2007 and later", "", true},
+    {".dat", OutputFormat::CassDat, "CASS points N,,Y,X,H", "CASS点文件(*.dat)", false},
+    {".gsi", OutputFormat::LeicaGsi, "Leica GSI-16 blocks", "徕卡GSI-16(*.gsi)", false},
+    {".csv", OutputFormat::PointCsv, "points P,N,E,Z,D", "CSV点文件 P,N,E,Z,D(*.csv)", true},
+    {".xml", OutputFormat::LandXml, "LandXML 1.2 CgPoints", "LandXML(*.xml)", false},
+    {".dxf", OutputFormat::Dxf, "AutoCAD R12 DXF drawing of the slope", "AutoCAD R12 DXF(*.dxf)",
+     false},
+    {".pdf", OutputFormat::StakeSheet, "stake-out sheet 放样记录表, A4 PDF to print and sign", "",
+     true},
 };
 
 // True for the formats that write named points rather than the list lines.
 bool isPointFormat(OutputFormat format);
+
+// True for the formats the check of the staked points writes too: its text (.txt), its
+// .csv, its workbook (.xls, .xlsx) and its sheet (.pdf).
+bool writesCheck(OutputFormat format);
 
 // True for the formats that name the points with the prefix and carry H: the point formats
 // and the stake-out sheet, whose names are the ones the instrument gets.

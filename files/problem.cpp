@@ -33,6 +33,8 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::WrongTextCount, "应有7或8个数据，实有{}个"},
     {ProblemCode::BadDate, "日期应写作YYYY-MM-DD：{}"},
     {ProblemCode::BadPlace, "测站和后视应写作 点名,X,Y：{}"},
+    {ProblemCode::BadTolerance, "允许偏差应大于0、不超过10000毫米：{}"},
+    {ProblemCode::BadOrder, "坐标顺序应为EN或NE：{}"},
     {ProblemCode::ElevationNotNumber, "坡脚高程应为数：{}"},
     {ProblemCode::IllegalPrefix, "点名前缀只能含字母、数字和 - _ .：{}"},
     {ProblemCode::NameTooLong, "点名超过16个字符：{}"},

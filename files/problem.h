@@ -28,6 +28,8 @@ enum class ProblemCode {
     WrongTextCount,   // other than 7 or 8 texts (the count is the subject)
     BadDate,          // --date other than a day written YYYY-MM-DD
     BadPlace,         // --station or --backsight other than NAME,X,Y
+    BadTolerance,     // 允许偏差 not over 0 and at most 10000 mm, three decimals at most
+    BadOrder,         // --order other than EN or NE
     // What the person typed for an export (the typed text is the subject).
     ElevationNotNumber,  // 坡脚高程 is not a finite decimal number
     IllegalPrefix,       // 点名前缀 holds a character other than a letter, digit, - _ .

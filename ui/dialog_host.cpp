@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "ui/check_dialog.h"
 #include "ui/platform.h"
 #include "ui/point_settings_dialog.h"
 #include "ui/sheet_settings_dialog.h"
@@ -87,6 +88,10 @@ std::optional<SheetAsk> QtDialogHost::askSheetSettings(QWidget* parent, const Sh
 // The desktop's viewer, through xdg-open or the shell's association for .pdf.
 void QtDialogHost::openDocument(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+CheckInputs QtDialogHost::showCheck(QWidget* parent, const CheckSession& session) {
+    return runCheckDialog(parent, session);
 }
 
 QStringList toQtNameFilters(const QString& filter) {

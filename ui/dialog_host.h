@@ -4,7 +4,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+#include <vector>
+
+#include "core/stake_row.h"
+#include "files/check_outputs.h"
+#include "files/measured/measured_points.h"
 
 class QWidget;
 
@@ -44,6 +50,22 @@ struct SheetAsk {
     PointSettings points;
 };
 
+// What "放样复核" recomputes the check from as it is typed: the name prefix and the tolerance
+// in millimetres.
+struct CheckInputs {
+    QString prefix;
+    QString tolerance = QStringLiteral("50");
+};
+
+// One showing of "放样复核": the design rows and the measured points, the inputs to start
+// from, and what "导出" does with the check of the inputs as they stand.
+struct CheckSession {
+    std::vector<StakeRow> rows;
+    MeasuredPoints measured;
+    CheckInputs inputs;
+    std::function<void(const CheckInputs&, const CheckReport&)> exportCheck;
+};
+
 // The modal dialogs the window can show.
 class DialogHost {
   public:
@@ -62,6 +84,8 @@ class DialogHost {
     // Opens the file at `path` in the desktop's own viewer for its type; says nothing if none
     // opens it.
     virtual void openDocument(const QString& path) = 0;
+    // Shows "放样复核" for `session` until "关闭"; the inputs as they stood then.
+    virtual CheckInputs showCheck(QWidget* parent, const CheckSession& session) = 0;
 };
 
 // The real dialogs: Qt's own file dialog (the native one on Windows), QMessageBox, and a
@@ -76,6 +100,7 @@ class QtDialogHost final : public DialogHost {
                                                   const PointSettings& current) override;
     std::optional<SheetAsk> askSheetSettings(QWidget* parent, const SheetAsk& current) override;
     void openDocument(const QString& path) override;
+    CheckInputs showCheck(QWidget* parent, const CheckSession& session) override;
 };
 
 // Turns "desc|pattern|desc|pattern" into Qt name filters "desc (pattern)". Qt reads the

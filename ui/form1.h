@@ -77,7 +77,7 @@ class Form1 : public QMainWindow {
     QAction *baocun, *duqu, *baocuncg, *save;
     // The result list's own menu (right-click, the Menu key, Shift+F10): copy and export.
     QMenu* List1Menu;
-    QAction *fuzhi, *daochu, *jilubiao;
+    QAction *fuzhi, *daochu, *jilubiao, *fuhe;
 
   public slots:
     // "计算": runs the calculation and fills List1, or shows its message.
@@ -115,6 +115,9 @@ class Form1 : public QMainWindow {
     // "放样记录表": the stake-out sheet of the list's run as a PDF, asked for the header, the
     // elevation and prefix, and the station; then opened in the desktop's PDF viewer.
     void jilubiao_Click();
+    // "放样复核": the staked points measured in the instrument's file against the list's rows,
+    // shown as a table that can be exported as text, CSV, workbook or the check sheet.
+    void fuhe_Click();
 
   protected:
     // A drag that brings a local file is accepted; nothing else is.
@@ -157,6 +160,8 @@ class Form1 : public QMainWindow {
     void reportSave(const Problem& problem);
     // Sets up CommonDialog1 for "参数读取": title, emptied name, the liti folder, the filter.
     void setUpParameterRead();
+    // Exports the check of the list's run as its ending says, after asking where.
+    void exportCheck(const CheckInputs& inputs, const CheckReport& report);
     // Reads the parameter file at `path` into the eight boxes, or shows "文件路径错误".
     void readParameters(const QString& path);
 
@@ -171,6 +176,8 @@ class Form1 : public QMainWindow {
     // sheet shares them and keeps its own header and station beside them.
     PointSettings pointSettings_;
     SheetSettings sheetSettings_;
+    // The check's tolerance in millimetres as last typed, kept while the program runs.
+    QString checkTolerance_ = QStringLiteral("50");
     // Since the menu the Menu key opened closed: a platform that also turns that key into a
     // context menu request must not open the menu a second time.
     QElapsedTimer sinceMenuKey_;

@@ -47,10 +47,17 @@ CheckedPointOptions checkPointOptions(const TypedPointOptions& typed) {
     if (!elevation) {
         return {{}, problemAbout(ProblemCode::ElevationNotNumber, typed.elevation)};
     }
-    if (!std::all_of(typed.prefix.begin(), typed.prefix.end(), isNameCharacter)) {
-        return {{}, problemAbout(ProblemCode::IllegalPrefix, typed.prefix)};
+    if (Problem prefix = prefixProblem(typed.prefix)) {
+        return {{}, std::move(prefix)};
     }
     return {{*elevation, typed.prefix}, {}};
+}
+
+Problem prefixProblem(std::string_view prefix) {
+    if (!std::all_of(prefix.begin(), prefix.end(), isNameCharacter)) {
+        return problemAbout(ProblemCode::IllegalPrefix, std::string(prefix));
+    }
+    return {};
 }
 
 // Rows are numbered upwards, so the longest name is the last row's.

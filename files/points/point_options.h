@@ -47,6 +47,11 @@ struct CheckedPointOptions {
 };
 CheckedPointOptions checkPointOptions(const TypedPointOptions& typed);
 
+// IllegalPrefix with the prefix as its subject when it holds a character other than an ASCII
+// letter, a digit, '-', '_' or '.'; None otherwise.
+//   "L2-" -> None    "" -> None    "A B", "桥台" -> IllegalPrefix
+Problem prefixProblem(std::string_view prefix);
+
 // NameTooLong with the longest name as its subject when the prefix and the largest point
 // number of `rows` make more than kMaxPointNameLength characters; None otherwise.
 //   "ABUTMENT-NORTH-" with rows up to 9 -> None (16 characters); up to 10 -> "ABUTMENT-NORTH-10"

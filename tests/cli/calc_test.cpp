@@ -252,5 +252,76 @@ TEST(CalcSheet, HeaderStationAndRefusals) {
     }
 }
 
+// The check of staked points against the run: the pegs as korvel-calc's own .csv writes
+// them, one moved by 60 mm, one left out, one extra; every exit status and output.
+TEST(CalcCheck, VerdictsExitStatusesAndOutputs) {
+    QTemporaryDir dir;
+    const QString pegs = dir.filePath(QStringLiteral("实测.csv"));
+    ASSERT_EQ(calc(kStepRun + QStringList{"--prefix", "L2-", "-o", pegs}).status, 0);
+    const QStringList check = kStepRun + QStringList{"--prefix", "L2-", "--measured", pegs};
+    const Outcome all = calc(check);
+    EXPECT_EQ(all.status, 0) << all.err.toStdString();
+    EXPECT_TRUE(all.out.endsWith("共7点：合格7点，超限0点，未测0点；合格率100.0%\n"))
+        << all.out.toStdString();
+
+    // L2-3 moved 60 mm north, L2-5 not measured, a peg of no design point, in EN order.
+    QByteArray moved = bytesOf(pegs)
+                           .replace("L2-3,3001.359", "L2-3,3001.419")
+                           .replace("L2-5,2998.664,5016.271,0.000,\r\n", "")
+                           .append("X9,1.000,2.000,0.000,\r\n");
+    QByteArray swapped;
+    for (const QByteArray& line : moved.split('\n')) {
+        const QList<QByteArray> f = line.split(',');
+        if (f.size() > 3) {
+            swapped += f[0] + ',' + f[2] + ',' + f[1] + ',' + f[3] + ",\r\n";
+        }
+    }
+    ASSERT_TRUE(test::put(pegs, swapped));
+    const Outcome some = calc(check + QStringList{"--order", "EN"});
+    EXPECT_EQ(some.status, 3);
+    EXPECT_TRUE(some.out.contains("L2-3")) << some.out.toStdString();
+    EXPECT_TRUE(some.out.contains("60.0")) << some.out.toStdString();
+    EXPECT_TRUE(some.out.endsWith("共7点：合格5点，超限1点，未测1点；合格率83.3%；无设计点1个\n"))
+        << some.out.toStdString();
+    // Within a 60 mm tolerance only the missing point keeps it from passing.
+    EXPECT_EQ(calc(check + QStringList{"--order", "EN", "--tolerance", "60"}).status, 3);
+    // Read as N,E the swapped file matches nothing within 50 mm.
+    EXPECT_EQ(calc(check).status, 3);
+
+    // Each ending the check writes, and the endings it does not.
+    const std::pair<const char*, QByteArray> outputs[] = {
+        {"复核.csv", "\xEF\xBB\xBF点名,设计X"},
+        {"复核.txt", "\xEF\xBB\xBF"},
+        {"复核.xlsx", "PK\x03\x04"},
+        {"复核.xls", "\xD0\xCF\x11\xE0"},
+        {"复核.pdf", "%PDF-"},
+    };
+    for (const auto& [name, start] : outputs) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        const Outcome o = calc(check + QStringList{"--order", "EN", "-o", path});
+        EXPECT_EQ(o.status, 3) << name << o.err.toStdString();
+        EXPECT_TRUE(bytesOf(path).startsWith(start)) << name;
+    }
+    EXPECT_TRUE(pdfText(dir.filePath("复核.pdf")).contains(QStringLiteral("锥坡放样复核记录表")));
+
+    using P = ProblemCode;
+    const std::tuple<QStringList, P, std::string> usage[] = {
+        {{"--tolerance", "0"}, P::BadTolerance, "0"},
+        {{"--tolerance", "10000.5"}, P::BadTolerance, "10000.5"},
+        {{"--order", "XY"}, P::BadOrder, "XY"},
+        {{"-o", "复核.dxf"}, P::UnknownEnding, "复核.dxf"},
+    };
+    for (const auto& [options, code, subject] : usage) {
+        const Outcome o = calc(check + options);
+        EXPECT_EQ(o.status, 2) << options.join(' ').toStdString();
+        EXPECT_TRUE(o.err.startsWith(
+            "korvel-calc: " + QByteArray::fromStdString(problemText(problemAbout(code, subject)))))
+            << o.err.toStdString();
+    }
+    // An unreadable measured file is 2; a refused run is 1 before any file is read.
+    EXPECT_EQ(calc(kStepRun + QStringList{"--measured", dir.filePath("无.gsi")}).status, 2);
+    EXPECT_EQ(calc(QStringList{"--measured", pegs, ""} + kStep.mid(1)).status, 1);
+}
+
 }  // namespace
 }  // namespace korvel

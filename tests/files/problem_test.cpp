@@ -33,6 +33,8 @@ TEST(ProblemText, OneSentenceEachCode) {
         {problemAbout(P::WrongTextCount, "6"), "应有7或8个数据，实有6个"},
         {problemAbout(P::BadDate, "2026-13-01"), "日期应写作YYYY-MM-DD：2026-13-01"},
         {problemAbout(P::BadPlace, "S1"), "测站和后视应写作 点名,X,Y：S1"},
+        {problemAbout(P::BadTolerance, "0"), "允许偏差应大于0、不超过10000毫米：0"},
+        {problemAbout(P::BadOrder, "XY"), "坐标顺序应为EN或NE：XY"},
         {problemAbout(P::ElevationNotNumber, "12,5"), "坡脚高程应为数：12,5"},
         {problemAbout(P::IllegalPrefix, "A B"), "点名前缀只能含字母、数字和 - _ .：A B"},
         {problemAbout(P::NameTooLong, "ABUTMENT-NORTH-10"), "点名超过16个字符：ABUTMENT-NORTH-10"},

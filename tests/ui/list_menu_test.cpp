@@ -5,16 +5,20 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTimer>
 #include <functional>
 
 #include "files/output_formats.h"
 #include "files/problem.h"
 #include "read_only_folder.h"
+#include "ui/check_dialog.h"
 #include "window_fixture.h"
 
 namespace {
@@ -85,7 +89,8 @@ class ListMenuTest : public QObject, WindowFixture {
         for (const QAction* action : w_->List1Menu->actions()) {
             items << action->text() + QLatin1Char('|') + action->shortcut().toString();
         }
-        QCOMPARE(items, (QStringList{"复制(&C)|Ctrl+C", "导出放样点(&E)…|", "放样记录表(&P)…|"}));
+        QCOMPARE(items, (QStringList{"复制(&C)|Ctrl+C", "导出放样点(&E)…|", "放样记录表(&P)…|",
+                                     "放样复核(&K)…|"}));
         // Through the window, as the system delivers them, so that Qt makes the request.
         QWindow* window = w_->windowHandle();
         // The second click lands elsewhere, or it would make a double click.
@@ -117,7 +122,7 @@ class ListMenuTest : public QObject, WindowFixture {
                 QVERIFY(QTest::qWaitForWindowActive(w_.get()));
                 w_->List1->setFocus();
                 open();
-                QTRY_VERIFY2(seen == QStringList(3, QString::number(rows > 0)),
+                QTRY_VERIFY2(seen == QStringList(4, QString::number(rows > 0)),
                              qPrintable(QStringLiteral("opener %1, %2 rows: %3")
                                             .arg(&open - openers)
                                             .arg(rows)
@@ -305,6 +310,90 @@ class ListMenuTest : public QObject, WindowFixture {
         QCOMPARE(host_.sheetAsks.size(), 3);
     }
 
+    // The check from the instrument's file, exported as korvel-calc writes it; the prefix and
+    // tolerance remembered; an unreadable file says why.
+    void checkAsKorvelCalcWrites() {
+        computeStepExample();
+        const QStringList run = QStringList{"--step", "--position", "2", "--prefix", "L2-"} +
+                                korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts);
+        QProcess::execute(QStringLiteral(KORVEL_CALC), run + QStringList{"-o", path("pegs.csv")});
+        QVERIFY(put(path("pegs.csv"),
+                    bytesOf(path("pegs.csv")).replace("L2-3,3001.359", "L2-3,3001.419")));
+        host_.answers = {path("pegs.csv"), path("复核.csv"), path("复核.txt")};
+        host_.onCheck = [](const korvel::CheckSession& s) {
+            const korvel::CheckInputs inputs{"L2-", "50"};
+            const korvel::CheckOfInputs c = korvel::checkOfInputs(s, inputs);
+            s.exportCheck(inputs, c.report);
+            s.exportCheck(inputs, c.report);
+            return korvel::CheckInputs{"L2-", "30"};
+        };
+        w_->fuhe_Click();
+        QCOMPARE(host_.messages, QStringList());
+        const korvel::DialogSettings& open = host_.calls.value(0).settings;
+        QCOMPARE(QStringList({host_.calls.value(0).kind, open.title, open.filter}),
+                 QStringList({"open", "选择实测点文件",
+                              "实测点文件(*.gsi *.dat *.csv *.txt)|*.gsi;*.dat;*.csv;*.txt|"
+                              "所有文件(*.*)|*.*"}));
+        QCOMPARE(host_.calls.value(1).settings.title, QStringLiteral("保存复核结果"));
+        QCOMPARE(host_.calls.value(1).settings.filterExtensions,
+                 (QStringList{"pdf", "xlsx", "csv", "txt"}));
+        for (const char* name : {"复核.csv", "复核.txt"}) {
+            QProcess::execute(QStringLiteral(KORVEL_CALC),
+                              run + QStringList{"--measured", path("pegs.csv"), "-o",
+                                                path((std::string("calc-") + name).c_str())});
+            QCOMPARE(bytesOf(path(name)), bytesOf(path((std::string("calc-") + name).c_str())));
+        }
+        QVERIFY(QString::fromUtf8(bytesOf(path("复核.txt"))).contains(QStringLiteral("超限")));
+        // The next check starts from the inputs as they were left.
+        host_.answers = {path("pegs.csv")};
+        host_.onCheck = nullptr;
+        w_->fuhe_Click();
+        QCOMPARE(host_.checkSessions.size(), 2);
+        QCOMPARE(host_.checkSessions[1].inputs.tolerance, QStringLiteral("30"));
+        QCOMPARE(host_.checkSessions[1].inputs.prefix, QStringLiteral("L2-"));
+        QCOMPARE(host_.checkSessions[1].rows.size(), std::size_t{7});
+        // A file with no point in it is refused with its reason, and no check is shown.
+        QVERIFY(put(path("empty.gsi"), "\r\n"));
+        host_.answers = {path("empty.gsi")};
+        w_->fuhe_Click();
+        QCOMPARE(host_.checkSessions.size(), 2);
+        korvel::Problem none =
+            korvel::fileProblem(korvel::ProblemCode::MeasuredNoPoints,
+                                QDir::toNativeSeparators(path("empty.gsi")).toStdString());
+        QCOMPARE(host_.messages, QStringList{QString::fromStdString(korvel::problemText(none))});
+    }
+
+    // The real check dialog: its rows, the row beyond the tolerance in bold, a new tolerance
+    // recomputing the summary, a refused one offering no export, and 关闭.
+    void realCheckDialog() {
+        korvel::CheckSession session;
+        session.rows = {{1, "3000.000", "5000.000"}, {2, "3001.000", "5001.000"}};
+        session.measured.points = {{"P1", "3000.060", "5000.000", ""}};
+        session.inputs = {"P", "50"};
+        whenOpen<QDialog>([](QDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("放样复核"));
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("checkTable"));
+            auto* summary = dialog->findChild<QLabel*>(QStringLiteral("summary"));
+            auto* tolerance = dialog->findChild<QLineEdit*>(QStringLiteral("tolerance"));
+            auto* exporting = dialog->findChild<QPushButton*>(QStringLiteral("exportCheck"));
+            QCOMPARE(table->rowCount(), 2);
+            QCOMPARE(table->item(0, 8)->text(), QStringLiteral("▲超限"));
+            QVERIFY(table->item(0, 0)->font().bold());
+            QCOMPARE(table->item(1, 8)->text(), QStringLiteral("未测"));
+            QVERIFY(summary->text().startsWith(QStringLiteral("共2点：合格0点，超限1点")));
+            tolerance->setText(QStringLiteral("60"));
+            QCOMPARE(table->item(0, 8)->text(), QStringLiteral("合格"));
+            QVERIFY(summary->text().startsWith(QStringLiteral("共2点：合格1点，超限0点")));
+            tolerance->setText(QStringLiteral("0"));
+            QVERIFY(!exporting->isEnabled());
+            tolerance->setText(QStringLiteral("55"));
+            dialog->findChild<QPushButton*>(QStringLiteral("closeCheck"))->click();
+        });
+        korvel::QtDialogHost real;
+        const korvel::CheckInputs last = real.showCheck(nullptr, session);
+        QCOMPARE(last.tolerance, QStringLiteral("55"));
+    }
+
     // The real form: filled with what it is given, each field's text selected on entry so
     // that typing replaces it, Tab from elevation to prefix, Enter accepts, Esc cancels; the real
     // file dialog names the file after the picked type.
@@ -341,8 +430,8 @@ class ListMenuTest : public QObject, WindowFixture {
                                          "backsightX", "backsightY"}));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        const std::optional<korvel::SheetAsk> sheet =
-            real.askSheetSettings(nullptr, {{"P"}, {"0.000", "L2-"}});
+        const std::optional<korvel::SheetAsk> sheet = real.askSheetSettings(
+            nullptr, {{"P", "", "", "", "", "", "", "", ""}, {"0.000", "L2-"}});
         QVERIFY(sheet.has_value());
         QCOMPARE(QStringList({sheet->sheet.project, sheet->sheet.part, sheet->points.elevation,
                               sheet->points.prefix, sheet->sheet.backsightY}),

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "file_bytes.h"
@@ -62,6 +63,14 @@ struct ScriptedDialogHost final : korvel::DialogHost {
         return sheetAnswers.isEmpty() ? std::nullopt : sheetAnswers.takeFirst();
     }
     void openDocument(const QString& path) override { opened.append(path); }
+    // "放样复核": each session shown, and what the scripted dialog does with it (by default
+    // closes it at once with its inputs).
+    QList<korvel::CheckSession> checkSessions;
+    std::function<korvel::CheckInputs(const korvel::CheckSession&)> onCheck;
+    korvel::CheckInputs showCheck(QWidget*, const korvel::CheckSession& session) override {
+        checkSessions.append(session);
+        return onCheck ? onCheck(session) : session.inputs;
+    }
     std::optional<korvel::PointSettings> askPointSettings(
         QWidget*, const korvel::PointSettings& current) override {
         pointAsks.append(current);
