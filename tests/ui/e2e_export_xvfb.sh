@@ -4,13 +4,15 @@
 # open the result list's menu with Shift+F10 and with the Menu key and export the points as
 # GSI-16 and as a DXF drawing; read both back with Total Open Station and ezdxf. Then print the
 # stake-out sheet from a station and see it handed to the desktop's viewer (a stand-in
-# xdg-open here), and read it back with poppler.
-# Usage: e2e_export_xvfb.sh PATH/TO/korvel READERS_DIR [SCREENSHOT.png of the open menu]
+# xdg-open here), and read it back with poppler. Last, check the GSI file as if the
+# instrument had measured it, and export the check as CSV.
+# Usage: e2e_export_xvfb.sh PATH/TO/korvel READERS_DIR [MENU.png] [CHECK.png of 放样复核]
 set -euo pipefail
 
 program=$1
 readers=$2
 shot=${3:-}
+check_shot=${4:-}
 source "$(dirname "$0")/xvfb_korvel.sh"
 # The desktop's viewer: a stand-in that notes what it was asked to open.
 mkdir -p "$work/bin"
@@ -106,4 +108,33 @@ grep -q "K12+345" <<<"$sheet" || { echo "the sheet lacks its part" >&2; exit 1; 
 grep -qE "L2-7 +2995\.451 +5016\.120 +152\.340 +132°04′03″ +84°03′17″ +21\.715" <<<"$sheet" ||
   { echo "the sheet lacks the last point's polar data:" >&2; echo "$sheet" >&2; exit 1; }
 echo "the sheet: $(grep -c '^L2-' <<<"$sheet") points, opened in the viewer"
+
+# "放样复核" by its access key on the GSI file written above: every point measured where it was
+# designed. The prefix and tolerance come filled in; "导出" by Alt+E to a .csv, then Esc.
+keys Menu
+sleep 0.5
+keys k
+await 选择实测点文件
+xdotool type --delay 20 "$work/fangyang.gsi"
+keys Return
+await 放样复核
+if [ -n "$check_shot" ]; then
+  sleep 0.5
+  dialog=$(xdotool search --onlyvisible --name '^放样复核$' | head -n1)
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" "$check_shot"
+fi
+keys alt+e
+await 保存复核结果
+xdotool type --delay 20 "$work/fuhe.csv"
+keys Return
+sleep 0.5
+keys Escape
+sleep 0.3
+[ -s "$work/fuhe.csv" ] || { echo "no check was written" >&2; exit 1; }
+[ "$(grep -c ',合格' "$work/fuhe.csv")" = 7 ] ||
+  { echo "not 7 points within the tolerance:" >&2; cat "$work/fuhe.csv" >&2; exit 1; }
+grep -q $'^\xEF\xBB\xBF点名,设计X,设计Y,实测X,实测Y,ΔX(mm),ΔY(mm),偏差(mm),结果\r$' "$work/fuhe.csv" ||
+  { echo "the check's header is not as written" >&2; head -1 "$work/fuhe.csv" | od -c | head >&2; exit 1; }
+echo "the check: 7 points 合格, exported as CSV"
 kill -0 "$app_pid"
