@@ -1,6 +1,7 @@
 #include "core/stake_check.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <unordered_map>
 
@@ -21,22 +22,48 @@ std::string_view withoutLeadingZeros(std::string_view text) {
     return text.substr(std::min(text.find_first_not_of('0'), text.size()));
 }
 
+// A decimal number's parts as written: its sign, the digits before the point and after it.
+struct DecimalParts {
+    bool negative = false;
+    std::string_view whole;
+    std::string_view fraction;
+};
+
+// The parts of a decimal field: an optional sign, digits and at most one "." with at least
+// one digit; nothing for anything else. Views into `field`, nothing copied.
+std::optional<DecimalParts> decimalParts(std::string_view field) {
+    DecimalParts parts;
+    if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
+        parts.negative = field.front() == '-';
+        field.remove_prefix(1);
+    }
+    std::size_t point = field.size();
+    for (std::size_t k = 0; k < field.size(); ++k) {
+        const char c = field[k];
+        if (c == '.' && point == field.size()) {
+            point = k;
+        } else if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    parts.whole = field.substr(0, point);
+    parts.fraction = point == field.size() ? std::string_view() : field.substr(point + 1);
+    if (parts.whole.size() + parts.fraction.size() == 0) {
+        return std::nullopt;
+    }
+    return parts;
+}
+
 // A decimal text as whole micrometres, decimals past the sixth rounded half away from zero;
 // nothing when it is no decimal number or reaches 10^12 m.
 std::optional<std::int64_t> micrometresOf(std::string_view text) {
-    const std::optional<std::string> decimal = decimalText(text);
-    if (!decimal) {
+    const std::optional<DecimalParts> parts = decimalParts(text);
+    if (!parts) {
         return std::nullopt;
     }
-    std::string_view t = *decimal;
-    const bool negative = t.starts_with('-');
-    if (negative) {
-        t.remove_prefix(1);
-    }
-    const std::size_t point = t.find('.');
-    const std::string_view whole = withoutLeadingZeros(t.substr(0, point));
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view() : t.substr(point + 1);
+    const bool negative = parts->negative;
+    const std::string_view whole = withoutLeadingZeros(parts->whole);
+    const std::string_view fraction = parts->fraction;
     if (whole.size() > kMaxWholeDigits) {
         return std::nullopt;
     }
@@ -53,14 +80,15 @@ std::optional<std::int64_t> micrometresOf(std::string_view text) {
     return negative ? -value : value;
 }
 
-// The largest r with r² ≤ s, bit by bit (s below 2^126, so r below 2^63).
+// The largest r with r² ≤ s (s below 2^126, so r below 2^63): the double's square root, a
+// few units off at most, then moved in whole steps until it is exact.
 std::uint64_t squareRootFloor(Wide s) {
-    std::uint64_t r = 0;
-    for (int bit = 62; bit >= 0; --bit) {
-        const std::uint64_t candidate = r | (std::uint64_t{1} << bit);
-        if (Wide{candidate} * candidate <= s) {
-            r = candidate;
-        }
+    std::uint64_t r = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(s)));
+    while (r > 0 && Wide{r} * r > s) {
+        --r;
+    }
+    while (Wide{r + 1} * (r + 1) <= s) {
+        ++r;
     }
     return r;
 }
@@ -150,26 +178,18 @@ std::string toleranceText(Tolerance tolerance) {
 
 // Sign, digits, at most one point: the field in its plain form, or nothing.
 std::optional<std::string> decimalText(std::string_view field) {
-    std::string text;
-    if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
-        if (field.front() == '-') {
-            text += '-';
-        }
-        field.remove_prefix(1);
-    }
-    const std::size_t point = field.find('.');
-    const std::string_view whole = field.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view() : field.substr(point + 1);
-    const auto digits = [](std::string_view s) {
-        return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    if (whole.size() + fraction.size() == 0 || !digits(whole) || !digits(fraction)) {
+    const std::optional<DecimalParts> parts = decimalParts(field);
+    if (!parts) {
         return std::nullopt;
     }
-    text += whole.empty() ? std::string_view("0") : whole;
-    if (!fraction.empty()) {
-        text.append(".").append(fraction);
+    std::string text;
+    text.reserve(field.size() + 1);
+    if (parts->negative) {
+        text += '-';
+    }
+    text += parts->whole.empty() ? std::string_view("0") : parts->whole;
+    if (!parts->fraction.empty()) {
+        text.append(".").append(parts->fraction);
     }
     return text;
 }
@@ -215,12 +235,14 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
     // The pegs by name: the place of the first appearance, the coordinates of the last.
     std::vector<FieldPoint> pegs;
     std::unordered_map<std::string, std::size_t> slot;
+    slot.reserve(measured.size());
     for (const FieldPoint& peg : measured) {
         const auto [at, fresh] = slot.try_emplace(pointNameKey(peg.name), pegs.size());
         if (fresh) {
             pegs.push_back(peg);
         } else {
-            pegs[at->second] = {pegs[at->second].name, peg.x, peg.y};
+            pegs[at->second].x = peg.x;
+            pegs[at->second].y = peg.y;
         }
     }
     std::vector<std::size_t> order(design.size());
@@ -230,6 +252,7 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
     });
 
     StakeCheck check;
+    check.rows.reserve(design.size() + pegs.size());
     std::vector<bool> matched(pegs.size(), false);
     for (const std::size_t k : order) {
         const std::string name = pointName(prefix, design[k]);
@@ -246,7 +269,7 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
     }
     for (std::size_t k = 0; k < pegs.size(); ++k) {
         if (!matched[k]) {
-            check.rows.push_back({pegs[k].name, "", "", recordedDecimals(pegs[k].x),
+            check.rows.push_back({std::string(pegs[k].name), "", "", recordedDecimals(pegs[k].x),
                                   recordedDecimals(pegs[k].y), "", "", "", Verdict::NoDesign});
             ++check.noDesign;
         }

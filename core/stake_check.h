@@ -13,11 +13,12 @@
 namespace korvel {
 
 // A peg as the instrument recorded it: its name and X (northing) and Y (easting) as the
-// decimal texts of its file ("5000.0004", "-12.5").
+// decimal texts of its file ("5000.0004", "-12.5"). Views into the points read, which
+// outlive the check: 32767 pegs are compared without a copy of them.
 struct FieldPoint {
-    std::string name;
-    std::string x;
-    std::string y;
+    std::string_view name;
+    std::string_view x;
+    std::string_view y;
 
     bool operator==(const FieldPoint&) const = default;
 };

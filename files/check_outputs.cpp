@@ -54,45 +54,37 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
     return {c, length};
 }
 
-// `field` padded with blanks to `width` columns, at the right of it or at the left.
-std::string padded(const std::string& field, std::size_t width, bool right) {
-    const std::string blanks(width - std::min(width, displayWidth(field)), ' ');
-    return right ? blanks + field : field + blanks;
-}
-
 // One line of the aligned text: the fields padded to their columns, two blanks apart, the
 // blanks at the end dropped.
-std::string alignedLine(const std::array<std::string, kCheckColumns>& fields,
-                        const std::array<std::size_t, kCheckColumns>& widths) {
-    std::string line;
+void appendAlignedLine(std::string& out, const CheckFields& fields,
+                       const std::array<std::size_t, kCheckColumns>& widths) {
+    const std::size_t start = out.size();
     for (std::size_t c = 0; c < kCheckColumns; ++c) {
-        line.append(c == 0 ? "" : "  ")
-            .append(padded(fields[c], widths[c], checkColumnIsNumber(c)));
+        if (c > 0) {
+            out.append(2, ' ');
+        }
+        // Numbers at the right of their column, words at the left.
+        const std::size_t blanks = widths[c] - std::min(widths[c], displayWidth(fields[c]));
+        const bool right = checkColumnIsNumber(c);
+        out.append(right ? blanks : 0, ' ').append(fields[c]).append(right ? 0 : blanks, ' ');
     }
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
-// The captions as fields of a line.
-std::array<std::string, kCheckColumns> captionFields() {
-    std::array<std::string, kCheckColumns> fields;
-    const auto captions = checkCaptions();
-    std::copy(captions.begin(), captions.end(), fields.begin());
-    return fields;
+    const std::size_t end = out.find_last_not_of(' ');
+    out.erase(end == std::string::npos || end < start ? start : end + 1);
 }
 
 // A text cell of the worksheet.
-SheetCell textCell(int row, int column, const std::string& text) {
-    return {row, column, false, 0.0, QString::fromStdString(text)};
+SheetCell textCell(int row, int column, std::string_view text) {
+    return {row, column, false, 0.0,
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
 }
 
 // A field of a numeric column as its cell: a number when it reads as one, else its text
 // ("—" for an offset that could not be worked out); nothing for an empty field.
-std::optional<SheetCell> numberCell(int row, int column, const std::string& field) {
+std::optional<SheetCell> numberCell(int row, int column, std::string_view field) {
     if (field.empty()) {
         return std::nullopt;
     }
-    const QString text = QString::fromStdString(field);
+    const QString text = QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
     if (const std::optional<double> value = plainDecimal(text)) {
         return SheetCell{row, column, true, *value, {}};
     }
@@ -103,7 +95,7 @@ std::optional<SheetCell> numberCell(int row, int column, const std::string& fiel
 std::vector<SheetCell> checkCells(const CheckReport& report) {
     std::vector<SheetCell> cells;
     cells.reserve((report.check.rows.size() + 1) * kCheckColumns + 2);
-    const auto captions = captionFields();
+    const CheckFields captions = checkCaptions();
     for (std::size_t c = 0; c < kCheckColumns; ++c) {
         cells.push_back(textCell(0, static_cast<int>(c), captions[c]));
     }
@@ -130,7 +122,7 @@ std::vector<SheetCell> checkCells(const CheckReport& report) {
 }  // namespace
 
 // The captions as the table heads them.
-std::array<std::string_view, kCheckColumns> checkCaptions() {
+CheckFields checkCaptions() {
     return {"点名", "设计X", "设计Y", "实测X", "实测Y", "ΔX(mm)", "ΔY(mm)", "偏差(mm)", "结果"};
 }
 
@@ -140,10 +132,9 @@ bool checkColumnIsNumber(std::size_t column) {
 }
 
 // The row's texts in column order, the verdict as its word.
-std::array<std::string, kCheckColumns> checkFields(const CheckRow& row) {
-    return {row.name,      row.designX,   row.designY,
-            row.measuredX, row.measuredY, row.dx,
-            row.dy,        row.deviation, std::string(verdictText(row.verdict))};
+CheckFields checkFields(const CheckRow& row) {
+    return {row.name, row.designX, row.designY,   row.measuredX,           row.measuredY,
+            row.dx,   row.dy,      row.deviation, verdictText(row.verdict)};
 }
 
 // Code point by code point, two columns for the wide ones.
@@ -159,9 +150,9 @@ std::size_t displayWidth(std::string_view utf8) {
 
 // The widths first, over the captions and every row; then the lines.
 std::string checkText(const CheckReport& report, std::string_view lineEnd) {
-    const auto captions = captionFields();
+    const CheckFields captions = checkCaptions();
     std::array<std::size_t, kCheckColumns> widths{};
-    std::vector<std::array<std::string, kCheckColumns>> lines = {captions};
+    std::vector<CheckFields> lines = {captions};
     lines.reserve(report.check.rows.size() + 1);
     for (const CheckRow& row : report.check.rows) {
         lines.push_back(checkFields(row));
@@ -172,37 +163,59 @@ std::string checkText(const CheckReport& report, std::string_view lineEnd) {
         }
     }
     std::string text;
+    text.reserve(lines.size() * 80);
     for (const auto& fields : lines) {
-        text.append(alignedLine(fields, widths)).append(lineEnd);
+        appendAlignedLine(text, fields, widths);
+        text.append(lineEnd);
     }
     return text.append(report.summary).append(lineEnd);
 }
 
 // Quotes only what needs quoting, so plain numbers stay plain for every reader.
-std::string csvField(std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(field);
+namespace {
+
+// Appends `field` to `out` as RFC 4180 writes it.
+void appendCsvField(std::string& out, std::string_view field) {
+    const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+        return c == ',' || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain) {
+        out.append(field);
+        return;
     }
-    std::string quoted = "\"";
+    out += '"';
     for (const char c : field) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        out.append(c == '"' ? 2 : 1, c);
     }
-    return quoted + '"';
+    out += '"';
+}
+
+// Appends one line of fields, comma-separated and ended CR LF.
+void appendCsvLine(std::string& out, const CheckFields& fields) {
+    for (std::size_t c = 0; c < kCheckColumns; ++c) {
+        if (c > 0) {
+            out += ',';
+        }
+        appendCsvField(out, fields[c]);
+    }
+    out += "\r\n";
+}
+
+}  // namespace
+
+std::string csvField(std::string_view field) {
+    std::string out;
+    appendCsvField(out, field);
+    return out;
 }
 
 // The byte-order mark, the captions, the rows; every line ends CR LF.
 std::string encodeCheckCsv(const CheckReport& report) {
-    const auto line = [](const std::array<std::string, kCheckColumns>& fields) {
-        std::string text;
-        for (std::size_t c = 0; c < kCheckColumns; ++c) {
-            text.append(c == 0 ? "" : ",").append(csvField(fields[c]));
-        }
-        return text.append("\r\n");
-    };
     std::string csv(kByteOrderMark);
-    csv += line(captionFields());
+    csv.reserve(128 + report.check.rows.size() * 80);
+    appendCsvLine(csv, checkCaptions());
     for (const CheckRow& row : report.check.rows) {
-        csv += line(checkFields(row));
+        appendCsvLine(csv, checkFields(row));
     }
     return csv;
 }

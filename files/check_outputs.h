@@ -29,9 +29,12 @@ struct CheckReport {
 // The number of columns of the check.
 inline constexpr std::size_t kCheckColumns = 9;
 
+// One line of the check, a text for each column (views into its row, or constants).
+using CheckFields = std::array<std::string_view, kCheckColumns>;
+
 // The column captions, in order: "点名", "设计X", "设计Y", "实测X", "实测Y", "ΔX(mm)",
 // "ΔY(mm)", "偏差(mm)", "结果" (Δ is U+0394).
-std::array<std::string_view, kCheckColumns> checkCaptions();
+CheckFields checkCaptions();
 
 // Whether column `column` (from 0) holds numbers: the coordinates and offsets, 1 to 7; the
 // name (0) and the verdict (8) are words.
@@ -44,7 +47,8 @@ bool checkColumnIsNumber(std::size_t column);
 //       -> {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4", "合格"}
 //   {"P2", "5001.000", "3001.000", "", "", "", "", "", NotMeasured}
 //       -> {"P2", "5001.000", "3001.000", "", "", "", "", "", "未测"}
-std::array<std::string, kCheckColumns> checkFields(const CheckRow& row);
+// The views are into `row`, which must outlive them.
+CheckFields checkFields(const CheckRow& row);
 
 // The columns a UTF-8 text takes in a fixed-pitch font: two for each East Asian wide or
 // full-width character (CJK ideographs, kana, hangul, full-width forms, CJK punctuation),

@@ -84,8 +84,9 @@ std::vector<TableColumn> checkColumns() {
 TableRow checkTableRow(const CheckRow& row) {
     const auto fields = checkFields(row);
     TableRow printed{{}, RowLook::Plain};
-    for (const std::string& field : fields) {
-        printed.cells.push_back(QString::fromStdString(field));
+    for (const std::string_view field : fields) {
+        printed.cells.push_back(
+            QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size())));
     }
     if (row.verdict == Verdict::Beyond) {
         printed.cells.back().prepend(QStringLiteral("▲ "));

@@ -23,8 +23,8 @@ const QColor kNotMeasuredText(128, 128, 128);
 // marked.
 QStringList rowTexts(const CheckRow& row) {
     QStringList texts;
-    for (const std::string& field : checkFields(row)) {
-        texts << QString::fromStdString(field);
+    for (const std::string_view field : checkFields(row)) {
+        texts << QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
     }
     if (row.verdict == Verdict::Beyond) {
         texts.last().prepend(QStringLiteral("▲"));

@@ -1,7 +1,7 @@
 #include "files/measured/delimited_line.h"
 
+#include <array>
 #include <string>
-#include <vector>
 
 namespace korvel {
 namespace {
@@ -19,15 +19,30 @@ std::string_view trimmed(std::string_view field) {
     return field;
 }
 
+// The first fields of a line, as many as a point uses (name, code, two coordinates, H), and
+// how many of them there are.
+struct LineFields {
+    std::array<std::string_view, 5> field;
+    std::size_t count = 0;
+
+    std::size_t size() const { return count; }
+    std::string_view operator[](std::size_t k) const { return field[k]; }
+    void push_back(std::string_view f) {
+        if (count < field.size()) {
+            field[count++] = f;
+        }
+    }
+};
+
 // The fields of a line: split at each comma when it has one, else at each tab when it has
-// one, else at runs of blanks.
-std::vector<std::string_view> fieldsOf(std::string_view line) {
-    std::vector<std::string_view> fields;
+// one, else at runs of blanks. The fields after the fifth are not needed and not kept.
+LineFields fieldsOf(std::string_view line) {
+    LineFields fields;
     const char separator = line.find(',') != std::string_view::npos    ? ','
                            : line.find('\t') != std::string_view::npos ? '\t'
                                                                        : ' ';
     std::size_t pos = 0;
-    while (pos <= line.size()) {
+    while (pos <= line.size() && fields.size() < fields.field.size()) {
         std::size_t end = line.find(separator, pos);
         if (end == std::string_view::npos) {
             end = line.size();
@@ -46,7 +61,7 @@ std::vector<std::string_view> fieldsOf(std::string_view line) {
 
 std::optional<MeasuredPoint> readDelimitedLine(std::string_view line, MeasuredFormat format,
                                                CoordinateOrder order) {
-    const std::vector<std::string_view> fields = fieldsOf(line);
+    const LineFields fields = fieldsOf(line);
     // CASS puts a code between the name and Y, X; the others give the two coordinates first.
     const std::size_t first = format == MeasuredFormat::CassDat ? 2 : 1;
     if (fields.size() < first + 2 || fields[0].empty()) {

@@ -57,17 +57,21 @@ MeasuredPoints refusal(Problem problem) {
 
 // The points read, one per name: a name met again keeps its first place and takes the new
 // coordinates, and is counted.
-MeasuredPoints merged(const std::vector<MeasuredPoint>& read, int linesPassedOver) {
+MeasuredPoints merged(std::vector<MeasuredPoint> read, int linesPassedOver) {
     MeasuredPoints result;
     result.linesPassedOver = linesPassedOver;
+    result.points.reserve(read.size());
     std::unordered_map<std::string, std::size_t> place;
-    for (const MeasuredPoint& p : read) {
+    place.reserve(read.size());
+    for (MeasuredPoint& p : read) {
         const auto [at, fresh] = place.try_emplace(pointNameKey(p.name), result.points.size());
         if (fresh) {
-            result.points.push_back(p);
+            result.points.push_back(std::move(p));
         } else {
             MeasuredPoint& first = result.points[at->second];
-            first = {first.name, p.x, p.y, p.h};
+            first.x = std::move(p.x);
+            first.y = std::move(p.y);
+            first.h = std::move(p.h);
             ++result.repeats;
         }
     }
@@ -127,7 +131,11 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
                 point->name = lineText(point->name, !isUtf8(QByteArrayView(point->name)));
             }
         } else {
-            point = readDelimitedLine(lineText(line, gbk), format, order);
+            // Most lines are ASCII and are read where they stand.
+            const bool ascii =
+                std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+            point = ascii ? readDelimitedLine(line, format, order)
+                          : readDelimitedLine(lineText(line, gbk), format, order);
         }
         if (point) {
             read.push_back(std::move(*point));
@@ -135,7 +143,7 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
             ++passedOver;
         }
     }
-    return merged(read, passedOver);
+    return merged(std::move(read), passedOver);
 }
 
 // The ending, the kind of file and its size first, then the bytes decoded.
