@@ -232,17 +232,22 @@ std::string_view verdictText(Verdict verdict) {
 // Matches pegs to design points by name key and compares each pair exactly.
 StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view prefix,
                          const std::vector<FieldPoint>& measured, Tolerance tolerance) {
-    // The pegs by name: the place of the first appearance, the coordinates of the last.
-    std::vector<FieldPoint> pegs;
+    // The pegs by name: the place of the first appearance, the coordinates of the last;
+    // pointed at where they stand, not copied.
+    struct Peg {
+        const FieldPoint* first;
+        const FieldPoint* last;
+    };
+    std::vector<Peg> pegs;
+    pegs.reserve(measured.size());
     std::unordered_map<std::string, std::size_t> slot;
     slot.reserve(measured.size());
     for (const FieldPoint& peg : measured) {
         const auto [at, fresh] = slot.try_emplace(pointNameKey(peg.name), pegs.size());
         if (fresh) {
-            pegs.push_back(peg);
+            pegs.push_back({&peg, &peg});
         } else {
-            pegs[at->second].x = peg.x;
-            pegs[at->second].y = peg.y;
+            pegs[at->second].last = &peg;
         }
     }
     std::vector<std::size_t> order(design.size());
@@ -264,13 +269,14 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
             continue;
         }
         matched[found->second] = true;
-        check.rows.push_back(compared(name, design[k], pegs[found->second], tolerance));
+        check.rows.push_back(compared(name, design[k], *pegs[found->second].last, tolerance));
         ++(check.rows.back().verdict == Verdict::Within ? check.within : check.beyond);
     }
     for (std::size_t k = 0; k < pegs.size(); ++k) {
         if (!matched[k]) {
-            check.rows.push_back({std::string(pegs[k].name), "", "", recordedDecimals(pegs[k].x),
-                                  recordedDecimals(pegs[k].y), "", "", "", Verdict::NoDesign});
+            check.rows.push_back({pegs[k].first->name, "", "", recordedDecimals(pegs[k].last->x),
+                                  recordedDecimals(pegs[k].last->y), "", "", "",
+                                  Verdict::NoDesign});
             ++check.noDesign;
         }
     }

@@ -13,12 +13,11 @@
 namespace korvel {
 
 // A peg as the instrument recorded it: its name and X (northing) and Y (easting) as the
-// decimal texts of its file ("5000.0004", "-12.5"). Views into the points read, which
-// outlive the check: 32767 pegs are compared without a copy of them.
+// decimal texts of its file ("5000.0004", "-12.5").
 struct FieldPoint {
-    std::string_view name;
-    std::string_view x;
-    std::string_view y;
+    std::string name;
+    std::string x;
+    std::string y;
 
     bool operator==(const FieldPoint&) const = default;
 };
