@@ -1,0 +1,134 @@
+// The two records the list's menu prints: "放样记录表", the stake-out sheet, through the same
+// code as korvel-calc -o NAME.pdf; and "放样复核", the staked points measured in the
+// instrument's file checked against the list, shown as a table and exported as
+// korvel-calc --measured writes it.
+#include <QDate>
+#include <QDir>
+
+#include "files/check_outputs.h"
+#include "files/measured/measured_points.h"
+#include "files/output_formats.h"
+#include "report/check_sheet.h"
+#include "report/sheet_request.h"
+#include "ui/form1.h"
+
+namespace korvel {
+namespace {
+
+// A station typed in the form: given when any of its name, X and Y is.
+std::optional<SheetStation> typedPlace(const QString& name, const QString& x, const QString& y) {
+    if (name.trimmed().isEmpty() && x.trimmed().isEmpty() && y.trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    return SheetStation{name.toStdString(), x.toStdString(), y.toStdString()};
+}
+
+// What the form gave, as the sheet takes it, dated today.
+TypedSheet typedSheet(const SheetAsk& asked) {
+    const SheetSettings& s = asked.sheet;
+    return {{s.project.toStdString(), s.part.toStdString(), s.instrument.toStdString(),
+             QDate::currentDate().toString(Qt::ISODate).toStdString()},
+            {asked.points.elevation.toStdString(), asked.points.prefix.toStdString()},
+            typedPlace(s.stationName, s.stationX, s.stationY),
+            typedPlace(s.backsightName, s.backsightX, s.backsightY)};
+}
+
+// The save dialog of the check's export: each ending the check writes, the sheet first.
+constexpr std::pair<const char*, const char*> kCheckExports[] = {
+    {"PDF文件(*.pdf)", "pdf"},
+    {"Excel工作簿(*.xlsx)", "xlsx"},
+    {"CSV文件(*.csv)", "csv"},
+    {"文本文件(*.txt)", "txt"},
+};
+
+}  // namespace
+
+void Form1::jilubiao_Click() {
+    const std::optional<SheetAsk> asked =
+        host_.askSheetSettings(this, {sheetSettings_, pointSettings_});
+    if (!asked) {
+        return;
+    }
+    sheetSettings_ = asked->sheet;
+    pointSettings_ = asked->points;
+    const QString path = askSavePath(QStringLiteral("保存放样记录表"),
+                                     QStringLiteral("PDF文件(*.pdf)|*.pdf"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const SheetRequest request = makeStakeSheet(
+        typedSheet(*asked), listRun_.texts, listRun_.selection, listRun_.rows, listRun_.outline);
+    if (request.problem) {
+        showMessage(QString::fromStdString(problemText(request.problem)));
+        return;
+    }
+    const Problem saved = saveStakeSheet(path, request.sheet);
+    reportSave(saved);
+    if (!saved) {
+        host_.openDocument(path);
+    }
+}
+
+void Form1::fuhe_Click() {
+    CommonDialog1->setDialogTitle(QStringLiteral("选择实测点文件"));
+    CommonDialog1->setFileName(QString());
+    CommonDialog1->setFilter(
+        QStringLiteral("实测点文件(*.gsi *.dat *.csv *.txt)|*.gsi;*.dat;*.csv;*.txt|"
+                       "所有文件(*.*)|*.*"));
+    CommonDialog1->setFilterExtensions({});
+    const QString path = CommonDialog1->showOpen();
+    if (path.isEmpty()) {
+        return;
+    }
+    CheckSession session;
+    session.measured = readMeasuredFile(path, CoordinateOrder::NorthEast);
+    if (session.measured.problem) {
+        showMessage(QString::fromStdString(problemText(session.measured.problem)));
+        return;
+    }
+    session.rows = listRun_.rows;
+    session.inputs = {pointSettings_.prefix, checkTolerance_};
+    session.exportCheck = [this](const CheckInputs& inputs, const CheckReport& report) {
+        exportCheck(inputs, report);
+    };
+    const CheckInputs last = host_.showCheck(this, session);
+    pointSettings_.prefix = last.prefix;
+    checkTolerance_ = last.tolerance;
+}
+
+void Form1::exportCheck(const CheckInputs& inputs, const CheckReport& report) {
+    QStringList filter;
+    QStringList extensions;
+    for (const auto& [description, extension] : kCheckExports) {
+        filter << QString::fromUtf8(description) << QStringLiteral("*.") + extension;
+        extensions << QString::fromLatin1(extension);
+    }
+    const QString path = askSavePath(QStringLiteral("保存复核结果"), filter.join(QLatin1Char('|')),
+                                     QStringLiteral("pdf"), extensions);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::optional<OutputFormat> format = outputFormatFor(path);
+    if (!format || !writesCheck(*format)) {
+        showMessage(QString::fromStdString(problemText(problemAbout(
+            ProblemCode::UnknownEnding, QDir::toNativeSeparators(path).toStdString()))));
+        return;
+    }
+    if (*format != OutputFormat::StakeSheet) {
+        reportSave(saveCheckOutput(path, *format, report));
+        return;
+    }
+    // The sheet's header as "放样记录表" last had it, dated today; no station on a check.
+    SheetAsk asked{sheetSettings_, {pointSettings_.elevation, inputs.prefix}};
+    asked.sheet.stationName = asked.sheet.stationX = asked.sheet.stationY = QString();
+    asked.sheet.backsightName = asked.sheet.backsightX = asked.sheet.backsightY = QString();
+    SheetRequest sheet = makeStakeSheet(typedSheet(asked), listRun_.texts, listRun_.selection,
+                                        listRun_.rows, listRun_.outline);
+    if (sheet.problem) {
+        showMessage(QString::fromStdString(problemText(sheet.problem)));
+        return;
+    }
+    reportSave(saveCheckSheet(path, {std::move(sheet.sheet), report}));
+}
+
+}  // namespace korvel
