@@ -180,6 +180,10 @@ package() {
     cp "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")" "$stage/"
   done
   cp files/liti/*.zdy "$stage/liti/"
+  # The sheets' font, which reads back from a PDF as the characters written, with its licence.
+  mkdir -p "$stage/fonts"
+  cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$stage/fonts/"
+  cp /usr/share/doc/fonts-wqy-microhei/copyright "$stage/fonts/wqy-microhei-copyright.txt"
   # Notepad on a Chinese Windows reads GBK with CR LF line ends.
   sed 's/$/\r/' scripts/windows/说明.txt | iconv -f UTF-8 -t GBK >"$stage/说明.txt"
   # Debug sections are of no use on a surveyor's PC and are most of the bytes.
