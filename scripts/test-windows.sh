@@ -138,8 +138,11 @@ wine korvel-calc.exe "${sheet[@]}" -o sheet.pdf >/dev/null 2>&1 || true
 "$linux_calc" "${sheet[@]}" -o "$work/linux.pdf"
 pdffonts sheet.pdf 2>/dev/null | awk 'NR > 2 && $(NF-4) != "yes" { bad = 1 } END { exit bad }' ||
   fail "a font of the sheet is not embedded"
-pdftotext -layout sheet.pdf "$work/windows.txt" 2>/dev/null || fail "no sheet from korvel-calc.exe"
-pdftotext -layout "$work/linux.pdf" "$work/linux.txt"
+# Windows places the glyphs a little differently: the same words in the same lines, the
+# blanks between them aside.
+pdftotext -layout sheet.pdf - 2>/dev/null | tr -s ' ' >"$work/windows.txt" ||
+  fail "no sheet from korvel-calc.exe"
+pdftotext -layout "$work/linux.pdf" - | tr -s ' ' >"$work/linux.txt"
 cmp -s "$work/linux.txt" "$work/windows.txt" || fail "the sheet reads back otherwise than on Linux"
 "$linux_calc" --step --position 2 --prefix L2- -o "$work/pegs.gsi" 10 6 60 1000 500 0 1.5 4
 cp "$work/pegs.gsi" pegs.gsi
