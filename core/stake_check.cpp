@@ -95,8 +95,15 @@ std::uint64_t squareRootFloor(Wide s) {
 
 // Tenths written with one decimal: 123 -> "12.3", -4 -> "-0.4", 0 -> "0.0".
 std::string tenthsText(std::int64_t tenths, bool negative) {
-    std::string text = negative && tenths != 0 ? "-" : "";
-    return text + std::to_string(tenths / 10) + '.' + static_cast<char>('0' + tenths % 10);
+    std::string text;
+    text.reserve(24);
+    if (negative && tenths != 0) {
+        text += '-';
+    }
+    text += std::to_string(tenths / 10);
+    text += '.';
+    text += static_cast<char>('0' + tenths % 10);
+    return text;
 }
 
 // Micrometres as millimetres with one decimal, halves away from zero.

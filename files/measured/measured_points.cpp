@@ -41,7 +41,10 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
+            ++end;
+        }
         lines.push_back(text.substr(pos, end - pos));
         pos = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
     }
