@@ -94,13 +94,4 @@ RunResult runCalculation(const std::array<std::string, 8>& texts, const Selectio
     return result;
 }
 
-std::vector<std::string> stakeRowLines(const std::vector<StakeRow>& rows) {
-    std::vector<std::string> lines;
-    lines.reserve(rows.size());
-    for (const StakeRow& row : rows) {
-        lines.push_back(stakeRowLine(row));
-    }
-    return lines;
-}
-
 }  // namespace korvel

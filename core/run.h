@@ -41,7 +41,4 @@ struct RunResult {
 //   step text "0" or "abc"                      -> no rows, kMessageStepNotPositive
 RunResult runCalculation(const std::array<std::string, 8>& texts, const Selection& selection);
 
-// The list lines of `rows`, top to bottom.
-std::vector<std::string> stakeRowLines(const std::vector<StakeRow>& rows);
-
 }  // namespace korvel

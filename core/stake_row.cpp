@@ -32,10 +32,6 @@ std::string stakeRowLine(const StakeRow& row) {
     return line;
 }
 
-std::string formatStakeRow(int number, double x, double y) {
-    return stakeRowLine(makeStakeRow(number, x, y));
-}
-
 std::string pointName(std::string_view prefix, const StakeRow& row) {
     std::string name(prefix);
     name += std::to_string(row.number);

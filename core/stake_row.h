@@ -18,28 +18,23 @@ struct StakeRow {
     bool operator==(const StakeRow&) const = default;
 };
 
-// The row numbered `number` at X and Y, each written "0.000" as formatStakeRow writes it.
-//   (7, 3512.4, -12.05) -> {7, "3512.400", "-12.050"}
+// The row numbered `number` at X and Y, each written "0.000" (formatFixed: 15 significant
+// digits, then halves away from zero, the minus sign kept).
+//   (7, 3512.4, -12.05)       -> {7, "3512.400", "-12.050"}
+//   (6, 2995.4505, 5016.1195) -> {6, "2995.451", "5016.120"}
+//   (1, -1e-16, -10)          -> {1, "-0.000", "-10.000"}
 // X and Y must be finite.
 StakeRow makeStakeRow(int number, double x, double y);
 
-// The list line of `row`: formatStakeRow's layout with the row's own texts.
-//   {7, "3512.400", "-12.050"} -> "  7     3512.400     -12.050"
+// The list line of `row`: the point number right-aligned in three characters ("@@@", wider
+// from 1000 on), five blanks, X, five blanks, Y; nothing follows.
+//   {7, "3512.400", "-12.050"}     -> "  7     3512.400     -12.050"
+//   {1000, "0.063", "1000000.000"} -> "1000     0.063     1000000.000"
 std::string stakeRowLine(const StakeRow& row);
 
 // The name a point file gives the row: `prefix` followed by the point number.
 //   ("L2-", {7, ...}) -> "L2-7"      ("", {12, ...}) -> "12"
 std::string pointName(std::string_view prefix, const StakeRow& row);
-
-// Point number right-aligned in three characters ("@@@", wider from 1000 on), five blanks,
-// X as "0.000", five blanks, Y as "0.000" (formatFixed: 15 significant digits, then
-// halves away from zero, the minus sign kept); nothing follows.
-//   (7, 3512.4, -12.05)        -> "  7     3512.400     -12.050"
-//   (1000, 0.0625, 1e6)        -> "1000     0.063     1000000.000"
-//   (6, 2995.4505, 5016.1195)  -> "  6     2995.451     5016.120"
-//   (1, -1e-16, -10)           -> "  1     -0.000     -10.000"
-// X and Y must be finite.
-std::string formatStakeRow(int number, double x, double y);
 
 // The three fields of a result row as the list shows them: the point number and the X and
 // Y texts, views into the line.

@@ -231,6 +231,17 @@ TEST(run, rowFieldsAsTheListWritesThem) {
         {"  -7     1.000     2.000", ""},
         {"", ""},
     };
+    // The lines the list writes, from the numbers of the run.
+    const std::pair<StakeRow, const char*> written[] = {
+        {makeStakeRow(7, 3512.4, -12.05), "  7     3512.400     -12.050"},
+        {makeStakeRow(1000, 0.0625, 1e6), "1000     0.063     1000000.000"},
+        {makeStakeRow(6, 2995.4505, 5016.1195), "  6     2995.451     5016.120"},
+        {makeStakeRow(1, -1e-16, -10), "  1     -0.000     -10.000"},
+        {makeStakeRow(42, 0, 1), " 42     0.000     1.000"},
+    };
+    for (const auto& [row, line] : written) {
+        EXPECT_EQ(stakeRowLine(row), line);
+    }
     for (const auto& [line, expected] : cases) {
         const std::optional<StakeRowFields> f = splitStakeRow(line);
         const std::string got =
