@@ -132,6 +132,10 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
             point = std::move(block.point);
             if (point) {
                 point->name = lineText(point->name, !isUtf8(QByteArrayView(point->name)));
+                // A name of bytes that decode to nothing (a GBK lead byte alone) is no name.
+                if (point->name.empty()) {
+                    point.reset();
+                }
             }
         } else {
             // Most lines are ASCII and are read where they stand.
