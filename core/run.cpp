@@ -20,17 +20,6 @@ CalcInput readInput(const std::array<std::string, 8>& texts) {
             readLeadingNumber(texts[6]), readLeadingNumber(texts[7])};
 }
 
-// The first selected of Option1 to Option4, tested in that order.
-std::optional<SlopePosition> selectedPosition(const Selection& selection) {
-    constexpr SlopePosition kPositions[] = {SlopePosition::Position1, SlopePosition::Position2,
-                                            SlopePosition::Position3, SlopePosition::Position4};
-    for (std::size_t k = 0; k < selection.position.size(); ++k) {
-        if (selection.position[k])
-            return kPositions[k];
-    }
-    return std::nullopt;
-}
-
 // A run stopped before it gave any row, with the message that says why.
 RunResult refused(std::string_view message) {
     RunResult result;
@@ -40,6 +29,16 @@ RunResult refused(std::string_view message) {
 }
 
 }  // namespace
+
+std::optional<SlopePosition> selectedPosition(const Selection& selection) {
+    constexpr SlopePosition kPositions[] = {SlopePosition::Position1, SlopePosition::Position2,
+                                            SlopePosition::Position3, SlopePosition::Position4};
+    for (std::size_t k = 0; k < selection.position.size(); ++k) {
+        if (selection.position[k])
+            return kPositions[k];
+    }
+    return std::nullopt;
+}
 
 RunResult runCalculation(const std::array<std::string, 8>& texts, const Selection& selection) {
     RunResult result;

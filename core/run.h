@@ -41,4 +41,8 @@ struct RunResult {
 //   step text "0" or "abc"                      -> no rows, kMessageStepNotPositive
 RunResult runCalculation(const std::array<std::string, 8>& texts, const Selection& selection);
 
+// The first selected of Option1 to Option4, tested in that order; nothing when none is.
+//   {false, {false, true, true, false}} -> Position2     {true, {}} -> nothing
+std::optional<SlopePosition> selectedPosition(const Selection& selection);
+
 }  // namespace korvel

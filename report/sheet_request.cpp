@@ -9,34 +9,13 @@
 namespace korvel {
 namespace {
 
-// `text` without the blanks and tabs around it.
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // A station as typed with the blanks around its coordinates taken off.
 std::optional<SheetStation> trimmedPlace(const std::optional<SheetStation>& place) {
     if (!place) {
         return std::nullopt;
     }
-    return SheetStation{place->name, trimmed(place->x), trimmed(place->y)};
-}
-
-// The first selected of Option1 to Option4; 位置1 when none is (a run without a position has
-// no rows to print).
-SlopePosition firstPosition(const Selection& selection) {
-    constexpr SlopePosition kPositions[] = {SlopePosition::Position1, SlopePosition::Position2,
-                                            SlopePosition::Position3, SlopePosition::Position4};
-    for (std::size_t k = 0; k < selection.position.size(); ++k) {
-        if (selection.position[k]) {
-            return kPositions[k];
-        }
-    }
-    return SlopePosition::Position1;
+    return SheetStation{place->name, std::string(withoutBlanksAround(place->x)),
+                        std::string(withoutBlanksAround(place->y))};
 }
 
 }  // namespace
@@ -55,7 +34,8 @@ SheetRequest makeStakeSheet(const TypedSheet& typed, const std::array<std::strin
     sheet.header = typed.header;
     sheet.texts = texts;
     sheet.stepMode = selection.option5;
-    sheet.position = firstPosition(selection);
+    // A run without a position has no rows to print; its sheet names 位置1.
+    sheet.position = selectedPosition(selection).value_or(SlopePosition::Position1);
     sheet.elevation = points.request.points.elevation;
     sheet.prefix = points.request.points.prefix;
     sheet.station = trimmedPlace(typed.station);

@@ -15,8 +15,9 @@ bool isNameCharacter(char c) {
            c == '_' || c == '.';
 }
 
-// `text` without the blanks and tabs around it.
-std::string_view trimmed(std::string_view text) {
+}  // namespace
+
+std::string_view withoutBlanksAround(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
         return {};
@@ -24,12 +25,10 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-}  // namespace
-
 // from_chars reads the whole text in the "C" way whatever the locale; a leading "+" is
 // allowed as people type it.
 std::optional<std::string> elevationText(std::string_view typed) {
-    typed = trimmed(typed);
+    typed = withoutBlanksAround(typed);
     if (typed.size() > 1 && typed[0] == '+' && typed[1] != '-') {
         typed.remove_prefix(1);
     }

@@ -30,6 +30,10 @@ struct TypedPointOptions {
 // The longest point name an instrument takes (GSI-16 holds 16 characters).
 inline constexpr std::size_t kMaxPointNameLength = 16;
 
+// `text` without the blanks and tabs around it, as typed numbers are read.
+//   " 12.5\t" -> "12.5"    "1 2" -> "1 2"    "  " -> ""
+std::string_view withoutBlanksAround(std::string_view text);
+
 // The elevation typed as H written "0.000", when the whole text, blanks around it aside, is a
 // finite decimal number; nothing for anything else, which is refused rather than read as 0.
 //   "12.5" -> "12.500"   " 12.5 " -> "12.500"   "-3" -> "-3.000"   "+1e2" -> "100.000"
