@@ -46,6 +46,12 @@ std::optional<std::array<std::string, 8>> loadTexts(const Request& request) {
     return texts;
 }
 
+// A write to standard output that failed, with the system's reason.
+Problem standardOutputProblem() {
+    return fileProblem(ProblemCode::CannotWrite, "stdout",
+                       QString::fromLocal8Bit(std::strerror(errno)).toStdString());
+}
+
 // The rows, one per LF-ended list line, in one write to standard output.
 Problem writeStandardOutput(const std::vector<StakeRow>& rows) {
     std::string text;
@@ -55,8 +61,7 @@ Problem writeStandardOutput(const std::vector<StakeRow>& rows) {
     }
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
-        return fileProblem(ProblemCode::CannotWrite, "stdout",
-                           QString::fromLocal8Bit(std::strerror(errno)).toStdString());
+        return standardOutputProblem();
     }
     return {};
 }
@@ -77,6 +82,18 @@ int writeSheet(const Request& request, const std::array<std::string, 8>& texts, 
     return write(&job);
 }
 
+// The check as aligned text on standard output, written piece by piece.
+Problem printCheck(const CheckReport& report) {
+    bool written = true;
+    writeCheckText(report, "\n", [&written](std::string_view piece) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    if (!written || std::fflush(stdout) != 0) {
+        return standardOutputProblem();
+    }
+    return {};
+}
+
 // The check of the measured points against the run's: printed, or saved as -o's ending says;
 // exit 0 when every point was measured within the tolerance, 3 when not.
 int runCheck(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result) {
@@ -90,13 +107,7 @@ int runCheck(const Request& request, const std::array<std::string, 8>& texts, Ru
         makeCheckReport(result.rows, request.points.prefix, measured, request.tolerance);
     int status = kExitRows;
     if (request.outputPath.empty()) {
-        const std::string text = checkText(report, "\n");
-        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-            std::fflush(stdout) != 0) {
-            status =
-                reportSave(fileProblem(ProblemCode::CannotWrite, "stdout",
-                                       QString::fromLocal8Bit(std::strerror(errno)).toStdString()));
-        }
+        status = reportSave(printCheck(report));
     } else if (request.format == OutputFormat::StakeSheet) {
         status = writeSheet(request, texts, std::move(result), &report);
     } else {

@@ -1,9 +1,9 @@
 #include "core/stake_check.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numeric>
-#include <unordered_map>
 
 namespace korvel {
 namespace {
@@ -31,7 +31,7 @@ struct DecimalParts {
 
 // The parts of a decimal field: an optional sign, digits and at most one "." with at least
 // one digit; nothing for anything else. Views into `field`, nothing copied.
-std::optional<DecimalParts> decimalParts(std::string_view field) {
+[[gnu::always_inline]] inline std::optional<DecimalParts> decimalParts(std::string_view field) {
     DecimalParts parts;
     if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
         parts.negative = field.front() == '-';
@@ -54,10 +54,10 @@ std::optional<DecimalParts> decimalParts(std::string_view field) {
     return parts;
 }
 
-// A decimal text as whole micrometres, decimals past the sixth rounded half away from zero;
-// nothing when it is no decimal number or reaches 10^12 m.
-std::optional<std::int64_t> micrometresOf(std::string_view text) {
-    const std::optional<DecimalParts> parts = decimalParts(text);
+// A decimal number as whole micrometres, decimals past the sixth rounded half away from
+// zero; nothing when it reaches 10^12 m.
+[[gnu::always_inline]] inline std::optional<std::int64_t> micrometresOf(
+    const std::optional<DecimalParts>& parts) {
     if (!parts) {
         return std::nullopt;
     }
@@ -81,8 +81,20 @@ std::optional<std::int64_t> micrometresOf(std::string_view text) {
 }
 
 // The largest r with r² ≤ s (s below 2^126, so r below 2^63): the double's square root, a
-// few units off at most, then moved in whole steps until it is exact.
+// few units off at most, then moved in whole steps until it is exact. Offsets of a peg are
+// mostly below a metre, and their squares fit in 64 bits, where the steps are cheap.
 std::uint64_t squareRootFloor(Wide s) {
+    if (s < (Wide{1} << 62)) {
+        const auto small = static_cast<std::uint64_t>(s);
+        std::uint64_t r = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(small)));
+        while (r > 0 && r * r > small) {
+            --r;
+        }
+        while ((r + 1) * (r + 1) <= small) {
+            ++r;
+        }
+        return r;
+    }
     std::uint64_t r = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(s)));
     while (r > 0 && Wide{r} * r > s) {
         --r;
@@ -93,54 +105,122 @@ std::uint64_t squareRootFloor(Wide s) {
     return r;
 }
 
-// Tenths written with one decimal: 123 -> "12.3", -4 -> "-0.4", 0 -> "0.0".
-std::string tenthsText(std::int64_t tenths, bool negative) {
-    std::string text;
-    text.reserve(24);
+// Appends the whole number `value` in decimal digits.
+void appendInteger(std::string& out, std::uint64_t value) {
+    char digits[24];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), value);
+    out.append(digits, written.ptr);
+}
+
+// Appends tenths with one decimal: 123 -> "12.3", -4 -> "-0.4", 0 -> "0.0".
+void appendTenths(std::string& out, std::uint64_t tenths, bool negative) {
     if (negative && tenths != 0) {
-        text += '-';
+        out += '-';
     }
-    text += std::to_string(tenths / 10);
-    text += '.';
-    text += static_cast<char>('0' + tenths % 10);
+    appendInteger(out, tenths / 10);
+    out += '.';
+    out += static_cast<char>('0' + tenths % 10);
+}
+
+// Tenths written with one decimal, as appendTenths writes them.
+std::string tenthsText(std::uint64_t tenths, bool negative) {
+    std::string text;
+    appendTenths(text, tenths, negative);
     return text;
 }
 
-// Micrometres as millimetres with one decimal, halves away from zero.
-std::string millimetresText(std::int64_t micrometres) {
+// Appends micrometres as millimetres with one decimal, halves away from zero.
+void appendMillimetres(std::string& out, std::int64_t micrometres) {
     const std::uint64_t magnitude =
         micrometres < 0 ? 0 - static_cast<std::uint64_t>(micrometres) : micrometres;
-    return tenthsText(static_cast<std::int64_t>((magnitude + 50) / 100), micrometres < 0);
+    appendTenths(out, (magnitude + 50) / 100, micrometres < 0);
 }
 
-// The design row's check against its peg: the offsets and the verdict. The deviation d
-// rounds to n tenths of a millimetre when d ≥ 100n − 50 µm; that bound is a whole number,
-// so it holds exactly when it holds for the floor of √(ΔX²+ΔY²), and n comes from that.
-CheckRow compared(const std::string& name, const StakeRow& design, const FieldPoint& peg,
-                  Tolerance tolerance) {
-    CheckRow row{name, design.x, design.y, recordedDecimals(peg.x), recordedDecimals(peg.y),
-                 "—",  "—",      "—",      Verdict::Beyond};
-    const auto dx0 = micrometresOf(design.x), dy0 = micrometresOf(design.y);
-    const auto mx = micrometresOf(peg.x), my = micrometresOf(peg.y);
+// Appends a coordinate text, its parts as decimalParts cut it, with the decimals it was
+// recorded with, at least three, as recordedDecimals shows it.
+void appendRecordedDecimals(std::string& out, std::string_view text,
+                            const std::optional<DecimalParts>& parts) {
+    if (!parts) {
+        out.append(text);
+        return;
+    }
+    if (parts->negative) {
+        out += '-';
+    }
+    out.append(parts->whole.empty() ? std::string_view("0") : parts->whole);
+    out += '.';
+    out.append(parts->fraction);
+    out.append(parts->fraction.size() < 3 ? 3 - parts->fraction.size() : 0, '0');
+}
+
+// A line of the check while it is written at the end of the check's texts.
+struct RowWriter {
+    StakeCheck& check;
+    CheckRow row;
+    std::size_t text = 0;  // the text written next
+
+    // Ends the text being written where the buffer now ends.
+    void endText() {
+        row.ends[text++] = static_cast<std::uint32_t>(check.texts.size() - row.start);
+    }
+    // Writes `value` as the next text.
+    void add(std::string_view value) {
+        check.texts.append(value);
+        endText();
+    }
+    // Ends the texts left empty and adds the row.
+    void finish(Verdict verdict) {
+        while (text < row.ends.size()) {
+            endText();
+        }
+        row.verdict = verdict;
+        check.rows.push_back(row);
+    }
+};
+
+// A line starting at the end of the check's texts.
+RowWriter startRow(StakeCheck& check) {
+    return {check, {check.texts.size(), {}, Verdict::NotMeasured}};
+}
+
+// Writes the measured coordinates, the offsets and the deviation of the design point
+// against its peg, and gives the verdict. The deviation d rounds to n tenths of a
+// millimetre when d ≥ 100n − 50 µm; that bound is a whole number, so it holds exactly when
+// it holds for the floor of √(ΔX²+ΔY²), and n comes from that.
+Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoint& peg,
+                      Tolerance tolerance) {
+    std::string& out = writer.check.texts;
+    const std::optional<DecimalParts> pegX = decimalParts(peg.x), pegY = decimalParts(peg.y);
+    appendRecordedDecimals(out, peg.x, pegX);
+    writer.endText();
+    appendRecordedDecimals(out, peg.y, pegY);
+    writer.endText();
+    const auto dx0 = micrometresOf(decimalParts(design.x));
+    const auto dy0 = micrometresOf(decimalParts(design.y));
+    const auto mx = micrometresOf(pegX), my = micrometresOf(pegY);
     if (!dx0 || !dy0 || !mx || !my) {
-        return row;  // a coordinate too long to compare
+        for (int k = 0; k < 3; ++k) {  // a coordinate too long to compare
+            writer.add("—");
+        }
+        return Verdict::Beyond;
     }
     const std::int64_t dx = *mx - *dx0, dy = *my - *dy0;
     const Wide ax = static_cast<Wide>(dx < 0 ? -dx : dx), ay = static_cast<Wide>(dy < 0 ? -dy : dy);
     const Wide squared = ax * ax + ay * ay;
     const Wide limit = static_cast<Wide>(tolerance.micrometres) * tolerance.micrometres;
-    row.dx = millimetresText(dx);
-    row.dy = millimetresText(dy);
-    row.deviation =
-        tenthsText(static_cast<std::int64_t>((squareRootFloor(squared) + 50) / 100), false);
-    row.verdict = squared <= limit ? Verdict::Within : Verdict::Beyond;
-    return row;
+    appendMillimetres(out, dx);
+    writer.endText();
+    appendMillimetres(out, dy);
+    writer.endText();
+    appendTenths(out, (squareRootFloor(squared) + 50) / 100, false);
+    writer.endText();
+    return squared <= limit ? Verdict::Within : Verdict::Beyond;
 }
 
 // One decimal of a percentage, halves away from zero: (5, 6) -> "83.3".
 std::string percentText(int part, int whole) {
     const std::int64_t tenths = (std::int64_t{2000} * part + whole) / (std::int64_t{2} * whole);
-    return tenthsText(tenths, false);
+    return tenthsText(static_cast<std::uint64_t>(tenths), false);
 }
 
 }  // namespace
@@ -185,40 +265,37 @@ std::string toleranceText(Tolerance tolerance) {
 
 // Sign, digits, at most one point: the field in its plain form, or nothing.
 std::optional<std::string> decimalText(std::string_view field) {
+    std::string rewritten;
+    const std::optional<std::string_view> text = decimalTextView(field, rewritten);
+    return text ? std::optional<std::string>(*text) : std::nullopt;
+}
+
+// The field itself when it has no "+" and a digit on each side of a point that is there;
+// else its parts written anew.
+std::optional<std::string_view> decimalTextView(std::string_view field, std::string& rewritten) {
     const std::optional<DecimalParts> parts = decimalParts(field);
     if (!parts) {
         return std::nullopt;
     }
-    std::string text;
-    text.reserve(field.size() + 1);
+    if (!field.starts_with('+') && !parts->whole.empty() && !field.ends_with('.')) {
+        return field;
+    }
+    rewritten.clear();
     if (parts->negative) {
-        text += '-';
+        rewritten += '-';
     }
-    text += parts->whole.empty() ? std::string_view("0") : parts->whole;
+    rewritten += parts->whole.empty() ? std::string_view("0") : parts->whole;
     if (!parts->fraction.empty()) {
-        text.append(".").append(parts->fraction);
+        rewritten.append(".").append(parts->fraction);
     }
-    return text;
+    return rewritten;
 }
 
 // The text with zeros added up to three decimals.
 std::string recordedDecimals(std::string_view text) {
-    std::optional<std::string> decimal = decimalText(text);
-    if (!decimal) {
-        return std::string(text);
-    }
-    const std::size_t point = decimal->find('.');
-    if (point == std::string::npos) {
-        return *decimal + ".000";
-    }
-    const std::size_t decimals = decimal->size() - point - 1;
-    return decimals >= 3 ? *decimal : *decimal + std::string(3 - decimals, '0');
-}
-
-// The name without its leading zeros, "0" for a name of zeros.
-std::string pointNameKey(std::string_view name) {
-    const std::string_view key = withoutLeadingZeros(name);
-    return key.empty() && !name.empty() ? "0" : std::string(key);
+    std::string shown;
+    appendRecordedDecimals(shown, text, decimalParts(text));
+    return shown;
 }
 
 // The Chinese word for each verdict.
@@ -236,54 +313,91 @@ std::string_view verdictText(Verdict verdict) {
     return {};
 }
 
+// Each text written after the last, its end noted.
+void appendCheckRow(StakeCheck& check, const CheckTexts& texts, Verdict verdict) {
+    RowWriter writer = startRow(check);
+    for (const std::string_view text : texts) {
+        writer.add(text);
+    }
+    writer.finish(verdict);
+}
+
+// The texts cut from the buffer at the ends noted.
+CheckFields checkFields(const StakeCheck& check, const CheckRow& row) {
+    const char* const texts = check.texts.data() + row.start;
+    CheckFields fields;
+    std::uint32_t from = 0;
+    for (std::size_t k = 0; k < row.ends.size(); ++k) {
+        fields[k] = std::string_view(texts + from, row.ends[k] - from);
+        from = row.ends[k];
+    }
+    fields.back() = verdictText(row.verdict);
+    return fields;
+}
+
 // Matches pegs to design points by name key and compares each pair exactly.
 StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view prefix,
-                         const std::vector<FieldPoint>& measured, Tolerance tolerance) {
-    // The pegs by name: the place of the first appearance, the coordinates of the last;
-    // pointed at where they stand, not copied.
-    struct Peg {
-        const FieldPoint* first;
-        const FieldPoint* last;
-    };
-    std::vector<Peg> pegs;
-    pegs.reserve(measured.size());
-    std::unordered_map<std::string, std::size_t> slot;
-    slot.reserve(measured.size());
-    for (const FieldPoint& peg : measured) {
-        const auto [at, fresh] = slot.try_emplace(pointNameKey(peg.name), pegs.size());
-        if (fresh) {
-            pegs.push_back({&peg, &peg});
-        } else {
-            pegs[at->second].last = &peg;
-        }
+                         const FieldPoints& measured, Tolerance tolerance) {
+    // The pegs a design point was found for.
+    std::vector<char> matched(measured.places.size(), 0);
+    // Pegs are mostly measured in the order of the design points: the peg after the one
+    // found last is tried before the table, which then is seldom looked into.
+    std::size_t next = 0;
+    // The run gives its rows in number order; only rows from elsewhere need sorting.
+    const bool inOrder =
+        std::is_sorted(design.begin(), design.end(),
+                       [](const StakeRow& a, const StakeRow& b) { return a.number < b.number; });
+    std::vector<std::size_t> order;
+    if (!inOrder) {
+        order.resize(design.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
+            return design[a].number < design[b].number;
+        });
     }
-    std::vector<std::size_t> order(design.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
-        return design[a].number < design[b].number;
-    });
 
     StakeCheck check;
-    check.rows.reserve(design.size() + pegs.size());
-    std::vector<bool> matched(pegs.size(), false);
-    for (const std::size_t k : order) {
-        const std::string name = pointName(prefix, design[k]);
-        const auto found = slot.find(pointNameKey(name));
-        if (found == slot.end()) {
-            check.rows.push_back(
-                {name, design[k].x, design[k].y, "", "", "", "", "", Verdict::NotMeasured});
+    // Room for every text at once, so that the buffer is not copied as it grows: pages
+    // reserved but never written cost nothing.
+    check.texts.reserve(design.size() * (prefix.size() + 128) + measured.texts.size() * 2);
+    check.rows.reserve(design.size() + measured.places.size());
+    for (std::size_t n = 0; n < design.size(); ++n) {
+        const std::size_t k = inOrder ? n : order[n];
+        RowWriter writer = startRow(check);
+        appendPointName(check.texts, prefix, design[k]);
+        writer.endText();
+        const std::string_view name = std::string_view(check.texts).substr(writer.row.start);
+        const std::string_view key = pointNameKey(name);
+        const std::optional<std::size_t> found =
+            next < matched.size() && pointNameKey(fieldPointAt(measured, next).name) == key
+                ? next
+                : findFieldPoint(measured, key);
+        writer.add(design[k].x);
+        writer.add(design[k].y);
+        if (!found) {
+            writer.finish(Verdict::NotMeasured);
             ++check.notMeasured;
             continue;
         }
-        matched[found->second] = true;
-        check.rows.push_back(compared(name, design[k], *pegs[found->second].last, tolerance));
-        ++(check.rows.back().verdict == Verdict::Within ? check.within : check.beyond);
+        matched[*found] = 1;
+        next = *found + 1;
+        const Verdict verdict =
+            writeCompared(writer, design[k], fieldPointAt(measured, *found), tolerance);
+        writer.finish(verdict);
+        ++(verdict == Verdict::Within ? check.within : check.beyond);
     }
-    for (std::size_t k = 0; k < pegs.size(); ++k) {
+    for (std::size_t k = 0; k < matched.size(); ++k) {
         if (!matched[k]) {
-            check.rows.push_back({pegs[k].first->name, "", "", recordedDecimals(pegs[k].last->x),
-                                  recordedDecimals(pegs[k].last->y), "", "", "",
-                                  Verdict::NoDesign});
+            const FieldPoint peg = fieldPointAt(measured, k);
+            RowWriter writer = startRow(check);
+            writer.add(peg.name);
+            writer.endText();
+            writer.endText();
+            appendRecordedDecimals(check.texts, peg.x, decimalParts(peg.x));
+            writer.endText();
+            appendRecordedDecimals(check.texts, peg.y, decimalParts(peg.y));
+            writer.endText();
+            writer.finish(Verdict::NoDesign);
             ++check.noDesign;
         }
     }

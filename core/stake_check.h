@@ -2,25 +2,18 @@
 // offset worked out from the decimal digits as written, never through binary floating point.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/field_points.h"
 #include "core/stake_row.h"
 
 namespace korvel {
-
-// A peg as the instrument recorded it: its name and X (northing) and Y (easting) as the
-// decimal texts of its file ("5000.0004", "-12.5").
-struct FieldPoint {
-    std::string name;
-    std::string x;
-    std::string y;
-
-    bool operator==(const FieldPoint&) const = default;
-};
 
 // The tolerance 允许偏差, exactly, in micrometres: what the surveyor types in millimetres,
 // with up to three decimals. 50 mm unless typed otherwise.
@@ -53,17 +46,17 @@ std::string toleranceText(Tolerance tolerance);
 // Illegal (nothing): "", ".", "-", "1e3", "12,5", " 1", "1.2.3", "0x1F", "inf".
 std::optional<std::string> decimalText(std::string_view field);
 
+// The text decimalText gives, without a copy where it can: `field` itself when it is in
+// that form already, else a view of `rewritten`, which then holds it; nothing when `field`
+// is no decimal number. For a reader of thousands of fields that are mostly plain.
+//   "5000.0004" -> "5000.0004" (field)    "+12.5" -> "12.5" (rewritten)    "1e3" -> nothing
+std::optional<std::string_view> decimalTextView(std::string_view field, std::string& rewritten);
+
 // A coordinate text shown with the decimals it was recorded with, at least three.
 //   "5000.1" -> "5000.100"   "5000" -> "5000.000"   "5000.0004" -> "5000.0004"
 //   "-12.5" -> "-12.500"
 // A text that is no decimal number is returned as it is.
 std::string recordedDecimals(std::string_view text);
-
-// What a name is matched by: the name without the zeros in front of it, a name of zeros
-// being "0". Zeros inside the name count.
-//   "0000000000000007" -> "7"   "007" -> "7"   "000" -> "0"   "L2-007" -> "L2-007"
-//   "" -> ""
-std::string pointNameKey(std::string_view name);
 
 // What the check says about one point.
 enum class Verdict {
@@ -76,26 +69,35 @@ enum class Verdict {
 // The verdict as the sheet writes it: 合格, 超限, 未测, 无设计点.
 std::string_view verdictText(Verdict verdict);
 
-// One line of the check. Offsets are measured − design in millimetres with one decimal,
-// halves away from zero, "0.0" for anything under 0.05 mm either way. A coordinate of
-// 10^12 m or more cannot be compared: its offsets are "—" and its verdict 超限.
-struct CheckRow {
-    std::string name;       // the design point's name, or the peg's for 无设计点
-    std::string designX;    // empty for 无设计点
-    std::string designY;    //
-    std::string measuredX;  // recordedDecimals; empty for 未测
-    std::string measuredY;  //
-    std::string dx;         // ΔX, ΔY and the deviation √(ΔX²+ΔY²), "12.3";
-    std::string dy;         // empty for 未测 and 无设计点
-    std::string deviation;  //
-    Verdict verdict = Verdict::NotMeasured;
+// The columns of the check: 点名, 设计X, 设计Y, 实测X, 实测Y, ΔX, ΔY, 偏差 and 结果.
+inline constexpr std::size_t kCheckColumns = 9;
 
-    bool operator==(const CheckRow&) const = default;
+// The texts of a line of the check in column order, the verdict's word last.
+using CheckFields = std::array<std::string_view, kCheckColumns>;
+
+// The texts a line of the check is made of: all its columns but the verdict.
+using CheckTexts = std::array<std::string_view, kCheckColumns - 1>;
+
+// One line of the check: its verdict, and where its texts lie in the check's buffer. The
+// texts are, in column order: the design point's name (the peg's for 无设计点), design X
+// and Y (empty for 无设计点), measured X and Y as recordedDecimals shows them (empty for
+// 未测), and ΔX, ΔY and the deviation √(ΔX²+ΔY²) (empty for 未测 and 无设计点). Offsets are
+// measured − design in millimetres with one decimal, halves away from zero, "0.0" for
+// anything under 0.05 mm either way. A coordinate of 10^12 m or more cannot be compared:
+// its offsets are "—" and its verdict 超限.
+// A job of thirty thousand points keeps its texts in one buffer rather than in eight small
+// strings a line: that is the difference between a check that costs as much as the run
+// and one that costs several times more.
+struct CheckRow {
+    std::size_t start = 0;                   // the first byte of its texts
+    std::array<std::uint32_t, 8> ends = {};  // where each text ends, counted from start
+    Verdict verdict = Verdict::NotMeasured;
 };
 
 // The whole check: the design points in number order, then the pegs that match none in the
 // order of their file, and the counts of each verdict.
 struct StakeCheck {
+    std::string texts;  // the texts of every row, one after another
     std::vector<CheckRow> rows;
     int designPoints = 0;
     int within = 0;
@@ -107,14 +109,24 @@ struct StakeCheck {
     bool passed = true;
 };
 
+// Adds a line with `texts` and `verdict` at the end of the check's rows; the counts are
+// left as they are.
+void appendCheckRow(StakeCheck& check, const CheckTexts& texts, Verdict verdict);
+
+// The texts of `row` of `check`, the verdict's word last; views into `check`.
+//   {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4"}, 合格
+//       -> {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4", "合格"}
+CheckFields checkFields(const StakeCheck& check, const CheckRow& row);
+
 // Checks the pegs against the design rows named pointName(prefix, row), names matched by
-// pointNameKey. A name measured twice counts with its later coordinates, at the place of
-// its first appearance. A peg offset by exactly the tolerance is 合格; any digit beyond is
-// 超限. Decimals past the sixth (a micrometre) are rounded half away from zero first.
+// pointNameKey (a name measured twice is one peg, as FieldPoints keeps it). A peg offset by exactly
+// the tolerance is 合格; any digit beyond is 超限. Decimals past the sixth (a micrometre) are
+// rounded half away from zero first.
 //   rows {1, "5000.000", "3000.000"}, prefix "P", peg {"P1", "5000.0004", "3000"}, 50 mm
-//     -> {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4", 合格}
+//     -> a row of {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4"},
+//        合格
 StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view prefix,
-                         const std::vector<FieldPoint>& measured, Tolerance tolerance);
+                         const FieldPoints& measured, Tolerance tolerance);
 
 // The summary line under the check:
 // "共N点：合格M点，超限K点，未测J点；合格率P%", P = M/(M+K) with one decimal (halves away

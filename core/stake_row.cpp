@@ -1,6 +1,8 @@
 #include "core/stake_row.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <string>
 
 #include "core/decimal.h"
@@ -32,9 +34,15 @@ std::string stakeRowLine(const StakeRow& row) {
     return line;
 }
 
+void appendPointName(std::string& out, std::string_view prefix, const StakeRow& row) {
+    char digits[16];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), row.number);
+    out.append(prefix).append(digits, written.ptr);
+}
+
 std::string pointName(std::string_view prefix, const StakeRow& row) {
-    std::string name(prefix);
-    name += std::to_string(row.number);
+    std::string name;
+    appendPointName(name, prefix, row);
     return name;
 }
 

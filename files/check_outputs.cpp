@@ -54,22 +54,103 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
     return {c, length};
 }
 
-// One line of the aligned text: the fields padded to their columns, two blanks apart, the
-// blanks at the end dropped.
-void appendAlignedLine(std::string& out, const CheckFields& fields,
-                       const std::array<std::size_t, kCheckColumns>& widths) {
-    const std::size_t start = out.size();
+// The columns of the aligned text: how wide each is on screen, the most bytes a text of it
+// takes (more than its width where it holds Chinese: three bytes in two columns), and
+// whether each of its texts is as wide as it is long (ASCII: every number of the check).
+struct TextColumns {
+    std::array<std::size_t, kCheckColumns> widths{};
+    std::array<std::size_t, kCheckColumns> bytes{};
+    std::array<bool, kCheckColumns> byteWide{true, true, true, true, true, true, true, true, true};
+};
+
+// The columns widened to hold `fields`.
+void widen(TextColumns& columns, const CheckFields& fields) {
+    for (std::size_t c = 0; c < kCheckColumns; ++c) {
+        const std::size_t width = displayWidth(fields[c]);
+        columns.widths[c] = std::max(columns.widths[c], width);
+        columns.bytes[c] = std::max(columns.bytes[c], fields[c].size());
+        columns.byteWide[c] = columns.byteWide[c] && width == fields[c].size();
+    }
+}
+
+// Whether `text` is ASCII only: its bytes or-ed together, which the compiler does many at a
+// time.
+bool isAsciiText(std::string_view text) {
+    unsigned char high = 0;
+    for (const char c : text) {
+        high |= static_cast<unsigned char>(c);
+    }
+    return (high & 0x80) == 0;
+}
+
+// The columns widened to hold every row of `check`. When the check's texts are ASCII only
+// (no Chinese name, no "—"), each is as wide as it is long and the widths come from the
+// rows' lengths alone; the verdicts, always Chinese, are measured once a word.
+void widenToRows(TextColumns& columns, const StakeCheck& check) {
+    if (!isAsciiText(check.texts)) {
+        for (const CheckRow& row : check.rows) {
+            widen(columns, checkFields(check, row));
+        }
+        return;
+    }
+    constexpr std::size_t kVerdict = kCheckColumns - 1;
+    // In the order of the enumeration, so that a verdict is its own index.
+    const std::array<Verdict, 4> verdicts = {Verdict::Within, Verdict::Beyond, Verdict::NotMeasured,
+                                             Verdict::NoDesign};
+    std::array<bool, verdicts.size()> present{};
+    for (const CheckRow& row : check.rows) {
+        std::uint32_t from = 0;
+        for (std::size_t c = 0; c < kVerdict; ++c) {
+            const std::size_t length = row.ends[c] - from;
+            columns.widths[c] = std::max(columns.widths[c], length);
+            columns.bytes[c] = std::max(columns.bytes[c], length);
+            from = row.ends[c];
+        }
+        present[static_cast<std::size_t>(row.verdict)] = true;
+    }
+    for (std::size_t v = 0; v < verdicts.size(); ++v) {
+        if (present[v]) {
+            const std::string_view word = verdictText(verdicts[v]);
+            columns.widths[kVerdict] = std::max(columns.widths[kVerdict], displayWidth(word));
+            columns.bytes[kVerdict] = std::max(columns.bytes[kVerdict], word.size());
+            columns.byteWide[kVerdict] = false;
+        }
+    }
+}
+
+// The most bytes a line of `columns` takes with its end: each text and its padding, and the
+// two blanks between columns.
+std::size_t longestLine(const TextColumns& columns, std::string_view lineEnd) {
+    std::size_t bytes = lineEnd.size() + 2 * (kCheckColumns - 1);
+    for (std::size_t c = 0; c < kCheckColumns; ++c) {
+        bytes += columns.widths[c] + columns.bytes[c];
+    }
+    return bytes;
+}
+
+// Writes one line of the aligned text at `out`, which has room for longestLine: the fields
+// padded to their columns, two blanks apart, the blanks at the end dropped, then the line
+// end. Gives where the line ends.
+char* writeAlignedLine(char* out, const CheckFields& fields, const TextColumns& columns,
+                       std::string_view lineEnd) {
+    char* const start = out;
     for (std::size_t c = 0; c < kCheckColumns; ++c) {
         if (c > 0) {
-            out.append(2, ' ');
+            out = std::fill_n(out, 2, ' ');
         }
         // Numbers at the right of their column, words at the left.
-        const std::size_t blanks = widths[c] - std::min(widths[c], displayWidth(fields[c]));
+        const std::size_t width = columns.widths[c];
+        const std::size_t taken = columns.byteWide[c] ? fields[c].size() : displayWidth(fields[c]);
+        const std::size_t blanks = width - std::min(width, taken);
         const bool right = checkColumnIsNumber(c);
-        out.append(right ? blanks : 0, ' ').append(fields[c]).append(right ? 0 : blanks, ' ');
+        out = std::fill_n(out, right ? blanks : 0, ' ');
+        out = std::copy(fields[c].begin(), fields[c].end(), out);
+        out = std::fill_n(out, right ? 0 : blanks, ' ');
     }
-    const std::size_t end = out.find_last_not_of(' ');
-    out.erase(end == std::string::npos || end < start ? start : end + 1);
+    while (out != start && out[-1] == ' ') {
+        --out;
+    }
+    return std::copy(lineEnd.begin(), lineEnd.end(), out);
 }
 
 // A text cell of the worksheet.
@@ -101,7 +182,7 @@ std::vector<SheetCell> checkCells(const CheckReport& report) {
     }
     int row = 1;
     for (const CheckRow& checked : report.check.rows) {
-        const auto fields = checkFields(checked);
+        const CheckFields fields = checkFields(report.check, checked);
         for (std::size_t c = 0; c < kCheckColumns; ++c) {
             const int column = static_cast<int>(c);
             if (checkColumnIsNumber(c)) {
@@ -131,16 +212,23 @@ bool checkColumnIsNumber(std::size_t column) {
     return column >= 1 && column + 1 < kCheckColumns;
 }
 
-// The row's texts in column order, the verdict as its word.
-CheckFields checkFields(const CheckRow& row) {
-    return {row.name, row.designX, row.designY,   row.measuredX,           row.measuredY,
-            row.dx,   row.dy,      row.deviation, verdictText(row.verdict)};
-}
-
-// Code point by code point, two columns for the wide ones.
+// Code point by code point, two columns for the wide ones; ASCII is one column a byte, and
+// a text of ASCII only (every number of the check) is its length.
 std::size_t displayWidth(std::string_view utf8) {
+    unsigned char high = 0;
+    for (const char c : utf8) {
+        high |= static_cast<unsigned char>(c);
+    }
+    if ((high & 0x80) == 0) {
+        return utf8.size();
+    }
     std::size_t width = 0;
     for (std::size_t at = 0; at < utf8.size();) {
+        if ((utf8[at] & 0x80) == 0) {
+            ++width;
+            ++at;
+            continue;
+        }
         const auto [c, length] = codePointAt(utf8, at);
         width += isWide(c) ? 2 : 1;
         at += length;
@@ -148,27 +236,43 @@ std::size_t displayWidth(std::string_view utf8) {
     return width;
 }
 
-// The widths first, over the captions and every row; then the lines.
-std::string checkText(const CheckReport& report, std::string_view lineEnd) {
+// The widths first, over the captions and every row; then the lines, gathered in pieces
+// of about 64 KiB.
+void writeCheckText(const CheckReport& report, std::string_view lineEnd,
+                    const std::function<void(std::string_view)>& write) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    const StakeCheck& check = report.check;
     const CheckFields captions = checkCaptions();
-    std::array<std::size_t, kCheckColumns> widths{};
-    std::vector<CheckFields> lines = {captions};
-    lines.reserve(report.check.rows.size() + 1);
-    for (const CheckRow& row : report.check.rows) {
-        lines.push_back(checkFields(row));
-    }
-    for (const auto& fields : lines) {
-        for (std::size_t c = 0; c < kCheckColumns; ++c) {
-            widths[c] = std::max(widths[c], displayWidth(fields[c]));
+    TextColumns columns;
+    widen(columns, captions);
+    columns.byteWide.fill(true);  // of the rows' texts: the captions are written on their own
+    widenToRows(columns, check);
+    const std::size_t longest = longestLine(columns, lineEnd);
+    std::string piece(kPiece + longest, '\0');
+    char* out = piece.data();
+    const auto flush = [&] {
+        write(std::string_view(piece.data(), static_cast<std::size_t>(out - piece.data())));
+        out = piece.data();
+    };
+    TextColumns captionColumns = columns;
+    captionColumns.byteWide.fill(false);
+    out = writeAlignedLine(out, captions, captionColumns, lineEnd);
+    for (const CheckRow& row : check.rows) {
+        out = writeAlignedLine(out, checkFields(check, row), columns, lineEnd);
+        if (static_cast<std::size_t>(out - piece.data()) >= kPiece) {
+            flush();
         }
     }
+    flush();
+    write(report.summary);
+    write(lineEnd);
+}
+
+// The pieces one after another.
+std::string checkText(const CheckReport& report, std::string_view lineEnd) {
     std::string text;
-    text.reserve(lines.size() * 80);
-    for (const auto& fields : lines) {
-        appendAlignedLine(text, fields, widths);
-        text.append(lineEnd);
-    }
-    return text.append(report.summary).append(lineEnd);
+    writeCheckText(report, lineEnd, [&text](std::string_view piece) { text.append(piece); });
+    return text;
 }
 
 // Quotes only what needs quoting, so plain numbers stay plain for every reader.
@@ -215,14 +319,16 @@ std::string encodeCheckCsv(const CheckReport& report) {
     csv.reserve(128 + report.check.rows.size() * 80);
     appendCsvLine(csv, checkCaptions());
     for (const CheckRow& row : report.check.rows) {
-        appendCsvLine(csv, checkFields(row));
+        appendCsvLine(csv, checkFields(report.check, row));
     }
     return csv;
 }
 
 // Notepad on a Chinese Windows reads a file without the mark as GBK.
 std::string encodeCheckTextFile(const CheckReport& report) {
-    return std::string(kByteOrderMark) + checkText(report, "\r\n");
+    std::string text(kByteOrderMark);
+    writeCheckText(report, "\r\n", [&text](std::string_view piece) { text.append(piece); });
+    return text;
 }
 
 // The caption, the millimetres as toleranceText writes them, the unit.
@@ -243,8 +349,8 @@ Problem saveCheckWorkbook(const QString& path, const CheckReport& report) {
 CheckReport makeCheckReport(const std::vector<StakeRow>& rows, std::string_view prefix,
                             const MeasuredPoints& measured, Tolerance tolerance) {
     CheckReport report;
-    report.check = checkStakeOut(rows, prefix, fieldPoints(measured), tolerance);
-    report.summary = checkSummary(report.check, measured.linesPassedOver, measured.repeats);
+    report.check = checkStakeOut(rows, prefix, measured.points, tolerance);
+    report.summary = checkSummary(report.check, measured.linesPassedOver, measured.points.repeats);
     report.tolerance = tolerance;
     return report;
 }

@@ -5,8 +5,8 @@
 
 #include <QByteArray>
 #include <QString>
-#include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,12 +26,6 @@ struct CheckReport {
     Tolerance tolerance;  // 允许偏差
 };
 
-// The number of columns of the check.
-inline constexpr std::size_t kCheckColumns = 9;
-
-// One line of the check, a text for each column (views into its row, or constants).
-using CheckFields = std::array<std::string_view, kCheckColumns>;
-
 // The column captions, in order: "点名", "设计X", "设计Y", "实测X", "实测Y", "ΔX(mm)",
 // "ΔY(mm)", "偏差(mm)", "结果" (Δ is U+0394).
 CheckFields checkCaptions();
@@ -40,15 +34,6 @@ CheckFields checkCaptions();
 // name (0) and the verdict (8) are words.
 //   0 -> false   1 -> true   7 -> true   8 -> false
 bool checkColumnIsNumber(std::size_t column);
-
-// The fields of one row under the captions: the row's texts as the check wrote them and the
-// verdict's word; empty where nothing applies.
-//   {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4", Within}
-//       -> {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4", "合格"}
-//   {"P2", "5001.000", "3001.000", "", "", "", "", "", NotMeasured}
-//       -> {"P2", "5001.000", "3001.000", "", "", "", "", "", "未测"}
-// The views are into `row`, which must outlive them.
-CheckFields checkFields(const CheckRow& row);
 
 // The columns a UTF-8 text takes in a fixed-pitch font: two for each East Asian wide or
 // full-width character (CJK ideographs, kana, hangul, full-width forms, CJK punctuation),
@@ -64,6 +49,12 @@ std::size_t displayWidth(std::string_view utf8);
 //   one row {"P1", "5000.000", ...}, "\n" ->
 //   "点名     设计X     设计Y  ...  结果\n" "P1    5000.000  3000.000  ...  合格\n" "共1点：...\n"
 std::string checkText(const CheckReport& report, std::string_view lineEnd);
+
+// The text checkText gives, handed to `write` in pieces one after another (each piece is
+// gone when `write` returns): a check of thirty thousand points is written without ever
+// being whole in memory.
+void writeCheckText(const CheckReport& report, std::string_view lineEnd,
+                    const std::function<void(std::string_view)>& write);
 
 // The .csv: UTF-8 with a byte-order mark (so Excel on a Chinese Windows opens it right),
 // CR LF, the header line with the captions, then one line per row with empty fields where

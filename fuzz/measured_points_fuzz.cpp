@@ -25,7 +25,7 @@ int lineCount(QByteArrayView bytes) {
 }
 
 // Whether `text` is a coordinate as the reader gives it: decimalText leaves it as it is.
-bool isDecimalText(const std::string& text) {
+bool isDecimalText(std::string_view text) {
     return korvel::decimalText(text) == text;
 }
 
@@ -48,16 +48,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         (code == ProblemCode::GsiBadWord || code == ProblemCode::GsiFeet ||
                          code == ProblemCode::GsiBadUnit)),
                    "a refusal of the decoder's own");
-        FUZZ_CHECK(read.points.empty() && read.linesPassedOver == 0 && read.repeats == 0,
-                   "nothing half-read");
+        FUZZ_CHECK(
+            read.points.places.empty() && read.linesPassedOver == 0 && read.points.repeats == 0,
+            "nothing half-read");
         FUZZ_CHECK(!korvel::problemText(read.problem).empty(), "a sentence for the refusal");
         return 0;
     }
-    FUZZ_CHECK(!read.points.empty(), "points or a refusal");
-    FUZZ_CHECK(static_cast<int>(read.points.size()) + read.repeats + read.linesPassedOver ==
-                   lineCount(bytes),
-               "every line a point, a repeat or passed over");
-    for (const korvel::MeasuredPoint& p : read.points) {
+    const std::size_t pegs = read.points.places.size();
+    FUZZ_CHECK(pegs > 0, "points or a refusal");
+    FUZZ_CHECK(
+        static_cast<int>(pegs) + read.points.repeats + read.linesPassedOver == lineCount(bytes),
+        "every line a point, a repeat or passed over");
+    for (const korvel::FieldPoint& p : korvel::fieldPointList(read.points)) {
         FUZZ_CHECK(!p.name.empty(), "a name");
         FUZZ_CHECK(isDecimalText(p.x) && isDecimalText(p.y) && (p.h.empty() || isDecimalText(p.h)),
                    "decimal texts");
@@ -70,13 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         design.push_back({n, std::to_string(n) + ".000", "-" + std::to_string(n) + ".500"});
     }
     const korvel::StakeCheck check =
-        korvel::checkStakeOut(design, "", korvel::fieldPoints(read), korvel::Tolerance{});
-    FUZZ_CHECK(
-        check.within + check.beyond + check.notMeasured == 5 &&
-            check.rows.size() == 5 + static_cast<std::size_t>(check.noDesign) &&
-            check.within + check.beyond + check.noDesign == static_cast<int>(read.points.size()),
-        "one row for each design point and each other peg");
-    FUZZ_CHECK(!korvel::checkSummary(check, read.linesPassedOver, read.repeats).empty(),
+        korvel::checkStakeOut(design, "", read.points, korvel::Tolerance{});
+    FUZZ_CHECK(check.within + check.beyond + check.notMeasured == 5 &&
+                   check.rows.size() == 5 + static_cast<std::size_t>(check.noDesign) &&
+                   check.within + check.beyond + check.noDesign == static_cast<int>(pegs),
+               "one row for each design point and each other peg");
+    FUZZ_CHECK(!korvel::checkSummary(check, read.linesPassedOver, read.points.repeats).empty(),
                "a summary");
     return 0;
 }

@@ -81,8 +81,8 @@ std::vector<TableColumn> checkColumns() {
 
 // A row beyond the tolerance must catch the eye on a black-and-white copy too: the marker
 // and the bold type do that, the grey ground and the red only help.
-TableRow checkTableRow(const CheckRow& row) {
-    const auto fields = checkFields(row);
+TableRow checkTableRow(const StakeCheck& check, const CheckRow& row) {
+    const CheckFields fields = checkFields(check, row);
     TableRow printed{{}, RowLook::Plain};
     for (const std::string_view field : fields) {
         printed.cells.push_back(
@@ -104,12 +104,12 @@ SheetPdf renderCheckSheet(const CheckSheet& sheet) {
     if (Problem problem = checkStakeSheet(header)) {
         return {{}, std::move(problem)};
     }
-    const std::vector<CheckRow>& rows = sheet.report.check.rows;
-    const auto printedRows = [&rows](std::size_t first, std::size_t count) {
+    const StakeCheck& check = sheet.report.check;
+    const auto printedRows = [&check](std::size_t first, std::size_t count) {
         std::vector<TableRow> printed;
         printed.reserve(count);
         for (std::size_t k = first; k < first + count; ++k) {
-            printed.push_back(checkTableRow(rows[k]));
+            printed.push_back(checkTableRow(check, check.rows[k]));
         }
         return printed;
     };
@@ -120,7 +120,7 @@ SheetPdf renderCheckSheet(const CheckSheet& sheet) {
                            .firstPage = &sheet.sheet,
                            .withStation = false,
                            .columns = checkColumns(),
-                           .rowCount = rows.size(),
+                           .rowCount = check.rows.size(),
                            .rows = printedRows,
                            .closingHeight = kCheckClosingHeight,
                            .closing = closing};

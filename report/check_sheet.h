@@ -32,12 +32,12 @@ inline constexpr double kCheckClosingHeight = 104.0;
 // name at the left, the numbers at the right, the verdict centred.
 std::vector<TableColumn> checkColumns();
 
-// A row of the check as the sheet prints it: checkFields, with "▲ " before 超限 and the row
+// Row `row` of `check` as the sheet prints it: checkFields, with "▲ " before 超限 and the row
 // marked (bold, grey ground, red); 未测 faint; 合格 and 无设计点 plain.
 //   {"P2", ..., "100.0", Beyond} -> {{"P2", ..., "100.0", "▲ 超限"}, Marked}
 //   {"P3", "5002.000", "3002.000", "", ..., NotMeasured}
 //       -> {{"P3", "5002.000", "3002.000", "", "", "", "", "", "未测"}, Faint}
-TableRow checkTableRow(const CheckRow& row);
+TableRow checkTableRow(const StakeCheck& check, const CheckRow& row);
 
 // The check sheet as PDF bytes, as renderStakeSheet makes the stake-out sheet: on every page
 // the title "锥坡放样复核记录表", the header without station and backsight, the signature

@@ -19,11 +19,11 @@ namespace {
 const QColor kBeyondGround(255, 220, 220);
 const QColor kNotMeasuredText(128, 128, 128);
 
-// The texts of one row, in the captions' order, the verdict of a row beyond the tolerance
-// marked.
-QStringList rowTexts(const CheckRow& row) {
+// The texts of one row of the check, in the captions' order, the verdict of a row beyond
+// the tolerance marked.
+QStringList rowTexts(const StakeCheck& check, const CheckRow& row) {
     QStringList texts;
-    for (const std::string_view field : checkFields(row)) {
+    for (const std::string_view field : checkFields(check, row)) {
         texts << QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
     }
     if (row.verdict == Verdict::Beyond) {
@@ -51,7 +51,7 @@ void fillCheckTable(QTableWidget* table, const CheckReport& report) {
     table->setRowCount(static_cast<int>(report.check.rows.size()));
     for (int r = 0; r < table->rowCount(); ++r) {
         const CheckRow& row = report.check.rows[static_cast<std::size_t>(r)];
-        const QStringList texts = rowTexts(row);
+        const QStringList texts = rowTexts(report.check, row);
         for (int c = 0; c < texts.size(); ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             item->setTextAlignment(checkColumnIsNumber(static_cast<std::size_t>(c))

@@ -41,7 +41,7 @@ void BM_ReadMeasured(benchmark::State& state, korvel::OutputFormat written,
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             korvel::decodeMeasuredPoints(bytes, read, korvel::CoordinateOrder::NorthEast)
-                .points.data());
+                .points.places.data());
     }
 }
 BENCHMARK_CAPTURE(BM_ReadMeasured, csv, korvel::OutputFormat::PointCsv,

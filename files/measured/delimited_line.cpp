@@ -1,18 +1,23 @@
 #include "files/measured/delimited_line.h"
 
 #include <array>
-#include <string>
 
 namespace korvel {
 namespace {
 
+// Whether `c` is a blank or a tab.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // A field without the blanks and tabs around it and without a pair of double quotes.
 std::string_view trimmed(std::string_view field) {
-    const std::size_t first = field.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+    while (!field.empty() && isBlank(field.front())) {
+        field.remove_prefix(1);
     }
-    field = field.substr(first, field.find_last_not_of(" \t") + 1 - first);
+    while (!field.empty() && isBlank(field.back())) {
+        field.remove_suffix(1);
+    }
     if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
         field = field.substr(1, field.size() - 2);
     }
@@ -41,26 +46,26 @@ LineFields fieldsOf(std::string_view line) {
     const char separator = line.find(',') != std::string_view::npos    ? ','
                            : line.find('\t') != std::string_view::npos ? '\t'
                                                                        : ' ';
-    std::size_t pos = 0;
-    while (pos <= line.size() && fields.size() < fields.field.size()) {
-        std::size_t end = line.find(separator, pos);
-        if (end == std::string_view::npos) {
-            end = line.size();
+    std::size_t start = 0;
+    for (std::size_t k = 0; k <= line.size() && fields.size() < fields.field.size(); ++k) {
+        if (k < line.size() && line[k] != separator) {
+            continue;
         }
-        const std::string_view field = trimmed(line.substr(pos, end - pos));
+        const std::string_view field = trimmed(line.substr(start, k - start));
         // Blanks in a run separate one field; commas and tabs each end one, empty or not.
         if (separator != ' ' || !field.empty()) {
             fields.push_back(field);
         }
-        pos = end + 1;
+        start = k + 1;
     }
     return fields;
 }
 
 }  // namespace
 
-std::optional<MeasuredPoint> readDelimitedLine(std::string_view line, MeasuredFormat format,
-                                               CoordinateOrder order) {
+std::optional<FieldPoint> readDelimitedLine(std::string_view line, MeasuredFormat format,
+                                            CoordinateOrder order,
+                                            std::array<std::string, 3>& rewritten) {
     const LineFields fields = fieldsOf(line);
     // CASS puts a code between the name and Y, X; the others give the two coordinates first.
     const std::size_t first = format == MeasuredFormat::CassDat ? 2 : 1;
@@ -68,14 +73,15 @@ std::optional<MeasuredPoint> readDelimitedLine(std::string_view line, MeasuredFo
         return std::nullopt;
     }
     const bool eastFirst = format == MeasuredFormat::CassDat || order == CoordinateOrder::EastNorth;
-    const std::optional<std::string> a = decimalText(fields[first]);
-    const std::optional<std::string> b = decimalText(fields[first + 1]);
     const std::string_view hField = fields.size() > first + 2 ? fields[first + 2] : "";
-    const std::optional<std::string> h = hField.empty() ? std::string() : decimalText(hField);
+    const std::optional<std::string_view> a = decimalTextView(fields[first], rewritten[0]);
+    const std::optional<std::string_view> b = decimalTextView(fields[first + 1], rewritten[1]);
+    const std::optional<std::string_view> h =
+        hField.empty() ? hField : decimalTextView(hField, rewritten[2]);
     if (!a || !b || !h) {
         return std::nullopt;
     }
-    return MeasuredPoint{std::string(fields[0]), eastFirst ? *b : *a, eastFirst ? *a : *b, *h};
+    return FieldPoint{fields[0], eastFirst ? *b : *a, eastFirst ? *a : *b, *h};
 }
 
 }  // namespace korvel

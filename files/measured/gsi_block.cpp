@@ -103,7 +103,8 @@ GsiBlock readGsiBlock(std::string_view line, int lineNumber) {
     if (!name || name->empty() || !coordinates[0] || !coordinates[1]) {
         return {};
     }
-    return {MeasuredPoint{*name, *coordinates[1], *coordinates[0], coordinates[2].value_or("")},
+    return {GsiPoint{std::move(*name), std::move(*coordinates[1]), std::move(*coordinates[0]),
+                     coordinates[2].value_or("")},
             {}};
 }
 

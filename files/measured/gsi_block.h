@@ -2,16 +2,26 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "files/measured/measured_points.h"
 
 namespace korvel {
 
+// The point of a block: its name (the bytes of the word, not yet decoded) and its
+// coordinates as decimal texts.
+struct GsiPoint {
+    std::string name;
+    std::string x;
+    std::string y;
+    std::string h;
+};
+
 // What one block gave: a point, nothing (a block of other words, a blank line), or the
 // problem that refuses the whole file.
 struct GsiBlock {
-    std::optional<MeasuredPoint> point;
+    std::optional<GsiPoint> point;
     Problem problem;
 };
 

@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
-#include <unordered_map>
+#include <array>
+#include <cstdint>
 
 #include "files/gbk.h"
 #include "files/measured/delimited_line.h"
@@ -18,37 +19,77 @@ constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 // Whether `bytes` are well-formed UTF-8 (plain ASCII is).
 bool isUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    return !decoder.hasError();
+    return bytes.isValidUtf8();
+}
+
+// Whether `text` is plain ASCII.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
 // A line's bytes as UTF-8 text: ASCII as it stands, the rest decoded as GBK or as UTF-8
 // (a malformed sequence replaced). Each line is decoded on its own, so that no decoder can
 // join two lines or drop one.
 std::string lineText(std::string_view line, bool gbk) {
-    const bool ascii =
-        std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
-    if (ascii) {
+    if (isAscii(line)) {
         return std::string(line);
     }
     const QByteArrayView bytes(line.data(), static_cast<qsizetype>(line.size()));
     return (gbk ? decodeGbk(bytes) : QString::fromUtf8(bytes)).toStdString();
 }
 
-// The lines of `text`, each ended by LF, CR LF or CR (the last one may have no end).
-std::vector<std::string_view> linesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
+// The lines of a text, each ended by LF, CR LF or CR (the last one may have no end), taken
+// one after another. The next LF and the next CR are each searched for on their own, which
+// the C library does many bytes at a time, and remembered until passed, so that each search
+// runs over the text once.
+struct LineCursor {
+    std::string_view text;
     std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = pos;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
-            ++end;
-        }
-        lines.push_back(text.substr(pos, end - pos));
-        pos = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
+    std::size_t lf = 0;  // the first LF at or after pos, or the end
+    std::size_t cr = 0;  // the first CR at or after pos, or the end
+};
+
+// A cursor at the first line of `text`.
+LineCursor linesOf(std::string_view text) {
+    return {text, 0, std::min(text.find('\n'), text.size()),
+            std::min(text.find('\r'), text.size())};
+}
+
+// The line at the cursor, which moves past its end; nothing at the end of the text.
+std::optional<std::string_view> nextLine(LineCursor& lines) {
+    const std::string_view text = lines.text;
+    if (lines.pos >= text.size()) {
+        return std::nullopt;
     }
-    return lines;
+    if (lines.lf < lines.pos) {
+        lines.lf = std::min(text.find('\n', lines.pos), text.size());
+    }
+    if (lines.cr < lines.pos) {
+        lines.cr = std::min(text.find('\r', lines.pos), text.size());
+    }
+    const std::size_t end = std::min(lines.lf, lines.cr);
+    const std::string_view line = text.substr(lines.pos, end - lines.pos);
+    lines.pos = end + (end == lines.cr && lines.cr + 1 == lines.lf ? 2 : 1);
+    return line;
+}
+
+// How many times `c` is in `text`, found by the C library many bytes at a time.
+std::size_t countOf(std::string_view text, char c) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(c); at != std::string_view::npos; at = text.find(c, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// The points `text` will hold at most, as far as it is worth counting: one a line (lines
+// counted by their LF, or by their CR in a file without LF), and a point takes at least six
+// characters with its line end ("P,1,2\n"). Reserved at once, the lists are not copied as
+// they grow; a file that mixes CR LF with CR alone is only read a little slower.
+std::size_t mostPoints(std::string_view text) {
+    const std::size_t lf = countOf(text, '\n');
+    const std::size_t lineEnds = lf > 0 ? lf : countOf(text, '\r');
+    return std::min(lineEnds + 1, text.size() / 6 + 1);
 }
 
 // A refusal: no points, no counts.
@@ -56,32 +97,6 @@ MeasuredPoints refusal(Problem problem) {
     MeasuredPoints refused;
     refused.problem = std::move(problem);
     return refused;
-}
-
-// The points read, one per name: a name met again keeps its first place and takes the new
-// coordinates, and is counted.
-MeasuredPoints merged(std::vector<MeasuredPoint> read, int linesPassedOver) {
-    MeasuredPoints result;
-    result.linesPassedOver = linesPassedOver;
-    result.points.reserve(read.size());
-    std::unordered_map<std::string, std::size_t> place;
-    place.reserve(read.size());
-    for (MeasuredPoint& p : read) {
-        const auto [at, fresh] = place.try_emplace(pointNameKey(p.name), result.points.size());
-        if (fresh) {
-            result.points.push_back(std::move(p));
-        } else {
-            MeasuredPoint& first = result.points[at->second];
-            first.x = std::move(p.x);
-            first.y = std::move(p.y);
-            first.h = std::move(p.h);
-            ++result.repeats;
-        }
-    }
-    if (result.points.empty()) {
-        return refusal(problemAbout(ProblemCode::MeasuredNoPoints));
-    }
-    return result;
 }
 
 }  // namespace
@@ -115,42 +130,55 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
     // UTF-8 after a byte-order mark or when the whole file is UTF-8, else GBK.
     const bool bom = bytes.startsWith(kUtf8Bom);
     const QByteArrayView body = bom ? bytes.sliced(kUtf8Bom.size()) : bytes;
-    const bool gbk = !bom && !isUtf8(body);
-    std::vector<MeasuredPoint> read;
+    const bool utf8 = isUtf8(body);
+    const bool gbk = !bom && !utf8;
+    const std::string_view text(body.data(), static_cast<std::size_t>(body.size()));
+    // Room for every point at once, so that nothing is copied as the lists grow: pages
+    // reserved but never written cost nothing.
+    MeasuredPoints read;
+    reserveFieldPoints(read.points, mostPoints(text), text.size());
+    std::array<std::string, 3> rewritten;
     int passedOver = 0;
     int number = 0;
-    for (const std::string_view line :
-         linesOf(std::string_view(body.data(), static_cast<std::size_t>(body.size())))) {
+    LineCursor lines = linesOf(text);
+    while (const std::optional<std::string_view> next = nextLine(lines)) {
+        const std::string_view line = *next;
         ++number;
-        std::optional<MeasuredPoint> point;
         if (format == MeasuredFormat::Gsi) {
             // GSI is ASCII read by position: only a name's own bytes are text.
             GsiBlock block = readGsiBlock(line, number);
             if (block.problem) {
                 return refusal(std::move(block.problem));
             }
-            point = std::move(block.point);
-            if (point) {
+            std::optional<GsiPoint>& point = block.point;
+            if (point && !isAscii(point->name)) {
                 point->name = lineText(point->name, !isUtf8(QByteArrayView(point->name)));
-                // A name of bytes that decode to nothing (a GBK lead byte alone) is no name.
-                if (point->name.empty()) {
-                    point.reset();
-                }
             }
-        } else {
-            // Most lines are ASCII and are read where they stand.
-            const bool ascii =
-                std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
-            point = ascii ? readDelimitedLine(line, format, order)
-                          : readDelimitedLine(lineText(line, gbk), format, order);
+            // A name of bytes that decode to nothing (a GBK lead byte alone) is no name.
+            if (!point || point->name.empty()) {
+                ++passedOver;
+                continue;
+            }
+            addFieldPoint(read.points, {point->name, point->x, point->y, point->h});
+            continue;
         }
-        if (point) {
-            read.push_back(std::move(*point));
-        } else {
+        // Lines of a well-formed UTF-8 file, and ASCII lines of any, are read where they
+        // stand; the others are decoded first.
+        const bool decoded = !utf8 && !isAscii(line);
+        const std::string decodedLine = decoded ? lineText(line, gbk) : std::string();
+        const std::optional<FieldPoint> point = readDelimitedLine(
+            decoded ? std::string_view(decodedLine) : line, format, order, rewritten);
+        if (!point) {
             ++passedOver;
+            continue;
         }
+        addFieldPoint(read.points, *point);
     }
-    return merged(std::move(read), passedOver);
+    if (read.points.places.empty()) {
+        return refusal(problemAbout(ProblemCode::MeasuredNoPoints));
+    }
+    read.linesPassedOver = passedOver;
+    return read;
 }
 
 // The ending, the kind of file and its size first, then the bytes decoded.
@@ -184,16 +212,6 @@ MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order) {
     MeasuredPoints points = decodeMeasuredPoints(bytes, *format, order);
     if (points.problem) {
         points.problem.file = subject;
-    }
-    return points;
-}
-
-// Name, X and Y of each point; H is not checked.
-std::vector<FieldPoint> fieldPoints(const MeasuredPoints& measured) {
-    std::vector<FieldPoint> points;
-    points.reserve(measured.points.size());
-    for (const MeasuredPoint& p : measured.points) {
-        points.push_back({p.name, p.x, p.y});
     }
     return points;
 }

@@ -26,26 +26,15 @@ enum class CoordinateOrder {
     EastNorth,  // P,E,N,Z: name, Y, X
 };
 
-// One measured point: its name and X (northing), Y (easting) and H as decimal texts, each
-// as decimalText gives it ("5008.352", "-12.5"); H is empty when the file has none.
-struct MeasuredPoint {
-    std::string name;
-    std::string x;
-    std::string y;
-    std::string h;
-
-    bool operator==(const MeasuredPoint&) const = default;
-};
-
-// What a file gave: its points in file order, the lines that held no point (a header, a
-// blank line, a note, a line whose coordinates are no decimal numbers), and the names met
-// again. A name measured more than once is one point, at the place of its first appearance
-// with the coordinates of its last; names are compared as pointNameKey compares them
-// ("007" is "7"). On a problem there are no points and both counts are 0.
+// What a file gave: its points in file order, with the names met again counted (a name
+// measured more than once is one point, at the place of its first appearance with the
+// coordinates of its last; names are compared as pointNameKey compares them, "007" is "7"),
+// and the lines that held no point (a header, a blank line, a note, a line whose
+// coordinates are no decimal numbers). On a problem there are no points and both counts
+// are 0.
 struct MeasuredPoints {
-    std::vector<MeasuredPoint> points;
+    FieldPoints points;
     int linesPassedOver = 0;
-    int repeats = 0;
     Problem problem;
 };
 
@@ -61,7 +50,8 @@ bool measuredFileTooLarge(qint64 size);
 //   "e.xml", "f", "g.gsi.bak" -> nothing
 std::optional<MeasuredFormat> measuredFormatOf(const QString& path);
 
-// The points in `bytes`, read as `format` (the order matters to Delimited only).
+// The points in `bytes` (FieldPoint: name, X, Y and H as decimalText gives them, H empty
+// when the file has none), read as `format` (the order matters to Delimited only).
 // Text: UTF-8 after a byte-order mark or when the whole file is valid UTF-8, else GBK;
 // lines end LF, CR LF or CR, and each line is decoded on its own. Fields of a delimited or
 // .dat line are split at commas when the line has one, else at tabs when it has one, else
@@ -90,8 +80,5 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
 // file (NotRegularFile), a file that is missing or unreadable (CannotRead, with the system's
 // reason).
 MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order);
-
-// The points as the check takes them: name, X and Y.
-std::vector<FieldPoint> fieldPoints(const MeasuredPoints& measured);
 
 }  // namespace korvel

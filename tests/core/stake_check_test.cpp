@@ -8,17 +8,32 @@
 #include <cmath>
 #include <random>
 
+#include "pegs.h"
+
 namespace korvel {
 namespace {
 
 const Tolerance k50mm{50'000};
 
-// The one row the check gives for design point P1 at X 5000.000, Y 3000.000 and its peg.
-CheckRow checkOne(const char* x, const char* y, Tolerance tolerance = k50mm) {
+using test::pegsOf;
+
+// The texts of each row of the check, the verdict's word last.
+std::vector<std::vector<std::string>> rowTexts(const StakeCheck& check) {
+    std::vector<std::vector<std::string>> rows;
+    for (const CheckRow& row : check.rows) {
+        const CheckFields fields = checkFields(check, row);
+        rows.emplace_back(fields.begin(), fields.end());
+    }
+    return rows;
+}
+
+// The texts of the one row the check gives for design point P1 at X 5000.000, Y 3000.000
+// and its peg: name, design X, Y, measured X, Y, ΔX, ΔY, deviation and verdict.
+std::vector<std::string> checkOne(const char* x, const char* y, Tolerance tolerance = k50mm) {
     const StakeCheck check =
-        checkStakeOut({{1, "5000.000", "3000.000"}}, "P", {{"P1", x, y}}, tolerance);
+        checkStakeOut({{1, "5000.000", "3000.000"}}, "P", pegsOf({{"P1", x, y}}), tolerance);
     EXPECT_EQ(check.rows.size(), 1u);
-    return check.rows.empty() ? CheckRow{} : check.rows[0];
+    return check.rows.empty() ? std::vector<std::string>(kCheckColumns) : rowTexts(check)[0];
 }
 
 // Pegs planted off the design point in every direction, on and just past the tolerance.
@@ -48,18 +63,18 @@ TEST(StakeCheck, OffsetsAndVerdicts) {
         {"abc", "3000", "—", "—", "—", B},
     };
     for (const auto& c : cases) {
-        const CheckRow row = checkOne(c.x, c.y);
-        EXPECT_EQ(row.dx + " " + row.dy + " " + row.deviation,
+        const std::vector<std::string> row = checkOne(c.x, c.y);
+        EXPECT_EQ(row[5] + " " + row[6] + " " + row[7],
                   std::string(c.dx) + " " + c.dy + " " + c.deviation)
             << c.x << " " << c.y;
-        EXPECT_EQ(row.verdict, c.verdict) << c.x << " " << c.y;
+        EXPECT_EQ(row[8], verdictText(c.verdict)) << c.x << " " << c.y;
     }
     // A tolerance with decimals is exact too: 12.5 mm holds 12.500 and not 12.501.
-    EXPECT_EQ(checkOne("5000.0125", "3000", {12'500}).verdict, Verdict::Within);
-    EXPECT_EQ(checkOne("5000.012501", "3000", {12'500}).verdict, Verdict::Beyond);
-    const CheckRow row = checkOne("5000.1", "-0", k50mm);
-    EXPECT_EQ(row, (CheckRow{"P1", "5000.000", "3000.000", "5000.100", "-0.000", "100.0",
-                             "-3000000.0", "3000000.0", Verdict::Beyond}));
+    EXPECT_EQ(checkOne("5000.0125", "3000", {12'500})[8], "合格");
+    EXPECT_EQ(checkOne("5000.012501", "3000", {12'500})[8], "超限");
+    EXPECT_EQ(checkOne("5000.1", "-0", k50mm),
+              (std::vector<std::string>{"P1", "5000.000", "3000.000", "5000.100", "-0.000", "100.0",
+                                        "-3000000.0", "3000000.0", "超限"}));
 }
 
 // Offsets drawn at random in micrometres: the texts lie within half a tenth of a millimetre
@@ -79,13 +94,14 @@ TEST(StakeCheck, OffsetsAgreeWithHypot) {
             return std::to_string(v / 1'000'000) + "." +
                    std::to_string(1'000'000 + v % 1'000'000).substr(1);
         };
-        const CheckRow row = checkOne(coordinate(5000, dx).c_str(), coordinate(3000, dy).c_str());
+        const std::vector<std::string> row =
+            checkOne(coordinate(5000, dx).c_str(), coordinate(3000, dy).c_str());
         const double exact = std::hypot(dx / 1000.0, dy / 1000.0);
-        EXPECT_NEAR(value(row.dx), dx / 1000.0, 0.05 + 1e-9);
-        EXPECT_NEAR(value(row.dy), dy / 1000.0, 0.05 + 1e-9);
-        EXPECT_NEAR(value(row.deviation), exact, 0.05 + 1e-9);
+        EXPECT_NEAR(value(row[5]), dx / 1000.0, 0.05 + 1e-9);
+        EXPECT_NEAR(value(row[6]), dy / 1000.0, 0.05 + 1e-9);
+        EXPECT_NEAR(value(row[7]), exact, 0.05 + 1e-9);
         if (std::abs(exact - 50.0) > 1e-6) {
-            EXPECT_EQ(row.verdict, exact < 50.0 ? Verdict::Within : Verdict::Beyond) << dx << dy;
+            EXPECT_EQ(row[8], exact < 50.0 ? "合格" : "超限") << dx << " " << dy;
         }
     }
 }
@@ -94,32 +110,41 @@ TEST(StakeCheck, OffsetsAgreeWithHypot) {
 TEST(StakeCheck, MatchesByName) {
     const std::vector<StakeRow> design = {
         {3, "10.000", "20.000"}, {1, "10.000", "20.000"}, {2, "10.000", "20.000"}};
-    const std::vector<FieldPoint> pegs = {
+    const FieldPoints pegs = pegsOf({
         {"9", "1.000", "2.0"},                 // no design point
         {"0000000000000001", "10.001", "20"},  // GSI's zero-filled 1
         {"03", "10.5", "20"},                  // 3, first taken at 500 mm
         {"0", "0", "0"},                       // no design point
         {"3", "10.002", "20.000"},             // 3 again: this one counts
-    };
+    });
     const StakeCheck check = checkStakeOut(design, "", pegs, k50mm);
-    const auto W = Verdict::Within;
-    const std::vector<CheckRow> expected = {
-        {"1", "10.000", "20.000", "10.001", "20.000", "1.0", "0.0", "1.0", W},
-        {"2", "10.000", "20.000", "", "", "", "", "", Verdict::NotMeasured},
-        {"3", "10.000", "20.000", "10.002", "20.000", "2.0", "0.0", "2.0", W},
-        {"9", "", "", "1.000", "2.000", "", "", "", Verdict::NoDesign},
-        {"0", "", "", "0.000", "0.000", "", "", "", Verdict::NoDesign},
+    const std::vector<std::vector<std::string>> expected = {
+        {"1", "10.000", "20.000", "10.001", "20.000", "1.0", "0.0", "1.0", "合格"},
+        {"2", "10.000", "20.000", "", "", "", "", "", "未测"},
+        {"3", "10.000", "20.000", "10.002", "20.000", "2.0", "0.0", "2.0", "合格"},
+        {"9", "", "", "1.000", "2.000", "", "", "", "无设计点"},
+        {"0", "", "", "0.000", "0.000", "", "", "", "无设计点"},
     };
-    EXPECT_EQ(check.rows, expected);
+    EXPECT_EQ(rowTexts(check), expected);
     EXPECT_EQ(std::vector<int>({check.designPoints, check.within, check.beyond, check.notMeasured,
                                 check.noDesign}),
               std::vector<int>({3, 2, 0, 1, 2}));
     EXPECT_FALSE(check.passed);
     // With a prefix the zeros in front of the number are inside the name and count.
     const StakeCheck prefixed =
-        checkStakeOut({{7, "1.000", "1.000"}}, "L2-", {{"L2-007", "1", "1"}}, k50mm);
+        checkStakeOut({{7, "1.000", "1.000"}}, "L2-", pegsOf({{"L2-007", "1", "1"}}), k50mm);
     EXPECT_EQ(prefixed.rows[0].verdict, Verdict::NotMeasured);
-    EXPECT_TRUE(checkStakeOut({{7, "1.000", "1.000"}}, "L2-", {{"L2-7", "1", "1"}}, k50mm).passed);
+    EXPECT_TRUE(
+        checkStakeOut({{7, "1.000", "1.000"}}, "L2-", pegsOf({{"L2-7", "1", "1"}}), k50mm).passed);
+    // Pegs measured in an order of their own, and rows out of order, give the same check.
+    const StakeCheck shuffled = checkStakeOut({design[2], design[0], design[1]}, "",
+                                              pegsOf({{"3", "10.002", "20.000"},
+                                                      {"0", "0", "0"},
+                                                      {"9", "1.000", "2.0"},
+                                                      {"0000000000000001", "10.001", "20"}}),
+                                              k50mm);
+    EXPECT_EQ(rowTexts(shuffled)[0], expected[0]);
+    EXPECT_EQ(rowTexts(shuffled)[2], expected[2]);
 }
 
 // The summary line as worked examples: counts, the rate, and the notes shown when not zero.
@@ -190,9 +215,16 @@ TEST(StakeCheck, TextsReadAndShown) {
                   recordedDecimals("5000.0004") + " " + recordedDecimals("-12.5") + " " +
                   recordedDecimals("x"),
               "5000.100 5000.000 5000.0004 -12.500 x");
-    EXPECT_EQ(pointNameKey("0000000000000007") + " " + pointNameKey("000") + " " +
-                  pointNameKey("L2-007") + " " + pointNameKey("70"),
-              "7 0 L2-007 70");
+    EXPECT_EQ(std::string(pointNameKey("0000000000000007")) + " " +
+                  std::string(pointNameKey("000")) + " " + std::string(pointNameKey("L2-007")) +
+                  " " + std::string(pointNameKey("70")) + "|" + std::string(pointNameKey("")),
+              "7 0 L2-007 70|");
+    // Kept as written when already plain, written anew otherwise.
+    std::string rewritten;
+    const std::string_view plain = "5000.0004";
+    EXPECT_EQ(decimalTextView(plain, rewritten)->data(), plain.data());
+    EXPECT_EQ(decimalTextView("-.5", rewritten), "-0.5");
+    EXPECT_EQ(decimalTextView("1e3", rewritten), std::nullopt);
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ std::string word(const char* indexAndInfo, char sign, std::string_view data, boo
 }
 
 // A decimal text with five decimals, as the oracle prints it: "-12.5" -> "-12.50000".
-std::string fiveDecimals(const std::string& text) {
+std::string fiveDecimals(std::string_view view) {
+    const std::string text(view);
     const std::size_t point = text.find('.');
     const std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
     return (point == std::string::npos ? text + '.' : text) + std::string(5 - decimals, '0');
@@ -77,10 +78,10 @@ TEST(MeasuredPoints, GsiAgreesWithTotalOpenStation) {
             files << path;
             const MeasuredPoints read = readMeasuredFile(path, CoordinateOrder::NorthEast);
             ASSERT_FALSE(read.problem) << problemText(read.problem);
-            EXPECT_EQ(read.points.size(), 4u);
+            EXPECT_EQ(read.points.places.size(), 4u);
             EXPECT_EQ(read.linesPassedOver, 4);  // the code blocks
-            for (const MeasuredPoint& p : read.points) {
-                expected[path].push_back(p.name + '\t' + fiveDecimals(p.x) + '\t' +
+            for (const FieldPoint& p : fieldPointList(read.points)) {
+                expected[path].push_back(std::string(p.name) + '\t' + fiveDecimals(p.x) + '\t' +
                                          fiveDecimals(p.y) + '\t' + fiveDecimals(p.h));
             }
         }
@@ -107,7 +108,8 @@ TEST(MeasuredPoints, GsiAgreesWithTotalOpenStation) {
     const MeasuredPoints one = decodeMeasuredPoints(
         "*110001+0000000000000007 81..18+0000000500835212 82..18-0000000300306901 ",
         MeasuredFormat::Gsi, CoordinateOrder::NorthEast);
-    EXPECT_EQ(one.points, (std::vector<MeasuredPoint>{{"7", "-3003.06901", "5008.35212", ""}}));
+    EXPECT_EQ(fieldPointList(one.points),
+              (std::vector<FieldPoint>{{"7", "-3003.06901", "5008.35212", ""}}));
 }
 
 // Korvel's own GSI-16 comes back to the names and digits written, "-0.000" included.
@@ -119,14 +121,14 @@ TEST(MeasuredPoints, OwnGsi16ReadsBack) {
     for (const char* prefix : {"", "L2-", "ABUTMENT-NORTH-"}) {
         const EncodedFile file = encodeGsi16(written, {"-152.340", prefix});
         ASSERT_FALSE(file.problem);
-        const MeasuredPoints read =
-            decodeMeasuredPoints(QByteArray::fromStdString(file.bytes), MeasuredFormat::Gsi,
-                                 CoordinateOrder::NorthEast);
+        const MeasuredPoints read = decodeMeasuredPoints(
+            QByteArray::fromStdString(file.bytes), MeasuredFormat::Gsi, CoordinateOrder::NorthEast);
         ASSERT_FALSE(read.problem);
-        ASSERT_EQ(read.points.size(), written.size());
+        ASSERT_EQ(read.points.places.size(), written.size());
         for (std::size_t k = 0; k < written.size(); ++k) {
-            EXPECT_EQ(read.points[k], (MeasuredPoint{pointName(prefix, written[k]), written[k].x,
-                                                     written[k].y, "-152.340"}));
+            const std::string name = pointName(prefix, written[k]);
+            EXPECT_EQ(fieldPointAt(read.points, k),
+                      (FieldPoint{name, written[k].x, written[k].y, "-152.340"}));
         }
     }
 }
@@ -141,7 +143,7 @@ TEST(MeasuredPoints, DelimitedAndCass) {
         MeasuredFormat format;
         CoordinateOrder order;
         QByteArray bytes;
-        std::vector<MeasuredPoint> points;
+        std::vector<FieldPoint> points;
         int passedOver, repeats;
     } cases[] = {
         // clang-format off
@@ -171,9 +173,9 @@ TEST(MeasuredPoints, DelimitedAndCass) {
     for (const auto& c : cases) {
         const MeasuredPoints read = decodeMeasuredPoints(c.bytes, c.format, c.order);
         EXPECT_FALSE(read.problem) << c.bytes.toStdString();
-        EXPECT_EQ(read.points, c.points) << c.bytes.toStdString();
+        EXPECT_EQ(fieldPointList(read.points), c.points) << c.bytes.toStdString();
         EXPECT_EQ(read.linesPassedOver, c.passedOver) << c.bytes.toStdString();
-        EXPECT_EQ(read.repeats, c.repeats) << c.bytes.toStdString();
+        EXPECT_EQ(read.points.repeats, c.repeats) << c.bytes.toStdString();
     }
 }
 
@@ -212,7 +214,8 @@ TEST(MeasuredPoints, Refusals) {
         EXPECT_EQ(read.problem.subject + "|" + read.problem.reason,
                   std::string(c.subject) + "|" + c.reason)
             << c.bytes.toStdString();
-        EXPECT_TRUE(read.points.empty() && read.linesPassedOver == 0 && read.repeats == 0);
+        EXPECT_TRUE(read.points.places.empty() && read.linesPassedOver == 0 &&
+                    read.points.repeats == 0);
     }
 }
 
@@ -230,10 +233,12 @@ TEST(MeasuredPoints, Files) {
         QFile sparse(dir.filePath("f.gsi"));  // a hole, no bytes written
         ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxMeasuredFileBytes + 1));
     }
-    EXPECT_EQ(readMeasuredFile(dir.filePath("a.Csv"), CoordinateOrder::NorthEast).points,
-              (std::vector<MeasuredPoint>{{"P1", "1", "2", ""}}));
-    EXPECT_EQ(readMeasuredFile(dir.filePath("b.TXT"), CoordinateOrder::EastNorth).points,
-              (std::vector<MeasuredPoint>{{"P1", "1", "2", ""}}));
+    EXPECT_EQ(
+        fieldPointList(readMeasuredFile(dir.filePath("a.Csv"), CoordinateOrder::NorthEast).points),
+        (std::vector<FieldPoint>{{"P1", "1", "2", ""}}));
+    EXPECT_EQ(
+        fieldPointList(readMeasuredFile(dir.filePath("b.TXT"), CoordinateOrder::EastNorth).points),
+        (std::vector<FieldPoint>{{"P1", "1", "2", ""}}));
     const std::pair<const char*, ProblemCode> refusals[] = {
         {"c.xml", ProblemCode::UnknownMeasuredEnding}, {"d.dat", ProblemCode::MeasuredNoPoints},
         {"e.gsi", ProblemCode::NotRegularFile},        {"f.gsi", ProblemCode::MeasuredTooLarge},

@@ -26,8 +26,8 @@ const CalcInput kWorkedInput{12.5, 6, 60.3, 3000, 5000, 45.153, 2.5, 4.25};
 
 // The pegs of `design` named L2-n: every 7th missed, every 4th 80 mm north, the rest 3 mm
 // east; then two pegs of no design point.
-std::vector<FieldPoint> pegsFor(const std::vector<StakeRow>& design) {
-    std::vector<FieldPoint> pegs;
+FieldPoints pegsFor(const std::vector<StakeRow>& design) {
+    FieldPoints pegs;
     for (const StakeRow& row : design) {
         if (row.number % 7 == 0) {
             continue;
@@ -37,10 +37,10 @@ std::vector<FieldPoint> pegsFor(const std::vector<StakeRow>& design) {
         const double y =
             QString::fromStdString(row.y).toDouble() + (row.number % 4 == 0 ? 0 : 0.003);
         const StakeRow moved = makeStakeRow(row.number, x, y);
-        pegs.push_back({pointName("L2-", row), moved.x, moved.y});
+        addFieldPoint(pegs, {pointName("L2-", row), moved.x, moved.y, ""});
     }
-    pegs.push_back({"K9", "2990.5", "5001"});
-    pegs.push_back({"检查点", "2991", "5002.25"});
+    addFieldPoint(pegs, {"K9", "2990.5", "5001", ""});
+    addFieldPoint(pegs, {"检查点", "2991", "5002.25", ""});
     return pegs;
 }
 
@@ -62,9 +62,9 @@ CheckSheet checkSheetOf(const std::vector<StakeRow>& design) {
 }
 
 // The words a row's line reads: its printed cells, "▲ 超限" as two words.
-QStringList rowWords(const CheckRow& row) {
+QStringList rowWords(const StakeCheck& check, const CheckRow& row) {
     QStringList words;
-    for (const QString& cell : checkTableRow(row).cells) {
+    for (const QString& cell : checkTableRow(check, row).cells) {
         words << cell.split(' ', Qt::SkipEmptyParts);
     }
     return words;
@@ -94,7 +94,8 @@ QStringList expectCheckSheet(const CheckSheet& sheet, const QTemporaryDir& dir) 
                                                 "ΔX(mm)", "ΔY(mm)", "偏差(mm)", "结果"})));
         }
         for (; row < rows.size(); ++row) {
-            const QRegularExpressionMatch m = lineWith(rowWords(rows[row])).match(page, from);
+            const QRegularExpressionMatch m =
+                lineWith(rowWords(sheet.report.check, rows[row])).match(page, from);
             if (!m.hasMatch()) {
                 break;
             }
