@@ -41,9 +41,8 @@ TEST(FieldPoints, ManyNamesAgreeWithAMap) {
     for (int k = 0; k < 8000; ++k) {
         const int n = number(random);
         // The same key spelled with and without zeros, beside names with a prefix.
-        texts.push_back(k % 3 == 0   ? "00" + std::to_string(n)
-                        : k % 3 == 1 ? std::to_string(n)
-                                     : "L" + std::to_string(n));
+        const std::string spelling[] = {"00", "", "L"};
+        texts.push_back(spelling[k % 3] + std::to_string(n));
         texts.push_back(std::to_string(k) + ".000");
         texts.push_back(std::to_string(-k) + ".500");
         texts.push_back("");
