@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace korvel {
@@ -14,15 +15,14 @@ std::size_t slotCountFor(std::size_t count) {
     return std::bit_ceil(std::max<std::size_t>(16, count * 2));
 }
 
-// The texts of the peg at `place`, from its start.
-std::string_view textsAt(const FieldPoints& points, const FieldPointPlace& place) {
-    return std::string_view(points.texts).substr(place.start, place.ends[3]);
+// Text `k` (name, X, Y, H) of the peg at `place`.
+std::string_view textAt(const FieldPoints& points, const FieldPointPlace& place, std::size_t k) {
+    return std::string_view(points.texts.data() + place.start[k], place.length[k]);
 }
 
 // The name key of the peg at `k`.
 std::string_view keyAt(const FieldPoints& points, std::size_t k) {
-    const FieldPointPlace& place = points.places[k];
-    return pointNameKey(textsAt(points, place).substr(0, place.ends[0]));
+    return pointNameKey(textAt(points, points.places[k], 0));
 }
 
 // The slot that holds the peg of `key`, or the free slot where it would go.
@@ -43,20 +43,37 @@ void rebuildTable(FieldPoints& points, std::size_t count) {
     }
 }
 
-// The texts appended as one more place, counted from where they start.
-FieldPointPlace appendTexts(std::string& texts, const std::array<std::string_view, 4>& parts) {
-    const std::size_t start = texts.size();
-    std::size_t size = 0;
-    for (const std::string_view part : parts) {
-        size += part.size();
+// Where `text` lies in `texts`, when it lies there.
+std::optional<std::size_t> offsetIn(const std::string& texts, std::string_view text) {
+    const auto begin = reinterpret_cast<std::uintptr_t>(texts.data());
+    const auto at = reinterpret_cast<std::uintptr_t>(text.data());
+    if (text.empty() || at < begin || at + text.size() > begin + texts.size()) {
+        return std::nullopt;
     }
-    if (size > kMaxFieldPointTexts - start) {
+    return at - begin;
+}
+
+// The place of `parts` (name, X, Y, H): those within the texts where they lie, the others
+// copied to the end. The places within are taken first: copying may move the texts.
+FieldPointPlace placeOf(std::string& texts, const std::array<std::string_view, 4>& parts) {
+    FieldPointPlace place;
+    std::array<bool, 4> within{};
+    std::size_t copied = 0;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const std::optional<std::size_t> offset = offsetIn(texts, parts[k]);
+        within[k] = offset.has_value() || parts[k].empty();
+        place.start[k] = static_cast<std::uint32_t>(offset.value_or(0));
+        place.length[k] = static_cast<std::uint32_t>(parts[k].size());
+        copied += within[k] ? 0 : parts[k].size();
+    }
+    if (texts.size() > kMaxFieldPointTexts || copied > kMaxFieldPointTexts - texts.size()) {
         throw std::length_error("field point texts beyond 4 GiB");
     }
-    FieldPointPlace place{static_cast<std::uint32_t>(start), {}};
     for (std::size_t k = 0; k < parts.size(); ++k) {
-        texts.append(parts[k]);
-        place.ends[k] = static_cast<std::uint32_t>(texts.size() - start);
+        if (!within[k]) {
+            place.start[k] = static_cast<std::uint32_t>(texts.size());
+            texts.append(parts[k]);
+        }
     }
     return place;
 }
@@ -85,14 +102,18 @@ void addFieldPoint(FieldPoints& points, const FieldPoint& peg) {
     }
     const std::size_t slot = slotOf(points, pointNameKey(peg.name));
     if (points.table[slot] == 0) {
-        points.places.push_back(appendTexts(points.texts, {peg.name, peg.x, peg.y, peg.h}));
+        points.places.push_back(placeOf(points.texts, {peg.name, peg.x, peg.y, peg.h}));
         points.table[slot] = static_cast<std::uint32_t>(points.places.size());
         return;
     }
-    FieldPointPlace& first = points.places[points.table[slot] - 1];
-    // The name is copied out first: the texts it lies in may move as they grow.
-    const std::string name(textsAt(points, first).substr(0, first.ends[0]));
-    first = appendTexts(points.texts, {name, peg.x, peg.y, peg.h});
+    // The name stays as first written; the coordinates are the new ones.
+    const std::size_t first = points.table[slot] - 1;
+    const FieldPointPlace again = placeOf(points.texts, {std::string_view(), peg.x, peg.y, peg.h});
+    FieldPointPlace& place = points.places[first];
+    for (std::size_t k = 1; k < place.start.size(); ++k) {
+        place.start[k] = again.start[k];
+        place.length[k] = again.length[k];
+    }
     ++points.repeats;
 }
 
@@ -109,10 +130,8 @@ std::optional<std::size_t> findFieldPoint(const FieldPoints& points, std::string
 
 FieldPoint fieldPointAt(const FieldPoints& points, std::size_t k) {
     const FieldPointPlace& place = points.places[k];
-    const std::string_view texts = textsAt(points, place);
-    const auto& e = place.ends;
-    return {texts.substr(0, e[0]), texts.substr(e[0], e[1] - e[0]), texts.substr(e[1], e[2] - e[1]),
-            texts.substr(e[2], e[3] - e[2])};
+    return {textAt(points, place, 0), textAt(points, place, 1), textAt(points, place, 2),
+            textAt(points, place, 3)};
 }
 
 std::vector<FieldPoint> fieldPointList(const FieldPoints& points) {

@@ -1,8 +1,8 @@
 // The pegs the instrument measured, as the texts of their file, one peg to a name. A job's
-// worth of pegs is kept in one buffer of texts, one list of where each peg's texts lie and
-// one table of names, rather than in small strings and nodes of their own: thirty thousand
-// pegs then take a fraction of the memory, and memory first touched is what a short run
-// pays for most.
+// worth of pegs is kept in one buffer of texts (the file's own bytes, where a reader puts
+// them), one list of where each peg's texts lie and one table of names, rather than in small
+// strings and nodes of their own: thirty thousand pegs then take a fraction of the memory,
+// and memory first touched is what a short run pays for most.
 #pragma once
 
 #include <array>
@@ -33,15 +33,17 @@ struct FieldPoint {
 //   "" -> ""
 std::string_view pointNameKey(std::string_view name);
 
-// Where one peg's texts lie: they begin at `start`, and name, X, Y and H end at `ends`,
-// counted from `start`.
+// Where one peg's texts lie in the buffer: name, X, Y and H, each from its start for its
+// length.
 struct FieldPointPlace {
-    std::uint32_t start = 0;
-    std::array<std::uint32_t, 4> ends = {};
+    std::array<std::uint32_t, 4> start = {};
+    std::array<std::uint32_t, 4> length = {};
 };
 
 // Pegs in the order their names first came, each name (by pointNameKey) once.
 struct FieldPoints {
+    // The bytes the pegs' texts lie in: a reader may put the file's own bytes here first, so
+    // that the texts it finds there stay where they are; texts from elsewhere come after.
     std::string texts;
     std::vector<FieldPointPlace> places;
     // The places by name key: open addressing with linear probing, at most half full; a
@@ -59,9 +61,10 @@ inline constexpr std::size_t kMaxFieldPointTexts = 0xFFFF'FFFF;
 // are added. Room reserved and never used costs no memory touched.
 void reserveFieldPoints(FieldPoints& points, std::size_t count, std::size_t bytes);
 
-// Adds a peg, its texts copied. A peg whose name has the key of one already there is that
-// peg measured again: it keeps its place and its name and takes the new coordinates, and
-// is counted in `repeats`. Throws std::length_error beyond kMaxFieldPointTexts.
+// Adds a peg. A text of the peg that lies within `points.texts` stays where it is; any other
+// is copied to the end. A peg whose name has the key of one already there is that peg
+// measured again: it keeps its place and its name and takes the new coordinates, and is
+// counted in `repeats`. Throws std::length_error beyond kMaxFieldPointTexts.
 //   {} + {"P1", "5000.000", "3000.000", ""} -> one peg
 //      + {"P01", "5000.010", "3000.000", ""} -> one peg {"P1", "5000.010", "3000.000", ""},
 //        repeats 1

@@ -22,62 +22,67 @@ std::string_view withoutLeadingZeros(std::string_view text) {
     return text.substr(std::min(text.find_first_not_of('0'), text.size()));
 }
 
-// A decimal number's parts as written: its sign, the digits before the point and after it.
-struct DecimalParts {
+// Whether `c` is a decimal digit.
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A decimal text read in one pass: whether it is a decimal number at all (an optional sign,
+// digits and at most one "." with at least one digit), its parts as written (views into the
+// text), and its value in whole micrometres, decimals past the sixth rounded half away from
+// zero, when it is below 10^12 m. Read for every coordinate of a check, four to a point: one
+// pass and nothing copied.
+struct ReadDecimal {
+    bool valid = false;
     bool negative = false;
     std::string_view whole;
     std::string_view fraction;
+    std::optional<std::int64_t> micrometres;
 };
 
-// The parts of a decimal field: an optional sign, digits and at most one "." with at least
-// one digit; nothing for anything else. Views into `field`, nothing copied.
-[[gnu::always_inline]] inline std::optional<DecimalParts> decimalParts(std::string_view field) {
-    DecimalParts parts;
-    if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
-        parts.negative = field.front() == '-';
-        field.remove_prefix(1);
+// The text read as ReadDecimal describes.
+[[gnu::always_inline]] inline ReadDecimal readDecimal(std::string_view text) {
+    ReadDecimal read;
+    std::size_t k = 0;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        read.negative = text[0] == '-';
+        k = 1;
     }
-    std::size_t point = field.size();
-    for (std::size_t k = 0; k < field.size(); ++k) {
-        const char c = field[k];
-        if (c == '.' && point == field.size()) {
-            point = k;
-        } else if (c < '0' || c > '9') {
-            return std::nullopt;
+    // The whole metres, up to the twelve digits that fit with six decimals in 64 bits.
+    const std::size_t wholeStart = k;
+    std::int64_t value = 0;
+    std::size_t significant = 0;
+    for (; k < text.size() && isDigit(text[k]); ++k) {
+        const int digit = text[k] - '0';
+        significant += significant > 0 || digit != 0 ? 1 : 0;
+        if (significant <= kMaxWholeDigits) {
+            value = value * 10 + digit;
         }
     }
-    parts.whole = field.substr(0, point);
-    parts.fraction = point == field.size() ? std::string_view() : field.substr(point + 1);
-    if (parts.whole.size() + parts.fraction.size() == 0) {
-        return std::nullopt;
+    read.whole = text.substr(wholeStart, k - wholeStart);
+    std::size_t decimals = 0;
+    bool roundUp = false;
+    if (k < text.size() && text[k] == '.') {
+        const std::size_t fractionStart = ++k;
+        for (; k < text.size() && isDigit(text[k]); ++k, ++decimals) {
+            if (decimals < kMicroDecimals) {
+                value = value * 10 + (text[k] - '0');
+            } else if (decimals == kMicroDecimals) {
+                roundUp = text[k] >= '5';
+            }
+        }
+        read.fraction = text.substr(fractionStart, k - fractionStart);
     }
-    return parts;
-}
-
-// A decimal number as whole micrometres, decimals past the sixth rounded half away from
-// zero; nothing when it reaches 10^12 m.
-[[gnu::always_inline]] inline std::optional<std::int64_t> micrometresOf(
-    const std::optional<DecimalParts>& parts) {
-    if (!parts) {
-        return std::nullopt;
+    read.valid = k == text.size() && read.whole.size() + read.fraction.size() > 0;
+    if (!read.valid || significant > kMaxWholeDigits) {
+        return read;
     }
-    const bool negative = parts->negative;
-    const std::string_view whole = withoutLeadingZeros(parts->whole);
-    const std::string_view fraction = parts->fraction;
-    if (whole.size() > kMaxWholeDigits) {
-        return std::nullopt;
+    for (; decimals < kMicroDecimals; ++decimals) {
+        value *= 10;
     }
-    std::int64_t value = 0;
-    for (const char c : whole) {
-        value = value * 10 + (c - '0');
-    }
-    for (std::size_t k = 0; k < kMicroDecimals; ++k) {
-        value = value * 10 + (k < fraction.size() ? fraction[k] - '0' : 0);
-    }
-    if (fraction.size() > kMicroDecimals && fraction[kMicroDecimals] >= '5') {
-        ++value;
-    }
-    return negative ? -value : value;
+    value += roundUp ? 1 : 0;
+    read.micrometres = read.negative ? -value : value;
+    return read;
 }
 
 // The largest r with r² ≤ s (s below 2^126, so r below 2^63): the double's square root, a
@@ -136,21 +141,20 @@ void appendMillimetres(std::string& out, std::int64_t micrometres) {
     appendTenths(out, (magnitude + 50) / 100, micrometres < 0);
 }
 
-// Appends a coordinate text, its parts as decimalParts cut it, with the decimals it was
-// recorded with, at least three, as recordedDecimals shows it.
-void appendRecordedDecimals(std::string& out, std::string_view text,
-                            const std::optional<DecimalParts>& parts) {
-    if (!parts) {
+// Appends a coordinate text, as readDecimal read it, with the decimals it was recorded
+// with, at least three, as recordedDecimals shows it.
+void appendRecordedDecimals(std::string& out, std::string_view text, const ReadDecimal& read) {
+    if (!read.valid) {
         out.append(text);
         return;
     }
-    if (parts->negative) {
+    if (read.negative) {
         out += '-';
     }
-    out.append(parts->whole.empty() ? std::string_view("0") : parts->whole);
+    out.append(read.whole.empty() ? std::string_view("0") : read.whole);
     out += '.';
-    out.append(parts->fraction);
-    out.append(parts->fraction.size() < 3 ? 3 - parts->fraction.size() : 0, '0');
+    out.append(read.fraction);
+    out.append(read.fraction.size() < 3 ? 3 - read.fraction.size() : 0, '0');
 }
 
 // A line of the check while it is written at the end of the check's texts.
@@ -190,14 +194,14 @@ RowWriter startRow(StakeCheck& check) {
 Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoint& peg,
                       Tolerance tolerance) {
     std::string& out = writer.check.texts;
-    const std::optional<DecimalParts> pegX = decimalParts(peg.x), pegY = decimalParts(peg.y);
+    const ReadDecimal pegX = readDecimal(peg.x), pegY = readDecimal(peg.y);
     appendRecordedDecimals(out, peg.x, pegX);
     writer.endText();
     appendRecordedDecimals(out, peg.y, pegY);
     writer.endText();
-    const auto dx0 = micrometresOf(decimalParts(design.x));
-    const auto dy0 = micrometresOf(decimalParts(design.y));
-    const auto mx = micrometresOf(pegX), my = micrometresOf(pegY);
+    const auto dx0 = readDecimal(design.x).micrometres;
+    const auto dy0 = readDecimal(design.y).micrometres;
+    const auto mx = pegX.micrometres, my = pegY.micrometres;
     if (!dx0 || !dy0 || !mx || !my) {
         for (int k = 0; k < 3; ++k) {  // a coordinate too long to compare
             writer.add("—");
@@ -273,20 +277,20 @@ std::optional<std::string> decimalText(std::string_view field) {
 // The field itself when it has no "+" and a digit on each side of a point that is there;
 // else its parts written anew.
 std::optional<std::string_view> decimalTextView(std::string_view field, std::string& rewritten) {
-    const std::optional<DecimalParts> parts = decimalParts(field);
-    if (!parts) {
+    const ReadDecimal read = readDecimal(field);
+    if (!read.valid) {
         return std::nullopt;
     }
-    if (!field.starts_with('+') && !parts->whole.empty() && !field.ends_with('.')) {
+    if (!field.starts_with('+') && !read.whole.empty() && !field.ends_with('.')) {
         return field;
     }
     rewritten.clear();
-    if (parts->negative) {
+    if (read.negative) {
         rewritten += '-';
     }
-    rewritten += parts->whole.empty() ? std::string_view("0") : parts->whole;
-    if (!parts->fraction.empty()) {
-        rewritten.append(".").append(parts->fraction);
+    rewritten += read.whole.empty() ? std::string_view("0") : read.whole;
+    if (!read.fraction.empty()) {
+        rewritten.append(".").append(read.fraction);
     }
     return rewritten;
 }
@@ -294,7 +298,7 @@ std::optional<std::string_view> decimalTextView(std::string_view field, std::str
 // The text with zeros added up to three decimals.
 std::string recordedDecimals(std::string_view text) {
     std::string shown;
-    appendRecordedDecimals(shown, text, decimalParts(text));
+    appendRecordedDecimals(shown, text, readDecimal(text));
     return shown;
 }
 
@@ -393,9 +397,9 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
             writer.add(peg.name);
             writer.endText();
             writer.endText();
-            appendRecordedDecimals(check.texts, peg.x, decimalParts(peg.x));
+            appendRecordedDecimals(check.texts, peg.x, readDecimal(peg.x));
             writer.endText();
-            appendRecordedDecimals(check.texts, peg.y, decimalParts(peg.y));
+            appendRecordedDecimals(check.texts, peg.y, readDecimal(peg.y));
             writer.endText();
             writer.finish(Verdict::NoDesign);
             ++check.noDesign;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -130,27 +131,32 @@ std::size_t longestLine(const TextColumns& columns, std::string_view lineEnd) {
 
 // Writes one line of the aligned text at `out`, which has room for longestLine: the fields
 // padded to their columns, two blanks apart, the blanks at the end dropped, then the line
-// end. Gives where the line ends.
+// end. Gives where the line ends. The line is laid on blanks first and each text copied to
+// its place: one fill and a copy a text, where padding text by text takes three calls each.
 char* writeAlignedLine(char* out, const CheckFields& fields, const TextColumns& columns,
-                       std::string_view lineEnd) {
-    char* const start = out;
+                       std::string_view lineEnd, std::size_t longest) {
+    std::memset(out, ' ', longest);
+    char* at = out;
+    char* end = out;  // just past the last text written
     for (std::size_t c = 0; c < kCheckColumns; ++c) {
-        if (c > 0) {
-            out = std::fill_n(out, 2, ' ');
-        }
         // Numbers at the right of their column, words at the left.
+        const std::string_view field = fields[c];
         const std::size_t width = columns.widths[c];
-        const std::size_t taken = columns.byteWide[c] ? fields[c].size() : displayWidth(fields[c]);
+        const std::size_t taken = columns.byteWide[c] ? field.size() : displayWidth(field);
         const std::size_t blanks = width - std::min(width, taken);
-        const bool right = checkColumnIsNumber(c);
-        out = std::fill_n(out, right ? blanks : 0, ' ');
-        out = std::copy(fields[c].begin(), fields[c].end(), out);
-        out = std::fill_n(out, right ? 0 : blanks, ' ');
+        char* const text = at + (checkColumnIsNumber(c) ? blanks : 0);
+        std::memcpy(text, field.data(), field.size());
+        if (!field.empty()) {
+            end = text + field.size();
+        }
+        at += blanks + field.size() + 2;
     }
-    while (out != start && out[-1] == ' ') {
-        --out;
+    // Blanks written as padding are not text: a line ends with its last text.
+    while (end != out && end[-1] == ' ') {
+        --end;
     }
-    return std::copy(lineEnd.begin(), lineEnd.end(), out);
+    std::memcpy(end, lineEnd.data(), lineEnd.size());
+    return end + lineEnd.size();
 }
 
 // A text cell of the worksheet.
@@ -256,9 +262,9 @@ void writeCheckText(const CheckReport& report, std::string_view lineEnd,
     };
     TextColumns captionColumns = columns;
     captionColumns.byteWide.fill(false);
-    out = writeAlignedLine(out, captions, captionColumns, lineEnd);
+    out = writeAlignedLine(out, captions, captionColumns, lineEnd, longest);
     for (const CheckRow& row : check.rows) {
-        out = writeAlignedLine(out, checkFields(check, row), columns, lineEnd);
+        out = writeAlignedLine(out, checkFields(check, row), columns, lineEnd, longest);
         if (static_cast<std::size_t>(out - piece.data()) >= kPiece) {
             flush();
         }

@@ -15,7 +15,7 @@
 namespace korvel {
 namespace {
 
-constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Whether `bytes` are well-formed UTF-8 (plain ASCII is).
 bool isUtf8(QByteArrayView bytes) {
@@ -121,26 +121,40 @@ std::optional<MeasuredFormat> measuredFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-// Refuses binary bytes, then reads line by line and merges names measured again.
-MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
-                                    CoordinateOrder order) {
-    if (bytes.contains('\0')) {
+namespace {
+
+// Refuses binary bytes, then reads line by line; names measured again are merged as they
+// are added. The bytes become the texts of the points: a delimited file's names and
+// coordinates are mostly kept where they lie, and only what is written anew (a decoded
+// line, a coordinate in another form) is added after them.
+MeasuredPoints decodeBytes(std::string bytes, MeasuredFormat format, CoordinateOrder order) {
+    if (std::string_view(bytes).find('\0') != std::string_view::npos) {
         return refusal(problemAbout(ProblemCode::MeasuredBinary));
     }
     // UTF-8 after a byte-order mark or when the whole file is UTF-8, else GBK.
-    const bool bom = bytes.startsWith(kUtf8Bom);
-    const QByteArrayView body = bom ? bytes.sliced(kUtf8Bom.size()) : bytes;
-    const bool utf8 = isUtf8(body);
-    const bool gbk = !bom && !utf8;
-    const std::string_view text(body.data(), static_cast<std::size_t>(body.size()));
+    const std::size_t bodyStart = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
+    const std::size_t bodySize = bytes.size() - bodyStart;
+    const bool utf8 = isUtf8(QByteArrayView(bytes).sliced(static_cast<qsizetype>(bodyStart)));
+    const bool gbk = bodyStart == 0 && !utf8;
+    MeasuredPoints read;
+    // GSI's texts are all written anew; a delimited file's lie in its own bytes.
+    std::string& texts = read.points.texts;
+    std::string gsiBytes;
+    (format == MeasuredFormat::Gsi ? gsiBytes : texts) = std::move(bytes);
+    const std::string& file = format == MeasuredFormat::Gsi ? gsiBytes : texts;
+    // The file's lines, seen afresh after every point added: the texts may have moved as
+    // they grew.
+    const auto body = [&file, bodyStart, bodySize] {
+        return std::string_view(file).substr(bodyStart, bodySize);
+    };
     // Room for every point at once, so that nothing is copied as the lists grow: pages
     // reserved but never written cost nothing.
-    MeasuredPoints read;
-    reserveFieldPoints(read.points, mostPoints(text), text.size());
+    reserveFieldPoints(read.points, mostPoints(body()),
+                       format == MeasuredFormat::Gsi ? bodySize : texts.capacity());
     std::array<std::string, 3> rewritten;
     int passedOver = 0;
     int number = 0;
-    LineCursor lines = linesOf(text);
+    LineCursor lines = linesOf(body());
     while (const std::optional<std::string_view> next = nextLine(lines)) {
         const std::string_view line = *next;
         ++number;
@@ -173,12 +187,22 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
             continue;
         }
         addFieldPoint(read.points, *point);
+        lines.text = body();
     }
     if (read.points.places.empty()) {
         return refusal(problemAbout(ProblemCode::MeasuredNoPoints));
     }
     read.linesPassedOver = passedOver;
     return read;
+}
+
+}  // namespace
+
+// The bytes copied once, then read as a file's own.
+MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
+                                    CoordinateOrder order) {
+    return decodeBytes(std::string(bytes.data(), static_cast<std::size_t>(bytes.size())), format,
+                       order);
 }
 
 // The ending, the kind of file and its size first, then the bytes decoded.
@@ -201,15 +225,29 @@ MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order) {
     if (measuredFileTooLarge(file.size())) {
         return refusal(fileProblem(ProblemCode::MeasuredTooLarge, subject));
     }
-    const QByteArray bytes = file.read(kMaxMeasuredFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
+    // Read into room for a little more than the file: what the reader writes anew goes
+    // after the file's own bytes. One byte more than the file is asked for, so that a file
+    // that grew since it was opened is seen and read to its end.
+    const qint64 expected = file.size();
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(expected + expected / 8 + 64));
+    bytes.resize(static_cast<std::size_t>(expected + 1));
+    qint64 got = file.read(bytes.data(), expected + 1);
+    if (got == expected + 1) {
+        const QByteArray rest = file.read(kMaxMeasuredFileBytes + 1 - got);
+        bytes.resize(static_cast<std::size_t>(got));
+        bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
+        got = static_cast<qint64>(bytes.size());
+    }
+    if (got < 0 || file.error() != QFileDevice::NoError) {
         return refusal(
             fileProblem(ProblemCode::CannotRead, subject, file.errorString().toStdString()));
     }
-    if (measuredFileTooLarge(bytes.size())) {  // it grew while it was read
+    bytes.resize(static_cast<std::size_t>(got));
+    if (measuredFileTooLarge(got)) {  // it grew while it was read
         return refusal(fileProblem(ProblemCode::MeasuredTooLarge, subject));
     }
-    MeasuredPoints points = decodeMeasuredPoints(bytes, *format, order);
+    MeasuredPoints points = decodeBytes(std::move(bytes), *format, order);
     if (points.problem) {
         points.problem.file = subject;
     }
