@@ -35,6 +35,12 @@ std::size_t slotOf(const FieldPoints& points, std::string_view key) {
     return slot;
 }
 
+// Whether key `a` comes before key `b`: the shorter first, then byte by byte. Names that
+// differ only in their number ("L2-9", "L2-10") come in the order of the numbers.
+bool keyBefore(std::string_view a, std::string_view b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
 // The table rebuilt with room for `count` pegs.
 void rebuildTable(FieldPoints& points, std::size_t count) {
     points.table.assign(slotCountFor(count), 0);
@@ -89,18 +95,27 @@ std::string_view pointNameKey(std::string_view name) {
 void reserveFieldPoints(FieldPoints& points, std::size_t count, std::size_t bytes) {
     points.texts.reserve(bytes);
     points.places.reserve(count);
-    if (slotCountFor(count) > points.table.size()) {
+    if (!points.table.empty() && slotCountFor(count) > points.table.size()) {
         rebuildTable(points, count);
     }
 }
 
-// A new name takes the next place; a name met again has its coordinates written anew at the
-// end of the texts, behind a copy of the name it was first given.
+// While the names come in the order of their keys, a name cannot have come before and takes
+// the next place; the first name out of order has every name so far put in the table. A
+// name met again keeps its place and takes the new coordinates.
 void addFieldPoint(FieldPoints& points, const FieldPoint& peg) {
+    const std::string_view key = pointNameKey(peg.name);
+    if (points.table.empty()) {
+        if (points.places.empty() || keyBefore(keyAt(points, points.places.size() - 1), key)) {
+            points.places.push_back(placeOf(points.texts, {peg.name, peg.x, peg.y, peg.h}));
+            return;
+        }
+        rebuildTable(points, std::max(points.places.capacity(), points.places.size() + 1));
+    }
     if ((points.places.size() + 1) * 2 > points.table.size()) {
         rebuildTable(points, (points.places.size() + 1) * 2);
     }
-    const std::size_t slot = slotOf(points, pointNameKey(peg.name));
+    const std::size_t slot = slotOf(points, key);
     if (points.table[slot] == 0) {
         points.places.push_back(placeOf(points.texts, {peg.name, peg.x, peg.y, peg.h}));
         points.table[slot] = static_cast<std::uint32_t>(points.places.size());
@@ -117,8 +132,21 @@ void addFieldPoint(FieldPoints& points, const FieldPoint& peg) {
     ++points.repeats;
 }
 
+// Without a table the pegs stand in the order of their keys, and are searched by halves.
 std::optional<std::size_t> findFieldPoint(const FieldPoints& points, std::string_view key) {
     if (points.table.empty()) {
+        std::size_t low = 0, high = points.places.size();
+        while (low < high) {
+            const std::size_t middle = low + (high - low) / 2;
+            if (keyBefore(keyAt(points, middle), key)) {
+                low = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+        if (low < points.places.size() && keyAt(points, low) == key) {
+            return low;
+        }
         return std::nullopt;
     }
     const std::uint32_t found = points.table[slotOf(points, key)];

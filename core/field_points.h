@@ -47,7 +47,9 @@ struct FieldPoints {
     std::string texts;
     std::vector<FieldPointPlace> places;
     // The places by name key: open addressing with linear probing, at most half full; a
-    // slot holds 0 when free, else 1 + a place.
+    // slot holds 0 when free, else 1 + a place. Empty while the names have come in the order
+    // of their keys (by length, then byte by byte, as an instrument numbers its pegs): then
+    // none can repeat an earlier one, and a name is found by halving.
     std::vector<std::uint32_t> table;
     // The pegs added under a name already there.
     int repeats = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace korvel {
@@ -110,81 +111,102 @@ std::uint64_t squareRootFloor(Wide s) {
     return r;
 }
 
-// Appends the whole number `value` in decimal digits.
-void appendInteger(std::string& out, std::uint64_t value) {
-    char digits[24];
-    const auto written = std::to_chars(std::begin(digits), std::end(digits), value);
-    out.append(digits, written.ptr);
+// The rows are written through a pointer into room made for each row at once: thirty
+// thousand rows of eight texts each, appended one by one, spend more time checking for room
+// than writing. Each writer below writes at `out` and gives where it stopped.
+
+// The most characters putTenths writes: a sign, 19 digits, the point and a decimal.
+constexpr std::size_t kMaxTenths = 22;
+
+// The most characters putRecordedDecimals adds to its text: "-.5" becomes "-0.500".
+constexpr std::size_t kMaxRecordedGrowth = 4;
+
+// Writes `text`.
+char* put(char* out, std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
 }
 
-// Appends tenths with one decimal: 123 -> "12.3", -4 -> "-0.4", 0 -> "0.0".
-void appendTenths(std::string& out, std::uint64_t tenths, bool negative) {
+// Writes tenths with one decimal: 123 -> "12.3", -4 -> "-0.4", 0 -> "0.0".
+char* putTenths(char* out, std::uint64_t tenths, bool negative) {
     if (negative && tenths != 0) {
-        out += '-';
+        *out++ = '-';
     }
-    appendInteger(out, tenths / 10);
-    out += '.';
-    out += static_cast<char>('0' + tenths % 10);
+    out = std::to_chars(out, out + 20, tenths / 10).ptr;
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + tenths % 10);
+    return out;
 }
 
-// Tenths written with one decimal, as appendTenths writes them.
+// Tenths written with one decimal, as putTenths writes them.
 std::string tenthsText(std::uint64_t tenths, bool negative) {
-    std::string text;
-    appendTenths(text, tenths, negative);
-    return text;
+    char text[kMaxTenths];
+    return std::string(text, putTenths(text, tenths, negative));
 }
 
-// Appends micrometres as millimetres with one decimal, halves away from zero.
-void appendMillimetres(std::string& out, std::int64_t micrometres) {
+// Writes micrometres as millimetres with one decimal, halves away from zero.
+char* putMillimetres(char* out, std::int64_t micrometres) {
     const std::uint64_t magnitude =
         micrometres < 0 ? 0 - static_cast<std::uint64_t>(micrometres) : micrometres;
-    appendTenths(out, (magnitude + 50) / 100, micrometres < 0);
+    return putTenths(out, (magnitude + 50) / 100, micrometres < 0);
 }
 
-// Appends a coordinate text, as readDecimal read it, with the decimals it was recorded
-// with, at least three, as recordedDecimals shows it.
-void appendRecordedDecimals(std::string& out, std::string_view text, const ReadDecimal& read) {
+// Writes a coordinate text, as readDecimal read it, with the decimals it was recorded with,
+// at least three, as recordedDecimals shows it: at most kMaxRecordedGrowth more characters.
+char* putRecordedDecimals(char* out, std::string_view text, const ReadDecimal& read) {
     if (!read.valid) {
-        out.append(text);
-        return;
+        return put(out, text);
     }
     if (read.negative) {
-        out += '-';
+        *out++ = '-';
     }
-    out.append(read.whole.empty() ? std::string_view("0") : read.whole);
-    out += '.';
-    out.append(read.fraction);
-    out.append(read.fraction.size() < 3 ? 3 - read.fraction.size() : 0, '0');
+    out = put(out, read.whole.empty() ? std::string_view("0") : read.whole);
+    *out++ = '.';
+    out = put(out, read.fraction);
+    for (std::size_t k = read.fraction.size(); k < 3; ++k) {
+        *out++ = '0';
+    }
+    return out;
 }
 
-// A line of the check while it is written at the end of the check's texts.
+// A line of the check while it is written into room made for it at the end of the check's
+// texts.
 struct RowWriter {
     StakeCheck& check;
     CheckRow row;
+    char* out;             // where the next text goes
     std::size_t text = 0;  // the text written next
 
-    // Ends the text being written where the buffer now ends.
+    // Ends the text being written where `out` stands.
     void endText() {
-        row.ends[text++] = static_cast<std::uint32_t>(check.texts.size() - row.start);
+        row.ends[text++] = static_cast<std::uint32_t>(out - (check.texts.data() + row.start));
     }
     // Writes `value` as the next text.
     void add(std::string_view value) {
-        check.texts.append(value);
+        out = put(out, value);
         endText();
     }
-    // Ends the texts left empty and adds the row.
+    // Ends the texts left empty, gives back the room not written and adds the row.
     void finish(Verdict verdict) {
         while (text < row.ends.size()) {
             endText();
         }
+        check.texts.resize(static_cast<std::size_t>(out - check.texts.data()));
         row.verdict = verdict;
         check.rows.push_back(row);
     }
 };
 
-// A line starting at the end of the check's texts.
-RowWriter startRow(StakeCheck& check) {
-    return {check, {check.texts.size(), {}, Verdict::NotMeasured}};
+// A line starting at the end of the check's texts, with room for `room` characters.
+RowWriter startRow(StakeCheck& check, std::size_t room) {
+    const std::size_t start = check.texts.size();
+    check.texts.resize(start + room);
+    return {check, {start, {}, Verdict::NotMeasured}, check.texts.data() + start};
+}
+
+// The room writeCompared takes after the texts before it.
+std::size_t comparedRoom(const FieldPoint& peg) {
+    return peg.x.size() + peg.y.size() + 2 * kMaxRecordedGrowth + 3 * kMaxTenths;
 }
 
 // Writes the measured coordinates, the offsets and the deviation of the design point
@@ -193,11 +215,10 @@ RowWriter startRow(StakeCheck& check) {
 // it holds for the floor of √(ΔX²+ΔY²), and n comes from that.
 Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoint& peg,
                       Tolerance tolerance) {
-    std::string& out = writer.check.texts;
     const ReadDecimal pegX = readDecimal(peg.x), pegY = readDecimal(peg.y);
-    appendRecordedDecimals(out, peg.x, pegX);
+    writer.out = putRecordedDecimals(writer.out, peg.x, pegX);
     writer.endText();
-    appendRecordedDecimals(out, peg.y, pegY);
+    writer.out = putRecordedDecimals(writer.out, peg.y, pegY);
     writer.endText();
     const auto dx0 = readDecimal(design.x).micrometres;
     const auto dy0 = readDecimal(design.y).micrometres;
@@ -212,11 +233,11 @@ Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoin
     const Wide ax = static_cast<Wide>(dx < 0 ? -dx : dx), ay = static_cast<Wide>(dy < 0 ? -dy : dy);
     const Wide squared = ax * ax + ay * ay;
     const Wide limit = static_cast<Wide>(tolerance.micrometres) * tolerance.micrometres;
-    appendMillimetres(out, dx);
+    writer.out = putMillimetres(writer.out, dx);
     writer.endText();
-    appendMillimetres(out, dy);
+    writer.out = putMillimetres(writer.out, dy);
     writer.endText();
-    appendTenths(out, (squareRootFloor(squared) + 50) / 100, false);
+    writer.out = putTenths(writer.out, (squareRootFloor(squared) + 50) / 100, false);
     writer.endText();
     return squared <= limit ? Verdict::Within : Verdict::Beyond;
 }
@@ -297,8 +318,9 @@ std::optional<std::string_view> decimalTextView(std::string_view field, std::str
 
 // The text with zeros added up to three decimals.
 std::string recordedDecimals(std::string_view text) {
-    std::string shown;
-    appendRecordedDecimals(shown, text, readDecimal(text));
+    std::string shown(text.size() + kMaxRecordedGrowth, '\0');
+    shown.resize(static_cast<std::size_t>(
+        putRecordedDecimals(shown.data(), text, readDecimal(text)) - shown.data()));
     return shown;
 }
 
@@ -319,7 +341,11 @@ std::string_view verdictText(Verdict verdict) {
 
 // Each text written after the last, its end noted.
 void appendCheckRow(StakeCheck& check, const CheckTexts& texts, Verdict verdict) {
-    RowWriter writer = startRow(check);
+    std::size_t room = 0;
+    for (const std::string_view text : texts) {
+        room += text.size();
+    }
+    RowWriter writer = startRow(check, room);
     for (const std::string_view text : texts) {
         writer.add(text);
     }
@@ -365,41 +391,45 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
     // reserved but never written cost nothing.
     check.texts.reserve(design.size() * (prefix.size() + 128) + measured.texts.size() * 2);
     check.rows.reserve(design.size() + measured.places.size());
+    std::string name;  // the design point's, its room kept from one row to the next
     for (std::size_t n = 0; n < design.size(); ++n) {
         const std::size_t k = inOrder ? n : order[n];
-        RowWriter writer = startRow(check);
-        appendPointName(check.texts, prefix, design[k]);
-        writer.endText();
-        const std::string_view name = std::string_view(check.texts).substr(writer.row.start);
+        name.clear();
+        appendPointName(name, prefix, design[k]);
         const std::string_view key = pointNameKey(name);
         const std::optional<std::size_t> found =
             next < matched.size() && pointNameKey(fieldPointAt(measured, next).name) == key
                 ? next
                 : findFieldPoint(measured, key);
+        const std::optional<FieldPoint> peg =
+            found ? std::optional(fieldPointAt(measured, *found)) : std::nullopt;
+        RowWriter writer = startRow(check, name.size() + design[k].x.size() + design[k].y.size() +
+                                               (peg ? comparedRoom(*peg) : 0));
+        writer.add(name);
         writer.add(design[k].x);
         writer.add(design[k].y);
-        if (!found) {
+        if (!peg) {
             writer.finish(Verdict::NotMeasured);
             ++check.notMeasured;
             continue;
         }
         matched[*found] = 1;
         next = *found + 1;
-        const Verdict verdict =
-            writeCompared(writer, design[k], fieldPointAt(measured, *found), tolerance);
+        const Verdict verdict = writeCompared(writer, design[k], *peg, tolerance);
         writer.finish(verdict);
         ++(verdict == Verdict::Within ? check.within : check.beyond);
     }
     for (std::size_t k = 0; k < matched.size(); ++k) {
         if (!matched[k]) {
             const FieldPoint peg = fieldPointAt(measured, k);
-            RowWriter writer = startRow(check);
+            RowWriter writer = startRow(
+                check, peg.name.size() + peg.x.size() + peg.y.size() + 2 * kMaxRecordedGrowth);
             writer.add(peg.name);
             writer.endText();
             writer.endText();
-            appendRecordedDecimals(check.texts, peg.x, readDecimal(peg.x));
+            writer.out = putRecordedDecimals(writer.out, peg.x, readDecimal(peg.x));
             writer.endText();
-            appendRecordedDecimals(check.texts, peg.y, readDecimal(peg.y));
+            writer.out = putRecordedDecimals(writer.out, peg.y, readDecimal(peg.y));
             writer.endText();
             writer.finish(Verdict::NoDesign);
             ++check.noDesign;

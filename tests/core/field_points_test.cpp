@@ -30,6 +30,31 @@ TEST(FieldPoints, RepeatsKeepTheFirstPlaceAndName) {
     EXPECT_EQ(findFieldPoint(FieldPoints{}, "7"), std::nullopt);
 }
 
+// Names in the order an instrument numbers them are found without a table; the first name
+// out of that order, here a repeat, still finds the peg it repeats.
+TEST(FieldPoints, NamesInOrderThenOneOutOfOrder) {
+    std::vector<std::string> names;
+    for (int n = 1; n <= 1200; ++n) {
+        names.push_back("L2-" + std::to_string(n));
+    }
+    FieldPoints points;
+    for (const std::string& name : names) {
+        addFieldPoint(points, {name, "1.000", "2.000", ""});
+    }
+    EXPECT_TRUE(points.table.empty());
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        EXPECT_EQ(findFieldPoint(points, names[k]), k) << names[k];
+    }
+    for (const char* absent : {"L2-0", "L2-1201", "L2-", "L1-5", "L3-5", "L2-05", ""}) {
+        EXPECT_EQ(findFieldPoint(points, absent), std::nullopt) << absent;
+    }
+    addFieldPoint(points, {"L2-700", "7.000", "8.000", ""});
+    EXPECT_EQ(points.repeats, 1);
+    EXPECT_EQ(points.places.size(), names.size());
+    EXPECT_EQ(fieldPointAt(points, 699), (FieldPoint{"L2-700", "7.000", "8.000", ""}));
+    EXPECT_EQ(findFieldPoint(points, "L2-1200"), 1199u);
+}
+
 // Thousands of names with repeats, added with and without room reserved, against a plain
 // map of what each name must end up as.
 TEST(FieldPoints, ManyNamesAgreeWithAMap) {
