@@ -32,43 +32,52 @@ bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A coordinate word's data as a decimal text: the sign, the digits without their leading
-// zeros, and the unit's decimals. "+0000000005008352" with 3 decimals -> "5008.352";
-// "-00000012" with 4 -> "-0.0012".
-std::string gsiDecimal(char sign, std::string_view data, std::size_t decimals) {
+// Writes a coordinate word's data into `text` as a decimal text: the sign, the digits
+// without their leading zeros, and the unit's decimals. "+0000000005008352" with 3 decimals
+// -> "5008.352"; "-00000012" with 4 -> "-0.0012".
+void writeGsiDecimal(std::string& text, char sign, std::string_view data, std::size_t decimals) {
     const std::string_view digits = data.substr(std::min(data.find_first_not_of('0'), data.size()));
-    std::string text = sign == '-' ? "-" : "";
+    text.clear();
+    if (sign == '-') {
+        text.push_back('-');
+    }
     if (digits.size() <= decimals) {
         text.append("0.").append(decimals - digits.size(), '0').append(digits);
     } else {
         const std::size_t whole = digits.size() - decimals;
         text.append(digits.substr(0, whole)).append(".").append(digits.substr(whole));
     }
-    return text;
 }
 
 // The name in word 11's data: blanks around it and the zeros in front dropped; "0" for
-// zeros only, empty for blanks only.
-std::string gsiName(std::string_view data) {
+// zeros only, empty for blanks only. A view into `data` (or of a constant "0").
+std::string_view gsiName(std::string_view data) {
     const std::size_t first = data.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
     data = data.substr(first, data.find_last_not_of(' ') + 1 - first);
     const std::size_t digit = data.find_first_not_of('0');
-    return digit == std::string_view::npos ? "0" : std::string(data.substr(digit));
+    return digit == std::string_view::npos ? std::string_view("0") : data.substr(digit);
 }
 
 }  // namespace
 
 // Word by word along the block: the name, the three coordinates, the rest passed over.
-GsiBlock readGsiBlock(std::string_view line, int lineNumber) {
+GsiBlock readGsiBlock(std::string_view line, int lineNumber, GsiTexts& texts) {
     const bool gsi16 = line.starts_with('*');
     const std::size_t dataLength = gsi16 ? 16 : 8;
     std::size_t pos = gsi16 ? 1 : 0;
-    std::optional<std::string> name;
-    std::array<std::optional<std::string>, 3> coordinates;  // words 81, 82, 83
-    while (line.find_first_not_of(" \t", pos) != std::string_view::npos) {
+    std::optional<std::string_view> name;
+    std::array<bool, 3> given{};  // words 81, 82, 83
+    // Word after word, until only blanks are left.
+    const auto wordAhead = [&line](std::size_t at) {
+        while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) {
+            ++at;
+        }
+        return at < line.size();
+    };
+    while (wordAhead(pos)) {
         const std::string_view word = line.substr(pos, kWordHead + dataLength);
         const bool wellFormed =
             word.size() == kWordHead + dataLength && allDigits(word.substr(0, 2)) &&
@@ -95,16 +104,17 @@ GsiBlock readGsiBlock(std::string_view line, int lineNumber) {
                 return refused(ProblemCode::GsiBadWord, lineNumber, word);
             }
             const std::size_t decimals = unit == '0' ? 3 : unit == '6' ? 4 : 5;
-            coordinates[static_cast<std::size_t>(index[1] - '1')] =
-                gsiDecimal(word[6], data, decimals);
+            const auto k = static_cast<std::size_t>(index[1] - '1');
+            writeGsiDecimal(texts.coordinates[k], word[6], data, decimals);
+            given[k] = true;
         }
         pos += word.size() + 1;
     }
-    if (!name || name->empty() || !coordinates[0] || !coordinates[1]) {
+    if (!name || name->empty() || !given[0] || !given[1]) {
         return {};
     }
-    return {GsiPoint{std::move(*name), std::move(*coordinates[1]), std::move(*coordinates[0]),
-                     coordinates[2].value_or("")},
+    const auto& c = texts.coordinates;
+    return {FieldPoint{*name, c[1], c[0], given[2] ? std::string_view(c[2]) : std::string_view()},
             {}};
 }
 

@@ -1,6 +1,7 @@
 // One line of a Leica GSI file: a block of GSI-8 or GSI-16 words.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,19 +10,17 @@
 
 namespace korvel {
 
-// The point of a block: its name (the bytes of the word, not yet decoded) and its
-// coordinates as decimal texts.
-struct GsiPoint {
-    std::string name;
-    std::string x;
-    std::string y;
-    std::string h;
+// The coordinates of words 81, 82 and 83 as decimal texts, written anew for every block:
+// kept by the reader from one block to the next, so that their room is made once.
+struct GsiTexts {
+    std::array<std::string, 3> coordinates;
 };
 
 // What one block gave: a point, nothing (a block of other words, a blank line), or the
-// problem that refuses the whole file.
+// problem that refuses the whole file. The point's name is a view into the line (the bytes
+// of the word, not yet decoded), its coordinates views into the GsiTexts.
 struct GsiBlock {
-    std::optional<GsiPoint> point;
+    std::optional<FieldPoint> point;
     Problem problem;
 };
 
@@ -33,6 +32,6 @@ struct GsiBlock {
 //     -> {"A", "65.4321", "12.3456", "-0.0012"}
 //   "" , "*410002+000000000000CODE " -> no point
 //   "*110001+007 " -> GsiBadWord    "81..11+00001000 " -> GsiFeet (GSI-8, unit 1)
-GsiBlock readGsiBlock(std::string_view line, int lineNumber);
+GsiBlock readGsiBlock(std::string_view line, int lineNumber, GsiTexts& texts);
 
 }  // namespace korvel

@@ -123,6 +123,48 @@ std::optional<MeasuredFormat> measuredFormatOf(const QString& path) {
 
 namespace {
 
+// A GSI file as far as it has been read: the points, the lines seen and passed over, and the
+// texts a block is written into. GSI is ASCII read by position: only a name's own bytes are
+// text, and every text of a point is written anew, so the file need not be kept.
+struct GsiReading {
+    MeasuredPoints read;
+    int lines = 0;
+    GsiTexts texts;
+    std::string decodedName;
+};
+
+// Reads the lines of `text` (each ended by LF, CR LF or CR; the last may have no end) into
+// `reading`; the problem of a block that refuses the file, or none.
+Problem readGsiLines(GsiReading& reading, std::string_view text) {
+    LineCursor lines = linesOf(text);
+    while (const std::optional<std::string_view> line = nextLine(lines)) {
+        GsiBlock block = readGsiBlock(*line, ++reading.lines, reading.texts);
+        if (block.problem) {
+            return std::move(block.problem);
+        }
+        std::optional<FieldPoint>& point = block.point;
+        if (point && !isAscii(point->name)) {
+            reading.decodedName = lineText(point->name, !isUtf8(QByteArrayView(point->name)));
+            point->name = reading.decodedName;
+        }
+        // A name of bytes that decode to nothing (a GBK lead byte alone) is no name.
+        if (!point || point->name.empty()) {
+            ++reading.read.linesPassedOver;
+            continue;
+        }
+        addFieldPoint(reading.read.points, *point);
+    }
+    return {};
+}
+
+// The points read, or the refusal of a file without any.
+MeasuredPoints finished(MeasuredPoints read) {
+    if (read.points.places.empty()) {
+        return refusal(problemAbout(ProblemCode::MeasuredNoPoints));
+    }
+    return read;
+}
+
 // Refuses binary bytes, then reads line by line; names measured again are merged as they
 // are added. The bytes become the texts of the points: a delimited file's names and
 // coordinates are mostly kept where they lie, and only what is written anew (a decoded
@@ -136,46 +178,32 @@ MeasuredPoints decodeBytes(std::string bytes, MeasuredFormat format, CoordinateO
     const std::size_t bodySize = bytes.size() - bodyStart;
     const bool utf8 = isUtf8(QByteArrayView(bytes).sliced(static_cast<qsizetype>(bodyStart)));
     const bool gbk = bodyStart == 0 && !utf8;
+    if (format == MeasuredFormat::Gsi) {
+        GsiReading reading;
+        const std::string_view body = std::string_view(bytes).substr(bodyStart);
+        reserveFieldPoints(reading.read.points, mostPoints(body), body.size());
+        if (Problem problem = readGsiLines(reading, body)) {
+            return refusal(std::move(problem));
+        }
+        return finished(std::move(reading.read));
+    }
     MeasuredPoints read;
-    // GSI's texts are all written anew; a delimited file's lie in its own bytes.
+    // The texts of a delimited file lie in its own bytes.
     std::string& texts = read.points.texts;
-    std::string gsiBytes;
-    (format == MeasuredFormat::Gsi ? gsiBytes : texts) = std::move(bytes);
-    const std::string& file = format == MeasuredFormat::Gsi ? gsiBytes : texts;
+    texts = std::move(bytes);
     // The file's lines, seen afresh after every point added: the texts may have moved as
     // they grew.
-    const auto body = [&file, bodyStart, bodySize] {
-        return std::string_view(file).substr(bodyStart, bodySize);
+    const auto body = [&texts, bodyStart, bodySize] {
+        return std::string_view(texts).substr(bodyStart, bodySize);
     };
     // Room for every point at once, so that nothing is copied as the lists grow: pages
     // reserved but never written cost nothing.
-    reserveFieldPoints(read.points, mostPoints(body()),
-                       format == MeasuredFormat::Gsi ? bodySize : texts.capacity());
+    reserveFieldPoints(read.points, mostPoints(body()), texts.capacity());
     std::array<std::string, 3> rewritten;
     int passedOver = 0;
-    int number = 0;
     LineCursor lines = linesOf(body());
     while (const std::optional<std::string_view> next = nextLine(lines)) {
         const std::string_view line = *next;
-        ++number;
-        if (format == MeasuredFormat::Gsi) {
-            // GSI is ASCII read by position: only a name's own bytes are text.
-            GsiBlock block = readGsiBlock(line, number);
-            if (block.problem) {
-                return refusal(std::move(block.problem));
-            }
-            std::optional<GsiPoint>& point = block.point;
-            if (point && !isAscii(point->name)) {
-                point->name = lineText(point->name, !isUtf8(QByteArrayView(point->name)));
-            }
-            // A name of bytes that decode to nothing (a GBK lead byte alone) is no name.
-            if (!point || point->name.empty()) {
-                ++passedOver;
-                continue;
-            }
-            addFieldPoint(read.points, {point->name, point->x, point->y, point->h});
-            continue;
-        }
         // Lines of a well-formed UTF-8 file, and ASCII lines of any, are read where they
         // stand; the others are decoded first.
         const bool decoded = !utf8 && !isAscii(line);
@@ -189,11 +217,68 @@ MeasuredPoints decodeBytes(std::string bytes, MeasuredFormat format, CoordinateO
         addFieldPoint(read.points, *point);
         lines.text = body();
     }
-    if (read.points.places.empty()) {
-        return refusal(problemAbout(ProblemCode::MeasuredNoPoints));
-    }
     read.linesPassedOver = passedOver;
-    return read;
+    return finished(std::move(read));
+}
+
+// Where the lines of `buffer` that are known to be whole end: after its last LF, or after
+// its last CR when a byte follows it (a CR at the very end may be the first half of CR LF).
+std::size_t wholeLinesEnd(std::string_view buffer) {
+    const std::size_t lf = buffer.rfind('\n');
+    std::size_t cr = buffer.rfind('\r');
+    if (cr != std::string_view::npos && cr + 1 == buffer.size()) {
+        cr = buffer.substr(0, cr).rfind('\r');
+    }
+    const std::size_t last = lf == std::string_view::npos   ? cr
+                             : cr == std::string_view::npos ? lf
+                                                            : std::max(lf, cr);
+    return last == std::string_view::npos ? 0 : last + 1;
+}
+
+// A GSI file read piece by piece, as decodeBytes reads the whole: a file of thirty thousand
+// blocks is three times the size of the points it holds, and need not be in memory at once.
+MeasuredPoints readGsiFile(QFile& file) {
+    GsiReading reading;
+    const qint64 size = file.size();
+    // A point takes a block of three words at least: 48 characters of GSI-8.
+    reserveFieldPoints(reading.read.points, static_cast<std::size_t>(size / 48 + 1),
+                       static_cast<std::size_t>(size / 2));
+    std::string buffer;
+    qint64 total = 0;
+    bool first = true;
+    for (;;) {
+        const std::size_t kept = buffer.size();
+        buffer.resize(kept + static_cast<std::size_t>(kGsiPieceBytes));
+        const qint64 got = file.read(buffer.data() + kept, kGsiPieceBytes);
+        if (got < 0) {
+            return refusal(
+                fileProblem(ProblemCode::CannotRead, {}, file.errorString().toStdString()));
+        }
+        buffer.resize(kept + static_cast<std::size_t>(got));
+        total += got;
+        if (measuredFileTooLarge(total)) {  // it grew while it was read
+            return refusal(problemAbout(ProblemCode::MeasuredTooLarge));
+        }
+        std::string_view piece(buffer);
+        if (piece.substr(kept).find('\0') != std::string_view::npos) {
+            return refusal(problemAbout(ProblemCode::MeasuredBinary));
+        }
+        if (first && (piece.size() >= kUtf8Bom.size() || got == 0)) {
+            first = false;
+            if (piece.starts_with(kUtf8Bom)) {
+                buffer.erase(0, kUtf8Bom.size());
+                piece = buffer;
+            }
+        }
+        const std::size_t end = got == 0 ? piece.size() : wholeLinesEnd(piece);
+        if (Problem problem = readGsiLines(reading, piece.substr(0, end))) {
+            return refusal(std::move(problem));
+        }
+        buffer.erase(0, end);
+        if (got == 0) {
+            return finished(std::move(reading.read));
+        }
+    }
 }
 
 }  // namespace
@@ -224,6 +309,13 @@ MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order) {
     }
     if (measuredFileTooLarge(file.size())) {
         return refusal(fileProblem(ProblemCode::MeasuredTooLarge, subject));
+    }
+    if (*format == MeasuredFormat::Gsi) {
+        MeasuredPoints points = readGsiFile(file);
+        if (points.problem) {
+            points.problem.file = subject;
+        }
+        return points;
     }
     // Read into room for a little more than the file: what the reader writes anew goes
     // after the file's own bytes. One byte more than the file is asked for, so that a file

@@ -41,6 +41,10 @@ struct MeasuredPoints {
 // The largest file read: 64 MiB, far beyond any instrument's job.
 inline constexpr qint64 kMaxMeasuredFileBytes = 64 * 1024 * 1024;
 
+// The pieces a GSI file is read in: a GSI file is three times the size of the points it
+// holds, and is read a piece at a time rather than kept whole.
+inline constexpr qint64 kGsiPieceBytes = 256 * 1024;
+
 // Whether a file of `size` bytes is refused as too large: more than kMaxMeasuredFileBytes.
 //   67108864 -> false    67108865 -> true
 bool measuredFileTooLarge(qint64 size);

@@ -255,5 +255,47 @@ TEST(MeasuredPoints, Files) {
     EXPECT_FALSE(measuredFormatOf("gsi"));
 }
 
+// A GSI file longer than the pieces it is read in gives what the same bytes give read whole:
+// with the first piece ending inside a CR LF, just before it and just after it, with a
+// byte-order mark, and with a bad word far into the file (named by the same line).
+TEST(MeasuredPoints, GsiFileReadInPieces) {
+    // Blocks of 72 characters and CR LF; 3542 of them after a first line of `first`
+    // bytes put the 3542nd block's CR at the first piece's last byte when first is 37.
+    const auto block = [](int n) {
+        const std::string name = std::to_string(n);
+        return "*110001+" + std::string(16 - name.size(), '0') + name +
+               " 81..10+0000000005008352 82..10-0000000003003069\r\n";
+    };
+    ASSERT_EQ(block(1).size(), 74u);
+    ASSERT_EQ(static_cast<std::size_t>(kGsiPieceBytes), 37u + 3542u * 74u - 1u);
+    QTemporaryDir dir;
+    int k = 0;
+    for (const std::size_t first : {36u, 37u, 38u}) {
+        for (const bool bom : {false, true}) {
+            for (const bool bad : {false, true}) {
+                std::string bytes = bom ? "\xEF\xBB\xBF" : "";
+                bytes += "*410001+000000000000CODE";
+                bytes += std::string(first - 2 - bytes.size(), ' ') + "\r\n";
+                for (int n = 1; n <= 7000; ++n) {
+                    bytes += bad && n == 6000 ? "*110001+12 \r\n" : block(n);
+                }
+                const QString path = dir.filePath(QString("long%1.gsi").arg(++k));
+                ASSERT_TRUE(test::put(path, QByteArray::fromStdString(bytes)));
+                const MeasuredPoints whole =
+                    decodeMeasuredPoints(QByteArray::fromStdString(bytes), MeasuredFormat::Gsi, {});
+                const MeasuredPoints pieces = readMeasuredFile(path, {});
+                SCOPED_TRACE(std::to_string(first) + (bom ? " bom" : "") + (bad ? " bad" : ""));
+                EXPECT_EQ(pieces.problem.code, whole.problem.code);
+                EXPECT_EQ(pieces.problem.subject, whole.problem.subject);
+                EXPECT_EQ(fieldPointList(pieces.points), fieldPointList(whole.points));
+                EXPECT_EQ(pieces.linesPassedOver, whole.linesPassedOver);
+                EXPECT_EQ(pieces.points.places.size(), bad ? 0u : 7000u);
+                EXPECT_EQ(whole.linesPassedOver, bad ? 0 : 1);
+                EXPECT_EQ(whole.problem.subject, bad ? "6001" : "");
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace korvel

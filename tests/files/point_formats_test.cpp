@@ -145,11 +145,11 @@ TEST(PointFormats, RefusalsWriteNothing) {
 TEST(OutputFormats, EndingsPickTheWriter) {
     using F = OutputFormat;
     const std::pair<const char*, std::optional<F>> cases[] = {
-        {"成果.TXT", F::ResultsText}, {"成果", F::ResultsText},       {"a.b/成果", F::ResultsText},
-        {".profile", F::ResultsText}, {"成果.Xls", F::Workbook},      {"成果.xlsx", F::Workbook},
-        {"放样.dAt", F::CassDat},     {"放样.GSI", F::LeicaGsi},      {"放样.csv", F::PointCsv},
-        {"放样.xml", F::LandXml},     {"/tmp/x.y/放样.dxf", F::Dxf},  {"放样.PDF", F::StakeSheet},
-        {"成果.", std::nullopt},      {"成果.ods", std::nullopt},      {"成果.txt.bak", std::nullopt},
+        {"成果.TXT", F::ResultsText}, {"成果", F::ResultsText},      {"a.b/成果", F::ResultsText},
+        {".profile", F::ResultsText}, {"成果.Xls", F::Workbook},     {"成果.xlsx", F::Workbook},
+        {"放样.dAt", F::CassDat},     {"放样.GSI", F::LeicaGsi},     {"放样.csv", F::PointCsv},
+        {"放样.xml", F::LandXml},     {"/tmp/x.y/放样.dxf", F::Dxf}, {"放样.PDF", F::StakeSheet},
+        {"成果.", std::nullopt},      {"成果.ods", std::nullopt},    {"成果.txt.bak", std::nullopt},
     };
     for (const auto& [name, format] : cases) {
         EXPECT_EQ(outputFormatFor(QString::fromUtf8(name)), format) << name;
