@@ -97,18 +97,26 @@ Problem printCheck(const CheckReport& report) {
 // The check of the measured points against the run's: printed, or saved as -o's ending says;
 // exit 0 when every point was measured within the tolerance, 3 when not.
 int runCheck(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result) {
-    const MeasuredPoints measured =
+    MeasuredPoints measured =
         readMeasuredFile(QString::fromStdString(request.measuredPath), request.order);
     if (measured.problem) {
         reportError("korvel-calc: " + problemText(measured.problem));
         return kExitError;
     }
-    const CheckReport report =
-        makeCheckReport(result.rows, request.points.prefix, measured, request.tolerance);
+    // The rows go to the check, but for a sheet, whose header is made from the run too.
+    const bool sheet = !request.outputPath.empty() && request.format == OutputFormat::StakeSheet;
+    std::vector<StakeRow> rows;
+    if (sheet) {
+        rows = result.rows;
+    } else {
+        rows = std::move(result.rows);
+    }
+    const CheckReport report = makeCheckReport(std::move(rows), request.points.prefix,
+                                               std::move(measured), request.tolerance);
     int status = kExitRows;
     if (request.outputPath.empty()) {
         status = reportSave(printCheck(report));
-    } else if (request.format == OutputFormat::StakeSheet) {
+    } else if (sheet) {
         status = writeSheet(request, texts, std::move(result), &report);
     } else {
         status = reportSave(

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <stdexcept>
 
 namespace korvel {
 namespace {
@@ -115,6 +116,9 @@ std::uint64_t squareRootFloor(Wide s) {
 // thousand rows of eight texts each, appended one by one, spend more time checking for room
 // than writing. Each writer below writes at `out` and gives where it stopped.
 
+// The most own texts a check keeps, so that their places fit in 32 bits.
+constexpr std::size_t kMaxCheckTexts = 0xFFFF'FFFF;
+
 // The most characters putTenths writes: a sign, 19 digits, the point and a decimal.
 constexpr std::size_t kMaxTenths = 22;
 
@@ -169,6 +173,16 @@ char* putRecordedDecimals(char* out, std::string_view text, const ReadDecimal& r
     return out;
 }
 
+// Whether `text` is ASCII only: its bytes or-ed together, which the compiler does many at a
+// time.
+bool isAscii(std::string_view text) {
+    unsigned char high = 0;
+    for (const char c : text) {
+        high |= static_cast<unsigned char>(c);
+    }
+    return (high & 0x80) == 0;
+}
+
 // A line of the check while it is written into room made for it at the end of the check's
 // texts.
 struct RowWriter {
@@ -177,14 +191,37 @@ struct RowWriter {
     char* out;             // where the next text goes
     std::size_t text = 0;  // the text written next
 
-    // Ends the text being written where `out` stands.
-    void endText() {
-        row.ends[text++] = static_cast<std::uint32_t>(out - (check.texts.data() + row.start));
+    // Ends the text being written where `out` stands; a text shown from elsewhere is
+    // `shownSize` long.
+    void endText(std::size_t shownSize = 0) {
+        const auto end = static_cast<std::uint32_t>(out - (check.texts.data() + row.start));
+        const std::size_t size =
+            std::max<std::size_t>(end - (text == 0 ? 0 : row.ends[text - 1]), shownSize);
+        check.longest[text] = std::max(check.longest[text], size);
+        row.ends[text++] = end;
     }
     // Writes `value` as the next text.
     void add(std::string_view value) {
         out = put(out, value);
         endText();
+    }
+    // The next text is `value` as the design row or the peg holds it: the row has none of
+    // its own.
+    void show(std::string_view value) {
+        row.shown |= static_cast<std::uint8_t>(1u << text);
+        endText(value.size());
+    }
+    // The next text is a peg's coordinate, as recordedDecimals shows it: shown from the peg
+    // when recorded so, else written.
+    void addRecorded(std::string_view coordinate, const ReadDecimal& read) {
+        if (read.valid && !coordinate.starts_with('+') && !read.whole.empty() &&
+            read.fraction.size() >= 3) {
+            show(coordinate);
+        } else {
+            check.asciiOnly = check.asciiOnly && (read.valid || isAscii(coordinate));
+            out = putRecordedDecimals(out, coordinate, read);
+            endText();
+        }
     }
     // Ends the texts left empty, gives back the room not written and adds the row.
     void finish(Verdict verdict) {
@@ -197,11 +234,19 @@ struct RowWriter {
     }
 };
 
-// A line starting at the end of the check's texts, with room for `room` characters.
-RowWriter startRow(StakeCheck& check, std::size_t room) {
+// A line starting at the end of the check's texts, with room for `room` characters of its
+// own, showing texts of design row `design` and peg `peg` (or kNoPlace).
+RowWriter startRow(StakeCheck& check, std::size_t room, std::size_t design, std::size_t peg) {
     const std::size_t start = check.texts.size();
+    if (start > kMaxCheckTexts || room > kMaxCheckTexts - start) {
+        throw std::length_error("check texts beyond 4 GiB");
+    }
     check.texts.resize(start + room);
-    return {check, {start, {}, Verdict::NotMeasured}, check.texts.data() + start};
+    CheckRow row;
+    row.start = static_cast<std::uint32_t>(start);
+    row.design = static_cast<std::uint32_t>(design);
+    row.peg = static_cast<std::uint32_t>(peg);
+    return {check, row, check.texts.data() + start};
 }
 
 // The room writeCompared takes after the texts before it.
@@ -216,10 +261,8 @@ std::size_t comparedRoom(const FieldPoint& peg) {
 Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoint& peg,
                       Tolerance tolerance) {
     const ReadDecimal pegX = readDecimal(peg.x), pegY = readDecimal(peg.y);
-    writer.out = putRecordedDecimals(writer.out, peg.x, pegX);
-    writer.endText();
-    writer.out = putRecordedDecimals(writer.out, peg.y, pegY);
-    writer.endText();
+    writer.addRecorded(peg.x, pegX);
+    writer.addRecorded(peg.y, pegY);
     const auto dx0 = readDecimal(design.x).micrometres;
     const auto dy0 = readDecimal(design.y).micrometres;
     const auto mx = pegX.micrometres, my = pegY.micrometres;
@@ -227,6 +270,7 @@ Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoin
         for (int k = 0; k < 3; ++k) {  // a coordinate too long to compare
             writer.add("—");
         }
+        writer.check.asciiOnly = false;
         return Verdict::Beyond;
     }
     const std::int64_t dx = *mx - *dx0, dy = *my - *dy0;
@@ -345,14 +389,16 @@ void appendCheckRow(StakeCheck& check, const CheckTexts& texts, Verdict verdict)
     for (const std::string_view text : texts) {
         room += text.size();
     }
-    RowWriter writer = startRow(check, room);
+    RowWriter writer = startRow(check, room, kNoPlace, kNoPlace);
     for (const std::string_view text : texts) {
+        check.asciiOnly = check.asciiOnly && isAscii(text);
         writer.add(text);
     }
     writer.finish(verdict);
 }
 
-// The texts cut from the buffer at the ends noted.
+// The own texts cut from the buffer at the ends noted, the others taken from the design row
+// and the peg.
 CheckFields checkFields(const StakeCheck& check, const CheckRow& row) {
     const char* const texts = check.texts.data() + row.start;
     CheckFields fields;
@@ -361,13 +407,31 @@ CheckFields checkFields(const StakeCheck& check, const CheckRow& row) {
         fields[k] = std::string_view(texts + from, row.ends[k] - from);
         from = row.ends[k];
     }
+    if (row.shown != 0) {
+        if (row.design != kNoPlace) {
+            const StakeRow& design = check.design[row.design];
+            fields[1] = (row.shown & 2) != 0 ? std::string_view(design.x) : fields[1];
+            fields[2] = (row.shown & 4) != 0 ? std::string_view(design.y) : fields[2];
+        }
+        if (row.peg != kNoPlace) {
+            const FieldPoint peg = fieldPointAt(check.pegs, row.peg);
+            fields[0] = (row.shown & 1) != 0 ? peg.name : fields[0];
+            fields[3] = (row.shown & 8) != 0 ? peg.x : fields[3];
+            fields[4] = (row.shown & 16) != 0 ? peg.y : fields[4];
+        }
+    }
     fields.back() = verdictText(row.verdict);
     return fields;
 }
 
 // Matches pegs to design points by name key and compares each pair exactly.
-StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view prefix,
-                         const FieldPoints& measured, Tolerance tolerance) {
+StakeCheck checkStakeOut(std::vector<StakeRow> designRows, std::string_view prefix,
+                         FieldPoints measuredPegs, Tolerance tolerance) {
+    StakeCheck check;
+    check.design = std::move(designRows);
+    check.pegs = std::move(measuredPegs);
+    const std::vector<StakeRow>& design = check.design;
+    const FieldPoints& measured = check.pegs;
     // The pegs a design point was found for.
     std::vector<char> matched(measured.places.size(), 0);
     // Pegs are mostly measured in the order of the design points: the peg after the one
@@ -386,11 +450,11 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
         });
     }
 
-    StakeCheck check;
     // Room for every text at once, so that the buffer is not copied as it grows: pages
     // reserved but never written cost nothing.
-    check.texts.reserve(design.size() * (prefix.size() + 128) + measured.texts.size() * 2);
+    check.texts.reserve(design.size() * (prefix.size() + 96) + measured.texts.size());
     check.rows.reserve(design.size() + measured.places.size());
+    check.asciiOnly = isAscii(prefix);
     std::string name;  // the design point's, its room kept from one row to the next
     for (std::size_t n = 0; n < design.size(); ++n) {
         const std::size_t k = inOrder ? n : order[n];
@@ -401,36 +465,35 @@ StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view p
             next < matched.size() && pointNameKey(fieldPointAt(measured, next).name) == key
                 ? next
                 : findFieldPoint(measured, key);
-        const std::optional<FieldPoint> peg =
-            found ? std::optional(fieldPointAt(measured, *found)) : std::nullopt;
-        RowWriter writer = startRow(check, name.size() + design[k].x.size() + design[k].y.size() +
-                                               (peg ? comparedRoom(*peg) : 0));
+        const FieldPoint peg = found ? fieldPointAt(measured, *found) : FieldPoint{};
+        RowWriter writer = startRow(check, name.size() + (found ? comparedRoom(peg) : 0), k,
+                                    found.value_or(kNoPlace));
         writer.add(name);
-        writer.add(design[k].x);
-        writer.add(design[k].y);
-        if (!peg) {
+        writer.show(design[k].x);
+        writer.show(design[k].y);
+        check.asciiOnly = check.asciiOnly && isAscii(design[k].x) && isAscii(design[k].y);
+        if (!found) {
             writer.finish(Verdict::NotMeasured);
             ++check.notMeasured;
             continue;
         }
         matched[*found] = 1;
         next = *found + 1;
-        const Verdict verdict = writeCompared(writer, design[k], *peg, tolerance);
+        const Verdict verdict = writeCompared(writer, design[k], peg, tolerance);
         writer.finish(verdict);
         ++(verdict == Verdict::Within ? check.within : check.beyond);
     }
     for (std::size_t k = 0; k < matched.size(); ++k) {
         if (!matched[k]) {
             const FieldPoint peg = fieldPointAt(measured, k);
-            RowWriter writer = startRow(
-                check, peg.name.size() + peg.x.size() + peg.y.size() + 2 * kMaxRecordedGrowth);
-            writer.add(peg.name);
+            RowWriter writer =
+                startRow(check, peg.x.size() + peg.y.size() + 2 * kMaxRecordedGrowth, kNoPlace, k);
+            writer.show(peg.name);
             writer.endText();
             writer.endText();
-            writer.out = putRecordedDecimals(writer.out, peg.x, readDecimal(peg.x));
-            writer.endText();
-            writer.out = putRecordedDecimals(writer.out, peg.y, readDecimal(peg.y));
-            writer.endText();
+            check.asciiOnly = check.asciiOnly && isAscii(peg.name);
+            writer.addRecorded(peg.x, readDecimal(peg.x));
+            writer.addRecorded(peg.y, readDecimal(peg.y));
             writer.finish(Verdict::NoDesign);
             ++check.noDesign;
         }

@@ -59,7 +59,7 @@ std::optional<std::string_view> decimalTextView(std::string_view field, std::str
 std::string recordedDecimals(std::string_view text);
 
 // What the check says about one point.
-enum class Verdict {
+enum class Verdict : std::uint8_t {
     Within,       // 合格: the deviation is at most the tolerance
     Beyond,       // 超限: the deviation is more than the tolerance
     NotMeasured,  // 未测: no peg of the design point's name
@@ -78,27 +78,42 @@ using CheckFields = std::array<std::string_view, kCheckColumns>;
 // The texts a line of the check is made of: all its columns but the verdict.
 using CheckTexts = std::array<std::string_view, kCheckColumns - 1>;
 
-// One line of the check: its verdict, and where its texts lie in the check's buffer. The
-// texts are, in column order: the design point's name (the peg's for 无设计点), design X
-// and Y (empty for 无设计点), measured X and Y as recordedDecimals shows them (empty for
-// 未测), and ΔX, ΔY and the deviation √(ΔX²+ΔY²) (empty for 未测 and 无设计点). Offsets are
-// measured − design in millimetres with one decimal, halves away from zero, "0.0" for
-// anything under 0.05 mm either way. A coordinate of 10^12 m or more cannot be compared:
-// its offsets are "—" and its verdict 超限.
-// A job of thirty thousand points keeps its texts in one buffer rather than in eight small
-// strings a line: that is the difference between a check that costs as much as the run
-// and one that costs several times more.
+// No design row or peg: the place a row without one names.
+inline constexpr std::uint32_t kNoPlace = 0xFFFF'FFFF;
+
+// One line of the check: its verdict and its texts. The texts are, in column order: the
+// design point's name (the peg's for 无设计点), design X and Y (empty for 无设计点),
+// measured X and Y as recordedDecimals shows them (empty for 未测), and ΔX, ΔY and the
+// deviation √(ΔX²+ΔY²) (empty for 未测 and 无设计点). Offsets are measured − design in
+// millimetres with one decimal, halves away from zero, "0.0" for anything under 0.05 mm
+// either way. A coordinate of 10^12 m or more cannot be compared: its offsets are "—" and
+// its verdict 超限.
+// A text the design row or the peg already holds as it is shown (the design coordinates,
+// a peg's name, coordinates recorded with three decimals or more) is shown from there; the
+// others are the row's own, one after another in the check's buffer. A job of thirty
+// thousand points then writes little more than its offsets: that is the difference between
+// a check that costs as much as the run and one that costs several times more.
 struct CheckRow {
-    std::size_t start = 0;                   // the first byte of its texts
-    std::array<std::uint32_t, 8> ends = {};  // where each text ends, counted from start
+    std::uint32_t start = 0;                 // the first byte of its own texts
+    std::uint32_t design = kNoPlace;         // the design row it shows texts of
+    std::uint32_t peg = kNoPlace;            // the peg it shows texts of
+    std::array<std::uint32_t, 8> ends = {};  // where each own text ends, counted from start
+    std::uint8_t shown = 0;                  // bit k: text k is shown from the row or peg
     Verdict verdict = Verdict::NotMeasured;
 };
 
 // The whole check: the design points in number order, then the pegs that match none in the
 // order of their file, and the counts of each verdict.
 struct StakeCheck {
-    std::string texts;  // the texts of every row, one after another
+    std::vector<StakeRow> design;  // the design rows checked
+    FieldPoints pegs;              // the pegs checked
+    std::string texts;             // the rows' own texts, one after another
     std::vector<CheckRow> rows;
+    // The longest text of each column but the verdict, in bytes, and whether every one of
+    // them is ASCII (a column a character): what a writer laying the rows out in columns
+    // would otherwise go over every row for.
+    std::array<std::size_t, kCheckColumns - 1> longest = {};
+    bool asciiOnly = true;
     int designPoints = 0;
     int within = 0;
     int beyond = 0;
@@ -125,8 +140,10 @@ CheckFields checkFields(const StakeCheck& check, const CheckRow& row);
 //   rows {1, "5000.000", "3000.000"}, prefix "P", peg {"P1", "5000.0004", "3000"}, 50 mm
 //     -> a row of {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4"},
 //        合格
-StakeCheck checkStakeOut(const std::vector<StakeRow>& design, std::string_view prefix,
-                         const FieldPoints& measured, Tolerance tolerance);
+// The design rows and the pegs are kept in the check (moved in where the caller has no more
+// use for them), and its rows show their texts from there.
+StakeCheck checkStakeOut(std::vector<StakeRow> design, std::string_view prefix,
+                         FieldPoints measured, Tolerance tolerance);
 
 // The summary line under the check:
 // "共N点：合格M点，超限K点，未测J点；合格率P%", P = M/(M+K) with one decimal (halves away

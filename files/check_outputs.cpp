@@ -74,39 +74,26 @@ void widen(TextColumns& columns, const CheckFields& fields) {
     }
 }
 
-// Whether `text` is ASCII only: its bytes or-ed together, which the compiler does many at a
-// time.
-bool isAsciiText(std::string_view text) {
-    unsigned char high = 0;
-    for (const char c : text) {
-        high |= static_cast<unsigned char>(c);
-    }
-    return (high & 0x80) == 0;
-}
-
-// The columns widened to hold every row of `check`. When the check's texts are ASCII only
-// (no Chinese name, no "—"), each is as wide as it is long and the widths come from the
-// rows' lengths alone; the verdicts, always Chinese, are measured once a word.
+// The columns widened to hold every row of `check`. When the check shows ASCII only, each
+// text is as wide as it is long, and the check knows its longest; the verdicts, always
+// Chinese, are measured once a word.
 void widenToRows(TextColumns& columns, const StakeCheck& check) {
-    if (!isAsciiText(check.texts)) {
+    if (!check.asciiOnly) {
         for (const CheckRow& row : check.rows) {
             widen(columns, checkFields(check, row));
         }
         return;
     }
     constexpr std::size_t kVerdict = kCheckColumns - 1;
+    for (std::size_t c = 0; c < kVerdict; ++c) {
+        columns.widths[c] = std::max(columns.widths[c], check.longest[c]);
+        columns.bytes[c] = std::max(columns.bytes[c], check.longest[c]);
+    }
     // In the order of the enumeration, so that a verdict is its own index.
     const std::array<Verdict, 4> verdicts = {Verdict::Within, Verdict::Beyond, Verdict::NotMeasured,
                                              Verdict::NoDesign};
     std::array<bool, verdicts.size()> present{};
     for (const CheckRow& row : check.rows) {
-        std::uint32_t from = 0;
-        for (std::size_t c = 0; c < kVerdict; ++c) {
-            const std::size_t length = row.ends[c] - from;
-            columns.widths[c] = std::max(columns.widths[c], length);
-            columns.bytes[c] = std::max(columns.bytes[c], length);
-            from = row.ends[c];
-        }
         present[static_cast<std::size_t>(row.verdict)] = true;
     }
     for (std::size_t v = 0; v < verdicts.size(); ++v) {
@@ -352,11 +339,12 @@ Problem saveCheckWorkbook(const QString& path, const CheckReport& report) {
     return saveSheetGrid(path, gridOfCells(checkCells(report)), kCheckSheetName);
 }
 
-CheckReport makeCheckReport(const std::vector<StakeRow>& rows, std::string_view prefix,
-                            const MeasuredPoints& measured, Tolerance tolerance) {
+CheckReport makeCheckReport(std::vector<StakeRow> rows, std::string_view prefix,
+                            MeasuredPoints measured, Tolerance tolerance) {
     CheckReport report;
-    report.check = checkStakeOut(rows, prefix, measured.points, tolerance);
-    report.summary = checkSummary(report.check, measured.linesPassedOver, measured.points.repeats);
+    const int repeats = measured.points.repeats;
+    report.check = checkStakeOut(std::move(rows), prefix, std::move(measured.points), tolerance);
+    report.summary = checkSummary(report.check, measured.linesPassedOver, repeats);
     report.tolerance = tolerance;
     return report;
 }

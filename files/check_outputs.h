@@ -93,8 +93,10 @@ Problem saveCheckWorkbook(const QString& path, const CheckReport& report);
 
 // The check of the measured points against the design rows named `prefix` + number, with its
 // summary: the one way from a read file to a report, for korvel-calc and the window alike.
-CheckReport makeCheckReport(const std::vector<StakeRow>& rows, std::string_view prefix,
-                            const MeasuredPoints& measured, Tolerance tolerance);
+// The rows and the points are kept in the report (moved in where the caller is done with
+// them).
+CheckReport makeCheckReport(std::vector<StakeRow> rows, std::string_view prefix,
+                            MeasuredPoints measured, Tolerance tolerance);
 
 // Writes the check in `format` to `path`: ResultsText as encodeCheckTextFile, PointCsv as
 // encodeCheckCsv, Workbook as saveCheckWorkbook; UnknownEnding for any other format (the

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <random>
@@ -145,6 +146,39 @@ TEST(StakeCheck, MatchesByName) {
                                               k50mm);
     EXPECT_EQ(rowTexts(shuffled)[0], expected[0]);
     EXPECT_EQ(rowTexts(shuffled)[2], expected[2]);
+}
+
+// What the check knows of its texts without going over its rows: the longest of each column
+// and whether every one is ASCII, as the rows themselves say.
+TEST(StakeCheck, KnowsItsLongestTexts) {
+    const std::vector<StakeRow> design = {
+        {1, "10.000", "20.000"}, {2, "-1234.500", "20.000"}, {3, "10.000", "20.000"}};
+    const struct {
+        const char* name;
+        FieldPoints pegs;
+        bool ascii;
+    } cases[] = {
+        {"ASCII", pegsOf({{"1", "10.0123", "20"}, {"K99", "1.5", "-22222.25"}}), true},
+        {"a Chinese name", pegsOf({{"2", "10", "20"}, {"检查点", "1", "2"}}), false},
+        {"too far to compare", pegsOf({{"3", "1000000000000", "20"}}), false},
+        {"every peg a design point", pegsOf({{"1", "10", "20"}, {"2", "10", "20"}}), true},
+    };
+    for (const auto& c : cases) {
+        const StakeCheck check = checkStakeOut(design, "", c.pegs, k50mm);
+        std::array<std::size_t, kCheckColumns - 1> longest{};
+        bool ascii = true;
+        for (const CheckRow& row : check.rows) {
+            const CheckFields fields = checkFields(check, row);
+            for (std::size_t k = 0; k < longest.size(); ++k) {
+                longest[k] = std::max(longest[k], fields[k].size());
+                ascii = ascii && std::all_of(fields[k].begin(), fields[k].end(),
+                                             [](char ch) { return (ch & 0x80) == 0; });
+            }
+        }
+        EXPECT_EQ(check.longest, longest) << c.name;
+        EXPECT_EQ(check.asciiOnly, ascii) << c.name;
+        EXPECT_EQ(check.asciiOnly, c.ascii) << c.name;
+    }
 }
 
 // The summary line as worked examples: counts, the rate, and the notes shown when not zero.

@@ -90,6 +90,26 @@ TEST(CheckText, WorkedExamples) {
               "\xEF\xBB\xBF" + checkText(abutmentCheck(), "\r\n"));
 }
 
+// A check of ASCII texts only is laid out from what the check knows of its longest texts:
+// the same lines as measuring every row gives, padding and all.
+TEST(CheckText, AsciiChecksLaidOutAsMeasured) {
+    std::vector<StakeRow> design;
+    for (int n = 1; n <= 120; ++n) {
+        design.push_back({n, std::to_string(3000 + n * 7) + ".125", std::to_string(-n) + ".5"});
+    }
+    const FieldPoints pegs = test::pegsOf({{"L1", "3007.1251", "-1.5"},
+                                           {"L7", "3049.1", "-7.45"},
+                                           {"L120", "3840", "-120"},
+                                           {"STATION-NORTH-1", "1", "2"},
+                                           {"L3", "3022.125", "-3.500"}});
+    CheckReport report{checkStakeOut(design, "L", pegs, Tolerance{}), "共120点", Tolerance{}};
+    ASSERT_TRUE(report.check.asciiOnly);
+    CheckReport measured = report;
+    measured.check.asciiOnly = false;
+    EXPECT_EQ(checkText(report, "\n"), checkText(measured, "\n"));
+    EXPECT_EQ(encodeCheckTextFile(report), encodeCheckTextFile(measured));
+}
+
 // Widths by East Asian width, and the fields a .csv quotes.
 TEST(CheckText, WidthsAndCsvFields) {
     const std::pair<std::string, std::size_t> widths[] = {
