@@ -37,16 +37,25 @@ bool allDigits(std::string_view text) {
 // -> "5008.352"; "-00000012" with 4 -> "-0.0012".
 void writeGsiDecimal(std::string& text, char sign, std::string_view data, std::size_t decimals) {
     const std::string_view digits = data.substr(std::min(data.find_first_not_of('0'), data.size()));
-    text.clear();
+    // A sign, "0.", the zeros before the digits, and the digits: at most 16 of them and 5
+    // decimals.
+    std::array<char, 32> written;
+    char* out = written.data();
     if (sign == '-') {
-        text.push_back('-');
+        *out++ = '-';
     }
     if (digits.size() <= decimals) {
-        text.append("0.").append(decimals - digits.size(), '0').append(digits);
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, decimals - digits.size(), '0');
+        out = std::copy(digits.begin(), digits.end(), out);
     } else {
         const std::size_t whole = digits.size() - decimals;
-        text.append(digits.substr(0, whole)).append(".").append(digits.substr(whole));
+        out = std::copy(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(whole), out);
+        *out++ = '.';
+        out = std::copy(digits.begin() + static_cast<std::ptrdiff_t>(whole), digits.end(), out);
     }
+    text.assign(written.data(), out);
 }
 
 // The name in word 11's data: blanks around it and the zeros in front dropped; "0" for

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "files/gbk.h"
 #include "files/measured/delimited_line.h"
@@ -243,41 +244,48 @@ MeasuredPoints readGsiFile(QFile& file) {
     // A point takes a block of three words at least: 48 characters of GSI-8.
     reserveFieldPoints(reading.read.points, static_cast<std::size_t>(size / 48 + 1),
                        static_cast<std::size_t>(size / 2));
-    std::string buffer;
+    // The bytes not yet read into lines are the first `filled` of `buffer`, which only grows
+    // for a line longer than the room after them: refilling it costs no clearing.
+    const auto piece = static_cast<std::size_t>(kGsiPieceBytes);
+    std::string buffer(piece + 4096, '\0');
+    std::size_t filled = 0;
     qint64 total = 0;
     bool first = true;
     for (;;) {
-        const std::size_t kept = buffer.size();
-        buffer.resize(kept + static_cast<std::size_t>(kGsiPieceBytes));
-        const qint64 got = file.read(buffer.data() + kept, kGsiPieceBytes);
+        if (buffer.size() - filled < piece) {
+            buffer.resize(filled + piece);
+        }
+        const qint64 got = file.read(buffer.data() + filled, kGsiPieceBytes);
         if (got < 0) {
             return refusal(
                 fileProblem(ProblemCode::CannotRead, {}, file.errorString().toStdString()));
         }
-        buffer.resize(kept + static_cast<std::size_t>(got));
         total += got;
         if (measuredFileTooLarge(total)) {  // it grew while it was read
             return refusal(problemAbout(ProblemCode::MeasuredTooLarge));
         }
-        std::string_view piece(buffer);
-        if (piece.substr(kept).find('\0') != std::string_view::npos) {
+        if (std::string_view(buffer.data() + filled, static_cast<std::size_t>(got)).find('\0') !=
+            std::string_view::npos) {
             return refusal(problemAbout(ProblemCode::MeasuredBinary));
         }
-        if (first && (piece.size() >= kUtf8Bom.size() || got == 0)) {
+        filled += static_cast<std::size_t>(got);
+        if (first && (filled >= kUtf8Bom.size() || got == 0)) {
             first = false;
-            if (piece.starts_with(kUtf8Bom)) {
-                buffer.erase(0, kUtf8Bom.size());
-                piece = buffer;
+            if (std::string_view(buffer.data(), filled).starts_with(kUtf8Bom)) {
+                filled -= kUtf8Bom.size();
+                std::memmove(buffer.data(), buffer.data() + kUtf8Bom.size(), filled);
             }
         }
-        const std::size_t end = got == 0 ? piece.size() : wholeLinesEnd(piece);
-        if (Problem problem = readGsiLines(reading, piece.substr(0, end))) {
+        const std::string_view bytes(buffer.data(), filled);
+        const std::size_t end = got == 0 ? filled : wholeLinesEnd(bytes);
+        if (Problem problem = readGsiLines(reading, bytes.substr(0, end))) {
             return refusal(std::move(problem));
         }
-        buffer.erase(0, end);
         if (got == 0) {
             return finished(std::move(reading.read));
         }
+        filled -= end;
+        std::memmove(buffer.data(), buffer.data() + end, filled);
     }
 }
 
