@@ -10,9 +10,11 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "arguments.h"
 #include "core/run.h"
@@ -94,11 +96,27 @@ Problem printCheck(const CheckReport& report) {
     return {};
 }
 
+// The measured file read on a thread of its own while the run works out the design points:
+// the two need nothing of each other, and on a second core the reading costs the command
+// little. Nothing when there is no file to read.
+std::future<MeasuredPoints> startReadingMeasured(const Request& request) {
+    if (request.measuredPath.empty()) {
+        return {};
+    }
+    std::future<MeasuredPoints> reading =
+        std::async(std::launch::async, readMeasuredFile,
+                   QString::fromStdString(request.measuredPath), request.order);
+    // A new thread tends to be put on the busy core and to wait there for the scheduler;
+    // giving way once lets it start at once, and the two then spread over both cores.
+    std::this_thread::yield();
+    return reading;
+}
+
 // The check of the measured points against the run's: printed, or saved as -o's ending says;
 // exit 0 when every point was measured within the tolerance, 3 when not.
-int runCheck(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result) {
-    MeasuredPoints measured =
-        readMeasuredFile(QString::fromStdString(request.measuredPath), request.order);
+int runCheck(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result,
+             std::future<MeasuredPoints>& reading) {
+    MeasuredPoints measured = reading.get();
     if (measured.problem) {
         reportError("korvel-calc: " + problemText(measured.problem));
         return kExitError;
@@ -145,6 +163,8 @@ int runCommand(const std::vector<std::string>& args) {
         case Action::Calculate:
             break;
     }
+    // Waited for on every way out, the refusals included.
+    std::future<MeasuredPoints> reading = startReadingMeasured(request);
     const std::optional<std::array<std::string, 8>> texts = loadTexts(request);
     if (!texts) {
         return kExitError;
@@ -161,7 +181,7 @@ int runCommand(const std::vector<std::string>& args) {
             break;
     }
     if (!request.measuredPath.empty()) {
-        return runCheck(request, *texts, std::move(result));
+        return runCheck(request, *texts, std::move(result), reading);
     }
     if (request.outputPath.empty()) {
         return reportSave(writeStandardOutput(result.rows));

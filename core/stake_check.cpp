@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <numeric>
 #include <stdexcept>
 
@@ -127,8 +126,7 @@ constexpr std::size_t kMaxRecordedGrowth = 4;
 
 // Writes `text`.
 char* put(char* out, std::string_view text) {
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
+    return std::copy(text.begin(), text.end(), out);
 }
 
 // Writes tenths with one decimal: 123 -> "12.3", -4 -> "-0.4", 0 -> "0.0".

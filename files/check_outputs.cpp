@@ -126,13 +126,15 @@ char* writeAlignedLine(char* out, const CheckFields& fields, const TextColumns& 
     char* at = out;
     char* end = out;  // just past the last text written
     for (std::size_t c = 0; c < kCheckColumns; ++c) {
-        // Numbers at the right of their column, words at the left.
+        // Numbers at the right of their column, words at the left; the last column's
+        // padding would only be dropped again.
         const std::string_view field = fields[c];
         const std::size_t width = columns.widths[c];
-        const std::size_t taken = columns.byteWide[c] ? field.size() : displayWidth(field);
-        const std::size_t blanks = width - std::min(width, taken);
+        const bool last = c + 1 == kCheckColumns;
+        const std::size_t taken = columns.byteWide[c] || last ? field.size() : displayWidth(field);
+        const std::size_t blanks = last ? 0 : width - std::min(width, taken);
         char* const text = at + (checkColumnIsNumber(c) ? blanks : 0);
-        std::memcpy(text, field.data(), field.size());
+        std::copy(field.begin(), field.end(), text);
         if (!field.empty()) {
             end = text + field.size();
         }
@@ -142,8 +144,7 @@ char* writeAlignedLine(char* out, const CheckFields& fields, const TextColumns& 
     while (end != out && end[-1] == ' ') {
         --end;
     }
-    std::memcpy(end, lineEnd.data(), lineEnd.size());
-    return end + lineEnd.size();
+    return std::copy(lineEnd.begin(), lineEnd.end(), end);
 }
 
 // A text cell of the worksheet.

@@ -2,10 +2,13 @@
 // refusal with a code, never a crash. A point has a name and decimal texts; every line is
 // a point, a repeat or a line passed over; the check takes whatever was read.
 #include <QByteArrayView>
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "core/stake_check.h"
+#include "files/check_outputs.h"
 #include "files/measured/measured_points.h"
 #include "fuzz/fuzz_check.h"
 
@@ -79,5 +82,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "one row for each design point and each other peg");
     FUZZ_CHECK(!korvel::checkSummary(check, read.linesPassedOver, read.points.repeats).empty(),
                "a summary");
+
+    // What the check knows of its texts is what its rows show, and the aligned text laid out
+    // from that is the text measured row by row.
+    std::array<std::size_t, korvel::kCheckColumns - 1> longest{};
+    bool ascii = true;
+    for (const korvel::CheckRow& row : check.rows) {
+        const korvel::CheckFields fields = korvel::checkFields(check, row);
+        for (std::size_t k = 0; k < longest.size(); ++k) {
+            longest[k] = std::max(longest[k], fields[k].size());
+            for (const char c : fields[k]) {
+                ascii = ascii && (c & 0x80) == 0;
+            }
+        }
+    }
+    FUZZ_CHECK(check.longest == longest && check.asciiOnly == ascii, "the longest texts known");
+    korvel::CheckReport report{check, "", korvel::Tolerance{}};
+    const std::string text = korvel::checkText(report, "\n");
+    report.check.asciiOnly = false;
+    FUZZ_CHECK(korvel::checkText(report, "\n") == text, "the same text however laid out");
     return 0;
 }

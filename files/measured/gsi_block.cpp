@@ -36,7 +36,11 @@ bool allDigits(std::string_view text) {
 // without their leading zeros, and the unit's decimals. "+0000000005008352" with 3 decimals
 // -> "5008.352"; "-00000012" with 4 -> "-0.0012".
 void writeGsiDecimal(std::string& text, char sign, std::string_view data, std::size_t decimals) {
-    const std::string_view digits = data.substr(std::min(data.find_first_not_of('0'), data.size()));
+    std::size_t zeros = 0;
+    while (zeros < data.size() && data[zeros] == '0') {
+        ++zeros;
+    }
+    const std::string_view digits = data.substr(zeros);
     // A sign, "0.", the zeros before the digits, and the digits: at most 16 of them and 5
     // decimals.
     std::array<char, 32> written;
@@ -97,10 +101,10 @@ GsiBlock readGsiBlock(std::string_view line, int lineNumber, GsiTexts& texts) {
         if (!wellFormed) {
             return refused(ProblemCode::GsiBadWord, lineNumber, line.substr(pos));
         }
-        const std::string_view index = word.substr(0, 2), data = word.substr(kWordHead);
-        if (index == "11") {
+        const std::string_view data = word.substr(kWordHead);
+        if (word[0] == '1' && word[1] == '1') {
             name = gsiName(data);
-        } else if (index == "81" || index == "82" || index == "83") {
+        } else if (word[0] == '8' && word[1] >= '1' && word[1] <= '3') {
             // The sixth character is the unit: metres to 1, 0.1 or 0.01 mm; feet refused.
             const char unit = word[5];
             if (unit == '1' || unit == '7') {
@@ -113,7 +117,7 @@ GsiBlock readGsiBlock(std::string_view line, int lineNumber, GsiTexts& texts) {
                 return refused(ProblemCode::GsiBadWord, lineNumber, word);
             }
             const std::size_t decimals = unit == '0' ? 3 : unit == '6' ? 4 : 5;
-            const auto k = static_cast<std::size_t>(index[1] - '1');
+            const auto k = static_cast<std::size_t>(word[1] - '1');
             writeGsiDecimal(texts.coordinates[k], word[6], data, decimals);
             given[k] = true;
         }
