@@ -134,9 +134,9 @@ void appendCheckRow(StakeCheck& check, const CheckTexts& texts, Verdict verdict)
 CheckFields checkFields(const StakeCheck& check, const CheckRow& row);
 
 // Checks the pegs against the design rows named pointName(prefix, row), names matched by
-// pointNameKey (a name measured twice is one peg, as FieldPoints keeps it). A peg offset by exactly
-// the tolerance is 合格; any digit beyond is 超限. Decimals past the sixth (a micrometre) are
-// rounded half away from zero first.
+// pointNameKey (a name measured twice is one peg, as FieldPoints keeps it). A peg offset by
+// exactly the tolerance is 合格; any digit beyond is 超限. Decimals past the sixth (a
+// micrometre) are rounded half away from zero first.
 //   rows {1, "5000.000", "3000.000"}, prefix "P", peg {"P1", "5000.0004", "3000"}, 50 mm
 //     -> a row of {"P1", "5000.000", "3000.000", "5000.0004", "3000.000", "0.4", "0.0", "0.4"},
 //        合格

@@ -174,11 +174,8 @@ MeasuredPoints decodeBytes(std::string bytes, MeasuredFormat format, CoordinateO
     if (std::string_view(bytes).find('\0') != std::string_view::npos) {
         return refusal(problemAbout(ProblemCode::MeasuredBinary));
     }
-    // UTF-8 after a byte-order mark or when the whole file is UTF-8, else GBK.
     const std::size_t bodyStart = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
     const std::size_t bodySize = bytes.size() - bodyStart;
-    const bool utf8 = isUtf8(QByteArrayView(bytes).sliced(static_cast<qsizetype>(bodyStart)));
-    const bool gbk = bodyStart == 0 && !utf8;
     if (format == MeasuredFormat::Gsi) {
         GsiReading reading;
         const std::string_view body = std::string_view(bytes).substr(bodyStart);
@@ -188,6 +185,9 @@ MeasuredPoints decodeBytes(std::string bytes, MeasuredFormat format, CoordinateO
         }
         return finished(std::move(reading.read));
     }
+    // UTF-8 after a byte-order mark or when the whole file is UTF-8, else GBK.
+    const bool utf8 = isUtf8(QByteArrayView(bytes).sliced(static_cast<qsizetype>(bodyStart)));
+    const bool gbk = bodyStart == 0 && !utf8;
     MeasuredPoints read;
     // The texts of a delimited file lie in its own bytes.
     std::string& texts = read.points.texts;
@@ -197,8 +197,8 @@ MeasuredPoints decodeBytes(std::string bytes, MeasuredFormat format, CoordinateO
     const auto body = [&texts, bodyStart, bodySize] {
         return std::string_view(texts).substr(bodyStart, bodySize);
     };
-    // Room for every point at once, so that nothing is copied as the lists grow: pages
-    // reserved but never written cost nothing.
+    // Room for every point at once, so that nothing is copied as the list grows: pages
+    // reserved but never written cost nothing. The texts have their room already.
     reserveFieldPoints(read.points, mostPoints(body()), texts.capacity());
     std::array<std::string, 3> rewritten;
     int passedOver = 0;
