@@ -103,11 +103,16 @@ std::future<MeasuredPoints> startReadingMeasured(const Request& request) {
     if (request.measuredPath.empty()) {
         return {};
     }
-    std::future<MeasuredPoints> reading =
-        std::async(std::launch::async, readMeasuredFile,
-                   QString::fromStdString(request.measuredPath), request.order);
-    // A new thread tends to be put on the busy core and to wait there for the scheduler;
-    // giving way once lets it start at once, and the two then spread over both cores.
+    const int startingCore = currentCore();
+    std::future<MeasuredPoints> reading = std::async(
+        std::launch::async,
+        [startingCore](const QString& path, CoordinateOrder order) {
+            moveOffCore(startingCore);
+            return readMeasuredFile(path, order);
+        },
+        QString::fromStdString(request.measuredPath), request.order);
+    // The new thread waits on this core for its turn: giving way once lets it run, and it
+    // moves over to a free core at once, while the run goes on here.
     std::this_thread::yield();
     return reading;
 }
