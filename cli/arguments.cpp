@@ -163,6 +163,45 @@ constexpr OptionDeclaration kOptions[] = {
          r.order = v == "EN" ? CoordinateOrder::EastNorth : CoordinateOrder::NorthEast;
          return Problem{};
      }},
+    {"--top", "H",
+     "坡顶高程 the top of the slope, above --elevation: the point files\n"
+     "gain its top line, .xml and .dxf its surface, the sheet its\n"
+     "heights and quantities",
+     [](Request& r, const std::string& v) {
+         // A blank top would silently mean no heights.
+         if (withoutBlanksAround(v).empty()) {
+             return problemAbout(ProblemCode::TopNotNumber, v);
+         }
+         r.heights.top = v;
+         return Problem{};
+     }},
+    {"--slope", "M,N",
+     "坡率 the slopes 1:M along the long axis and 1:N along the road\n"
+     "(default a true cone, its apex over the ellipse's centre)",
+     [](Request& r, const std::string& v) {
+         const std::size_t comma = v.find(',');
+         if (comma == std::string::npos || comma == 0 || comma + 1 == v.size() ||
+             v.find(',', comma + 1) != std::string::npos) {
+             return problemAbout(ProblemCode::SlopeNotPositive, v);
+         }
+         r.heights.longSlope = v.substr(0, comma);
+         r.heights.shortSlope = v.substr(comma + 1);
+         return Problem{};
+     }},
+    {"--layers", "T",
+     "分层厚度 stake the line of every fill layer T thick and the top\n"
+     "line too, named PREFIXk-n for the n-th point of line k",
+     [](Request& r, const std::string& v) {
+         r.heights.thickness = v;
+         return Problem{};
+     }},
+    {"--quantities", "",
+     "工程量 print the fill, the face's area and the lengths of the toe\n"
+     "and top lines",
+     [](Request& r, const std::string&) {
+         r.quantities = true;
+         return Problem{};
+     }},
     {"--", "", "其后都是数据 all that follows are texts", nullptr},
     {"-h, --help", "", "show this help and exit",
      [](Request& r, const std::string&) {
@@ -259,6 +298,29 @@ std::string pointEndings() {
     return endings;
 }
 
+// What is wrong with the height options together with the rest, if anything.
+Problem heightsProblem(const Request& request) {
+    const TypedHeights& h = request.heights;
+    if (h.top.empty()) {
+        for (const auto& [given, option] : {std::pair{!h.longSlope.empty(), "--slope"},
+                                            {!h.thickness.empty(), "--layers"},
+                                            {request.quantities, "--quantities"}}) {
+            if (given) {
+                return problemAbout(ProblemCode::HeightOptionWithoutTop, option);
+            }
+        }
+        return {};
+    }
+    if (!request.measuredPath.empty()) {
+        return problemAbout(ProblemCode::HeightsWithMeasured);
+    }
+    if (!h.thickness.empty() && (request.outputPath.empty() || !namesPoints(request.format))) {
+        return problemAbout(ProblemCode::LayersInListRows,
+                            request.outputPath.empty() ? "stdout" : request.outputPath);
+    }
+    return {};
+}
+
 }  // namespace
 
 // One pass from left to right; the first error, --help or --version ends it.
@@ -294,6 +356,9 @@ Request parseArguments(const std::vector<std::string>& args) {
     }
     if (request.fromFile && !texts.empty()) {
         return usageError(problemAbout(ProblemCode::ParamsWithTexts));
+    }
+    if (Problem problem = heightsProblem(request)) {
+        return usageError(std::move(problem));
     }
     if (!request.measuredPath.empty() && !request.outputPath.empty() &&
         !writesCheck(request.format)) {
@@ -337,14 +402,19 @@ std::string usageText() {
         ");\n.txt, .xls and .xlsx hold the list's rows. The sheet's header takes --project,\n"
         "--part, --instrument and --date, each 60 characters at most; with --station and\n"
         "--backsight its table gains the polar data to stake each point from the station.\n"
+        "--top gives the slope its height: at z above the toe its line is the quarter with\n"
+        "the semi-axes a - M*z and b - N*z, up to the top line; --layers and the top line\n"
+        "go to the point files and the sheet, after the toe's points. --quantities prints\n"
+        "锥坡填方 (m³), 坡面面积 (m²), 坡脚线长 and 坡顶线长 (m), after the file is written,\n"
+        "or in place of the rows without -o.\n"
         "A refused run writes nothing.\n"
         "\n"
         "Exit status:\n"
         "  0  成果 rows written (a note on points left out may go to standard error);\n"
         "     with --measured, every point measured and within the tolerance\n"
         "  1  拒绝计算 the run was refused with the window's message\n"
-        "  2  用法或文件错误 usage error, unreadable parameter or measured file, or\n"
-        "     failed save\n"
+        "  2  用法或文件错误 usage error, heights refused, unreadable parameter or\n"
+        "     measured file, or failed save\n"
         "  3  超限或未测 with --measured, some point beyond the tolerance or not measured\n";
     return text;
 }

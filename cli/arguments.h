@@ -40,6 +40,9 @@ struct Request {
     std::string measuredPath;  // empty: no check, the rows as always
     Tolerance tolerance;
     CoordinateOrder order = CoordinateOrder::NorthEast;
+    // The slope in height: --top H, --slope M,N and --layers T as typed; --quantities.
+    TypedHeights heights;
+    bool quantities = false;
 };
 
 // Reads the arguments after the program's name. A text may start with "-" when a digit or
@@ -52,6 +55,11 @@ struct Request {
 //   {"--prefix", "桥台", ...} -> IllegalPrefix       {"--elevation", " 12.5", ...} -> accepted
 // With --measured, -o takes only the endings the check writes (checkWrites in the table).
 //   {"--measured", "a.gsi", "-o", "a.dxf", ...} -> UnknownEnding
+// --slope, --layers and --quantities need --top; --layers needs -o of a point file or the
+// sheet; --top does not go with --measured.
+//   {"--slope", "1.5,1", ...} -> HeightOptionWithoutTop "--slope"
+//   {"--top", "104", "--layers", "1", "-o", "a.txt", ...} -> LayersInListRows
+//   {"--top", "104", "--slope", "1.5", ...} -> SlopeNotPositive "1.5"
 Request parseArguments(const std::vector<std::string>& args);
 
 // The usage text of --help: the synopsis, every option with its help and the table's endings,

@@ -48,12 +48,6 @@ std::optional<std::array<std::string, 8>> loadTexts(const Request& request) {
     return texts;
 }
 
-// A write to standard output that failed, with the system's reason.
-Problem standardOutputProblem() {
-    return fileProblem(ProblemCode::CannotWrite, "stdout",
-                       QString::fromLocal8Bit(std::strerror(errno)).toStdString());
-}
-
 // The rows, one per LF-ended list line, in one write to standard output.
 Problem writeStandardOutput(const std::vector<StakeRow>& rows) {
     std::string text;
@@ -151,6 +145,22 @@ int runCheck(const Request& request, const std::array<std::string, 8>& texts, Ru
     return report.check.passed ? kExitRows : kExitCheckFailed;
 }
 
+// --quantities without -o: the quantities of the run's slope in place of its rows.
+int printQuantitiesOnly(const Request& request, const std::array<std::string, 8>& texts,
+                        RunResult&& result) {
+    const CheckedPointOptions points = checkPointOptions(request.points);
+    if (points.problem) {
+        return usageError(points.problem);
+    }
+    const HeightRequest heights =
+        makeHeights(request.heights, points.options,
+                    {texts, request.selection, std::move(result.rows), result.outline}, false);
+    if (heights.problem) {
+        return usageError(heights.problem);
+    }
+    return heights.heights ? printQuantities(heights.heights->quantities) : kExitRows;
+}
+
 // One whole command: arguments in, exit status out.
 int runCommand(const std::vector<std::string>& args) {
     const Request request = parseArguments(args);
@@ -188,6 +198,9 @@ int runCommand(const std::vector<std::string>& args) {
     if (!request.measuredPath.empty()) {
         return runCheck(request, *texts, std::move(result), reading);
     }
+    if (request.outputPath.empty() && request.quantities) {
+        return printQuantitiesOnly(request, *texts, std::move(result));
+    }
     if (request.outputPath.empty()) {
         return reportSave(writeStandardOutput(result.rows));
     }
@@ -196,12 +209,17 @@ int runCommand(const std::vector<std::string>& args) {
     }
     // The same request as the window's export: the typed texts and the names checked there.
     const ExportRequest output =
-        makeExportRequest(request.format, request.points, std::move(result.rows), result.outline);
+        makeExportRequest(request.format, request.points, request.heights,
+                          {*texts, request.selection, std::move(result.rows), result.outline});
     if (output.problem) {
         return usageError(output.problem);
     }
-    return reportSave(
+    const int saved = reportSave(
         saveOutput(QString::fromStdString(request.outputPath), request.format, output.request));
+    if (saved != kExitRows || !request.quantities || !output.request.heights) {
+        return saved;
+    }
+    return printQuantities(output.request.heights->quantities);
 }
 
 }  // namespace

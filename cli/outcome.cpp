@@ -1,6 +1,9 @@
 #include "outcome.h"
 
+#include <QString>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "files/messages.h"
@@ -21,6 +24,20 @@ int reportSave(const Problem& problem) {
     if (problem) {
         reportError(saveFailureMessage(problem).toStdString());
         return kExitError;
+    }
+    return kExitRows;
+}
+
+Problem standardOutputProblem() {
+    return fileProblem(ProblemCode::CannotWrite, "stdout",
+                       QString::fromLocal8Bit(std::strerror(errno)).toStdString());
+}
+
+int printQuantities(const SlopeQuantities& quantities) {
+    const std::string lines = quantityLines(quantities, "\n");
+    if (std::fwrite(lines.data(), 1, lines.size(), stdout) != lines.size() ||
+        std::fflush(stdout) != 0) {
+        return reportSave(standardOutputProblem());
     }
     return kExitRows;
 }

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "core/slope_quantities.h"
 #include "files/problem.h"
 
 namespace korvel::cli {
@@ -24,5 +25,12 @@ int usageError(const Problem& problem);
 
 // The exit status of a write: "文件保存失败" and the problem on standard error when it failed.
 int reportSave(const Problem& problem);
+
+// A write to standard output that failed, with the system's reason.
+Problem standardOutputProblem();
+
+// The quantities a line each on standard output (quantityLines); kExitRows, or kExitError
+// with the reason when the write failed.
+int printQuantities(const SlopeQuantities& quantities);
 
 }  // namespace korvel::cli

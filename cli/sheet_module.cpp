@@ -25,7 +25,8 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 // The sheet of the job's run, written to its -o file.
 int writeSheet(const SheetJob& job) {
     const Request& request = *job.request;
-    TypedSheet typed{request.header, request.points, request.station, request.backsight};
+    TypedSheet typed{request.header, request.points, request.station, request.backsight,
+                     request.heights};
     if (typed.header.date.empty()) {
         typed.header.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     }
@@ -39,8 +40,8 @@ int writeSheet(const SheetJob& job) {
         typed.station.reset();
         typed.backsight.reset();
     }
-    SheetRequest sheet = makeStakeSheet(typed, *job.texts, request.selection,
-                                        std::move(job.result->rows), job.result->outline);
+    SheetRequest sheet = makeStakeSheet(typed, {*job.texts, request.selection,
+                                                std::move(job.result->rows), job.result->outline});
     if (sheet.problem) {
         return usageError(sheet.problem);
     }
@@ -48,7 +49,11 @@ int writeSheet(const SheetJob& job) {
     if (job.check != nullptr) {
         return reportSave(saveCheckSheet(path, {std::move(sheet.sheet), *job.check}));
     }
-    return reportSave(saveStakeSheet(path, sheet.sheet));
+    const int saved = reportSave(saveStakeSheet(path, sheet.sheet));
+    if (saved != kExitRows || !request.quantities || !sheet.sheet.heights) {
+        return saved;
+    }
+    return printQuantities(sheet.sheet.heights->quantities);
 }
 
 }  // namespace

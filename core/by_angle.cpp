@@ -11,13 +11,6 @@ double square(double v) {
     return v * v;
 }
 
-// The arc angle F of a quarter: between the long-axis half and the road half at its centre.
-double arcAngle(SlopePosition position, double beta) {
-    const bool obtuse =
-        position == SlopePosition::Position1 || position == SlopePosition::Position3;
-    return obtuse ? kPi - beta : beta;
-}
-
 // Azimuth from the quarter's centre to the point at sweep angle t. Positions 1 and 3
 // sweep towards larger azimuths, 2 and 4 towards smaller ones, always from the long axis
 // to the road.
@@ -48,7 +41,7 @@ void generateByAngle(const CalcInput& in, SlopePosition position, const PointSin
     const double alpha = 弧度(in.azimuth);
     const double beta = 弧度(in.beta);
     const AxisDirections dir = axisDirections(position, alpha, beta);
-    const double arc = arcAngle(position, beta);
+    const double arc = quarterAngle(position, beta);
     // The quarter's centre C, D from O along the long axis.
     const double centreX = std::cos(dir.thetaU) * in.d + in.centreX;
     const double centreY = std::sin(dir.thetaU) * in.d + in.centreY;

@@ -25,6 +25,12 @@ AxisDirections axisDirections(SlopePosition position, double alpha, double beta)
     return {leftHalf, forward};
 }
 
+double quarterAngle(SlopePosition position, double beta) {
+    const bool obtuse =
+        position == SlopePosition::Position1 || position == SlopePosition::Position3;
+    return obtuse ? kPi - beta : beta;
+}
+
 SlopeOutline slopeOutline(const CalcInput& in, SlopePosition position) {
     const double alpha = 弧度(in.azimuth);
     const AxisDirections dir = axisDirections(position, alpha, 弧度(in.beta));

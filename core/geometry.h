@@ -43,6 +43,10 @@ struct AxisDirections {
 // beta + alpha, the left half alpha - (π - beta), combined in exactly that order.
 AxisDirections axisDirections(SlopePosition position, double alpha, double beta);
 
+// The arc angle F of a quarter, radians: the angle at its centre between the long-axis half and
+// the road half, π − β for 位置1 and 位置3, β for 位置2 and 位置4.
+double quarterAngle(SlopePosition position, double beta);
+
 // The lines of the quarter laid out, for a drawing of it (X northing, Y easting): the road
 // centre point O and the road's forward azimuth, the quarter's centre C at D from O along
 // the long axis, the vertex of the long axis at a from C, and the end of the short axis at b

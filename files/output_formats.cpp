@@ -46,6 +46,21 @@ bool namesPoints(OutputFormat format) {
     return isPointFormat(format) || format == OutputFormat::StakeSheet;
 }
 
+bool holdsSurface(OutputFormat format) {
+    return format == OutputFormat::LandXml || format == OutputFormat::Dxf;
+}
+
+std::vector<NamedPoints> pointLines(const OutputRequest& request) {
+    std::vector<NamedPoints> lines = {
+        {request.points.prefix, request.points.elevation, request.rows}};
+    if (request.heights && request.heights->layered) {
+        for (const PointLine& line : request.heights->lines) {
+            lines.push_back(namedPoints(line));
+        }
+    }
+    return lines;
+}
+
 // The ending is what follows the last dot of the file's own name, unless that dot starts it.
 std::optional<OutputFormat> outputFormatFor(const QString& path) {
     const QString name = QFileInfo(path).fileName();
@@ -71,41 +86,49 @@ std::string knownEndings() {
 }
 
 ExportRequest makeExportRequest(OutputFormat format, const TypedPointOptions& typed,
-                                std::vector<StakeRow> rows, std::optional<SlopeOutline> outline) {
+                                const TypedHeights& heights, ListedRun run) {
     ExportRequest result;
     const CheckedPointOptions checked = checkPointOptions(typed);
     result.problem = checked.problem;
     if (!result.problem && namesPoints(format)) {
-        result.problem = nameLengthProblem(checked.options.prefix, rows);
+        result.problem = nameLengthProblem(checked.options.prefix, run.rows);
     }
-    if (!result.problem) {
-        result.request = {std::move(rows), checked.options, outline, QDateTime::currentDateTime()};
+    if (!result.problem && !namesPoints(format) && layered(heights)) {
+        result.problem = problemAbout(ProblemCode::LayersInListRows);
     }
+    if (result.problem) {
+        return result;
+    }
+    HeightRequest raised = makeHeights(heights, checked.options, run, holdsSurface(format));
+    if ((result.problem = std::move(raised.problem))) {
+        return result;
+    }
+    result.request = {std::move(run.rows), checked.options, run.outline,
+                      QDateTime::currentDateTime(), std::move(raised.heights)};
     return result;
 }
 
 EncodedFile encodePointFile(OutputFormat format, const OutputRequest& request) {
-    const std::vector<StakeRow>& rows = request.rows;
-    const PointOptions& options = request.points;
-    if (const Problem names = nameLengthProblem(options.prefix, rows)) {
+    const std::vector<NamedPoints> lines = pointLines(request);
+    if (const Problem names = nameLengthProblem(lines)) {
         return {{}, names};
     }
     switch (format) {
         case OutputFormat::CassDat:
-            return {encodeCassDat(rows, options), {}};
+            return {encodeCassDat(lines), {}};
         case OutputFormat::LeicaGsi:
-            return encodeGsi16(rows, options);
+            return encodeGsi16(lines);
         case OutputFormat::PointCsv:
-            return {encodePointCsv(rows, options), {}};
+            return {encodePointCsv(lines), {}};
         case OutputFormat::LandXml: {
             const LandXmlStamp stamp{
                 request.written.toString(QStringLiteral("yyyy-MM-dd")).toStdString(),
                 request.written.toString(QStringLiteral("HH:mm:ss")).toStdString()};
-            return {encodeLandXml(rows, options, stamp), {}};
+            const SlopeSurface* surface = request.heights ? &request.heights->surface : nullptr;
+            return {encodeLandXml(lines, surface, stamp), {}};
         }
         case OutputFormat::Dxf: {
-            const SlopeDrawing slope =
-                layOutSlope(rows, options.prefix, options.elevation, request.outline);
+            const SlopeDrawing slope = layOutSlope(lines, request.outline, request.heights ? &*request.heights : nullptr);
             if (slope.problem) {
                 return {{}, slope.problem};
             }

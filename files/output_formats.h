@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "core/run.h"
 #include "core/stake_row.h"
 #include "files/points/point_options.h"
+#include "files/points/slope_heights.h"
 #include "files/problem.h"
 
 namespace korvel {
@@ -60,8 +62,12 @@ bool isPointFormat(OutputFormat format);
 bool writesCheck(OutputFormat format);
 
 // True for the formats that name the points with the prefix and carry H: the point formats
-// and the stake-out sheet, whose names are the ones the instrument gets.
+// and the stake-out sheet, whose names are the ones the instrument gets. These list the lines
+// of a layered slope too.
 bool namesPoints(OutputFormat format);
+
+// True for the formats that hold the slope's surface: LandXML and the drawing.
+bool holdsSurface(OutputFormat format);
 
 // The format for a file name by its ending, in any letter case; a name without an ending
 // is the results text; nothing for an ending not in the table.
@@ -78,7 +84,12 @@ struct OutputRequest {
     PointOptions points;                  // H and the name prefix, for the point formats
     std::optional<SlopeOutline> outline;  // the quarter's lines, for the drawing
     QDateTime written;                    // when, for LandXML's date and time
+    std::optional<SlopeInHeight> heights;  // the slope in height, when a top was given
 };
+
+// The points a file lists, in order: the toe's rows named with the prefix at H, then each line
+// of a layered slope.
+std::vector<NamedPoints> pointLines(const OutputRequest& request);
 
 // An output request built from what the person typed, or why it cannot be made.
 struct ExportRequest {
@@ -86,14 +97,17 @@ struct ExportRequest {
     Problem problem;
 };
 
-// The one way from a run and the typed elevation and prefix to an output request, for the
-// window's export and korvel-calc alike: the typed texts checked by checkPointOptions and,
-// for a point format, the names by nameLengthProblem. Written now.
-//   (Dxf, {" 12.5", "L2-"}, 7 rows) -> request with H "12.500"
-//   (Dxf, {"12.5", "ABUTMENT-NORTH-"}, 10 rows) -> NameTooLong "ABUTMENT-NORTH-10"
+// The one way from a run and the typed elevation, prefix and heights to an output request, for
+// the window's export, the sheet and korvel-calc alike: the typed texts checked by
+// checkPointOptions and, for a point format, the names by nameLengthProblem; then the heights
+// by makeHeights, with the surface for the formats that hold it. The list's rows (.txt, .xls,
+// .xlsx) cannot hold the lines of a layered slope: LayersInListRows. Written now.
+//   (Dxf, {" 12.5", "L2-"}, no top, 7 rows) -> request with H "12.500"
+//   (Dxf, {"12.5", "ABUTMENT-NORTH-"}, no top, 10 rows) -> NameTooLong "ABUTMENT-NORTH-10"
 //   (ResultsText, {"12.5", "ABUTMENT-NORTH-"}, 10 rows) -> request: the list's lines have no names
+//   (LandXml, {"100", "L2-"}, top "104", the worked example) -> heights with the surface
 ExportRequest makeExportRequest(OutputFormat format, const TypedPointOptions& typed,
-                                std::vector<StakeRow> rows, std::optional<SlopeOutline> outline);
+                                const TypedHeights& heights, ListedRun run);
 
 // The bytes of a point format for the request, or the problem: a name over 16 characters,
 // a coordinate a format cannot hold (CoordinateTooLongForGsi, CoordinateBeyondDrawing).

@@ -177,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using P = korvel::ProblemCode;
     for (const F format : {F::CassDat, F::LeicaGsi, F::PointCsv, F::LandXml, F::Dxf}) {
         const korvel::ExportRequest export_ =
-            korvel::makeExportRequest(format, typed, rows, outline);
+            korvel::makeExportRequest(format, typed, {}, {{}, {}, rows, outline});
         if (export_.problem) {
             const P code = export_.problem.code;
             FUZZ_CHECK(

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "report/sheet_blocks.h"
 #include "report/sheet_layout.h"
 #include "report/sheet_pdf.h"
 
@@ -113,17 +114,16 @@ SheetPdf renderCheckSheet(const CheckSheet& sheet) {
         }
         return printed;
     };
-    const auto closing = [&sheet](QPainter& painter, const QFont& font, double top) {
-        paintClosing(painter, font, sheet.report, top);
-    };
+    const SheetBlock closing{kCheckClosingHeight,
+                             [&sheet](QPainter& painter, const QFont& font, double top) {
+                                 paintClosing(painter, font, sheet.report, top);
+                             }};
     const PagedSheet paged{.frame = checkSheetFrame(sheet.sheet),
-                           .firstPage = &sheet.sheet,
-                           .withStation = false,
+                           .opening = openingBlocks(sheet.sheet),
                            .columns = checkColumns(),
                            .rowCount = check.rows.size(),
                            .rows = printedRows,
-                           .closingHeight = kCheckClosingHeight,
-                           .closing = closing};
+                           .closing = {closing}};
     return renderPagedSheet(paged);
 }
 

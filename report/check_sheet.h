@@ -11,6 +11,7 @@
 
 #include "files/check_outputs.h"
 #include "files/problem.h"
+#include "report/sheet_pdf.h"
 #include "report/sheet_table.h"
 #include "report/stake_sheet.h"
 

@@ -10,15 +10,28 @@ double headerBottom(bool withStation) {
     return kHeaderTop + kHeaderLineHeight * (withStation ? 4 : 3);
 }
 
-// Parameters, then the drawing, then the table.
-double firstTableTop(bool withStation) {
-    return headerBottom(withStation) + kBlockGap + kParameterLineHeight * kParameterLines +
-           kBlockGap + kDrawingHeight + kBlockGap;
+BlockStack stackBlocks(double top, const std::vector<double>& heights) {
+    BlockStack stack;
+    double at = top + kBlockGap;
+    for (const double height : heights) {
+        stack.tops.push_back(at);
+        at += height + kBlockGap;
+    }
+    stack.bottom = at;
+    return stack;
+}
+
+double stackHeight(const std::vector<double>& heights) {
+    if (heights.empty()) {
+        return 0;
+    }
+    const BlockStack stack = stackBlocks(0, heights);
+    return stack.bottom - 2 * kBlockGap;
 }
 
 // Later pages carry only the header above the table.
 double laterTableTop(bool withStation) {
-    return headerBottom(withStation) + kBlockGap;
+    return stackBlocks(headerBottom(withStation), {}).bottom;
 }
 
 // The rows whole below the header row; a sliver of a row left over stays empty.
@@ -42,9 +55,8 @@ std::size_t firstRowOnPage(std::size_t page, std::size_t firstRows, std::size_t 
 
 // The table's pages as pageCount shares the rows out; then the closing blocks under the last
 // row when they fit above the table's foot, else on one more page.
-std::vector<PagePlan> planPages(std::size_t rowCount, bool withStation, double closingHeight) {
-    const double firstTop = firstTableTop(withStation);
-    const double laterTop = laterTableTop(withStation);
+std::vector<PagePlan> planPages(std::size_t rowCount, double firstTop, double laterTop,
+                                double closingHeight) {
     const std::size_t firstRows = rowsBetween(firstTop);
     const std::size_t laterRows = rowsBetween(laterTop);
     const std::size_t pages = pageCount(rowCount, firstRows, laterRows);

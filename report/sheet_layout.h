@@ -27,7 +27,8 @@ inline constexpr double kPageNumberTop = 800.0;
 // The table stops above the signature line.
 inline constexpr double kTableBottom = 766.0;
 
-// The first page's parameters (six lines of two captions and values) and the drawing.
+// The first page's parameters (six lines of two captions and values) and the drawing; the gap
+// between blocks.
 inline constexpr double kParameterLineHeight = 17.0;
 inline constexpr int kParameterLines = 6;
 inline constexpr double kDrawingHeight = 250.0;
@@ -40,12 +41,23 @@ inline constexpr double kRowHeight = 14.0;
 // The longest header text, in characters.
 inline constexpr std::size_t kMaxHeaderCharacters = 60;
 
-// The top of the first page's own blocks, just under the page header: four header lines
-// with a station and backsight, three without.
+// The foot of the page header: four header lines with a station and backsight, three without.
 double headerBottom(bool withStation);
 
-// Where the table starts on the first page and on every later one.
-double firstTableTop(bool withStation);
+// Blocks stacked down the page from `top`, a gap before each and one after the last: the top
+// of each block, and where what follows them starts.
+//   (100, {102, 250}) -> tops {108, 218}, bottom 476      (100, {}) -> tops {}, bottom 108
+struct BlockStack {
+    std::vector<double> tops;
+    double bottom = 0;
+};
+BlockStack stackBlocks(double top, const std::vector<double>& heights);
+
+// The room blocks take stacked, the gaps between them counted: 0 for none.
+//   {16, 64} -> 88    {} -> 0
+double stackHeight(const std::vector<double>& heights);
+
+// Where the table starts on every page after the first: a gap under the header.
 double laterTableTop(bool withStation);
 
 // How many rows fit between `tableTop` and the table's foot, under the header row; one at
@@ -73,14 +85,16 @@ struct PagePlan {
     double closingTop = 0;  // from here down
 };
 
-// The pages of a sheet of `rowCount` rows, the first page with its parameters and drawing,
-// every later page with the header only; `closingHeight` points of blocks follow the
-// table on its last page, or on a page of their own when they do not fit there (0: no
-// blocks after the table). There is always one page with the table, rows or not.
-//   (7, false, 0)     -> {table, rows 0..6, top firstTableTop(false)}
-//   (7, false, 106)   -> {table, rows 0..6, closing under row 7}
-//   (18, false, 106)  -> {table, rows 0..17}, {no table, closing at laterTableTop(false)}
-std::vector<PagePlan> planPages(std::size_t rowCount, bool withStation, double closingHeight);
+// The pages of a sheet of `rowCount` rows, the table starting at `firstTop` on the first page
+// (under its own blocks) and at `laterTop` on every later one; `closingHeight` points of
+// blocks follow the table on its last page, a gap under its last row, or on a page of their
+// own when they do not fit there (0: no blocks after the table). There is always one page with
+// the table, rows or not.
+//   (7, 470, 126, 0)     -> {table, rows 0..6, top 470}
+//   (7, 470, 126, 104)   -> {table, rows 0..6, closing a gap under row 7}
+//   (18, 470, 126, 104)  -> {table, rows 0..17}, {no table, closing at 126}
+std::vector<PagePlan> planPages(std::size_t rowCount, double firstTop, double laterTop,
+                                double closingHeight);
 
 // The number of characters (Unicode code points) of a UTF-8 text.
 //   "K12+345 左幅" -> 10   "" -> 0

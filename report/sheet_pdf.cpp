@@ -11,7 +11,6 @@
 #include "files/save.h"
 #include "report/sheet_font.h"
 #include "report/sheet_layout.h"
-#include "report/stake_sheet.h"
 
 #ifndef KORVEL_VERSION
 #define KORVEL_VERSION "0"
@@ -23,24 +22,45 @@ namespace {
 // PostScript points: the painter's unit is the point, as in sheet_layout.h.
 constexpr int kPointsPerInch = 72;
 
+// The heights of `blocks`, for the layout.
+std::vector<double> heightsOf(const std::vector<SheetBlock>& blocks) {
+    std::vector<double> heights;
+    for (const SheetBlock& block : blocks) {
+        heights.push_back(block.height);
+    }
+    return heights;
+}
+
+// Paints `blocks` stacked from `top`, the first a gap under it.
+void paintBlocks(QPainter& painter, const QFont& font, const std::vector<SheetBlock>& blocks,
+                 const BlockStack& stack) {
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        blocks[k].paint(painter, font, stack.tops[k]);
+    }
+}
+
 // The pages as planPages lays them out; every page gets its frame.
 void paintPages(QPdfWriter& writer, QPainter& painter, const QFont& font, const PagedSheet& sheet) {
-    const std::vector<PagePlan> plan =
-        planPages(sheet.rowCount, sheet.withStation, sheet.closing ? sheet.closingHeight : 0);
+    const bool withStation = showsStation(sheet.frame);
+    const BlockStack opening = stackBlocks(headerBottom(withStation), heightsOf(sheet.opening));
+    const std::vector<double> closing = heightsOf(sheet.closing);
+    const std::vector<PagePlan> plan = planPages(sheet.rowCount, opening.bottom,
+                                                 laterTableTop(withStation), stackHeight(closing));
     for (std::size_t page = 0; page < plan.size(); ++page) {
         if (page > 0) {
             writer.newPage();
         }
         paintPageFrame(painter, font, sheet.frame, page + 1, plan.size());
         if (page == 0) {
-            paintFirstPageBlocks(painter, font, *sheet.firstPage, sheet.withStation);
+            paintBlocks(painter, font, sheet.opening, opening);
         }
         const PagePlan& p = plan[page];
         if (p.table) {
             paintTable(painter, font, sheet.columns, p.tableTop, sheet.rows(p.first, p.count));
         }
         if (p.closing) {
-            sheet.closing(painter, font, p.closingTop);
+            // planPages gives the first closing block's top; the stack starts a gap above it.
+            paintBlocks(painter, font, sheet.closing, stackBlocks(p.closingTop - kBlockGap, closing));
         }
     }
 }

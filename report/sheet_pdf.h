@@ -1,7 +1,7 @@
-// The pages of a printed sheet painted into an A4 PDF: the frame on every page, the first
-// page's parameters and drawing, a table over as many pages as it needs and the blocks that
-// close the sheet, in the embedded sheet font. The stake-out sheet and the check sheet are
-// both made here, each from its own columns, rows and closing blocks.
+// The pager of the printed sheets: the frame on every page, the first page's own blocks
+// under its header, a table over as many pages as it needs and the blocks that close the
+// sheet, painted into an A4 PDF in the embedded sheet font. It knows no sheet of its own: the
+// stake-out sheet and the check sheet each give it their blocks, columns and rows.
 //
 // Painting needs a QGuiApplication (QPdfWriter and the font database do).
 #pragma once
@@ -13,30 +13,36 @@
 #include <vector>
 
 #include "files/problem.h"
-#include "report/sheet_page.h"
+#include "report/sheet_data.h"
+#include "report/sheet_frame.h"
 #include "report/sheet_table.h"
-#include "report/stake_sheet.h"
 
 class QPainter;
 
 namespace korvel {
 
+// A block of a sheet across the printed width: its height in points and how it is painted
+// from a top down.
+struct SheetBlock {
+    double height = 0;
+    std::function<void(QPainter& painter, const QFont& font, double top)> paint;
+};
+
 // Everything the pages of a sheet are painted from.
 struct PagedSheet {
-    SheetFrame frame;             // on every page; its title is also the PDF's title
-    const StakeSheet* firstPage;  // the parameters and drawing of the first page (not null)
-    bool withStation = false;     // the header has the station's line
+    SheetFrame frame;                 // on every page; its title is also the PDF's title
+    std::vector<SheetBlock> opening;  // the first page's own blocks, top down, under the header
     std::vector<TableColumn> columns;
     std::size_t rowCount = 0;
     // The rows `first` to `first + count - 1` as the table prints them.
     std::function<std::vector<TableRow>(std::size_t first, std::size_t count)> rows;
-    // The height the closing blocks need, and how they are painted from a top down; 0 and
-    // empty for a sheet that ends with its table.
-    double closingHeight = 0;
-    std::function<void(QPainter& painter, const QFont& font, double top)> closing;
+    // The blocks after the table's last row, kept together: on its page when they fit there,
+    // else on a page of their own.
+    std::vector<SheetBlock> closing;
 };
 
-// The sheet as PDF bytes: A4 portrait pages laid out by planPages, vector throughout, the
+// The sheet as PDF bytes: A4 portrait pages laid out by planPages, each block stacked by
+// stackBlocks, vector throughout, the
 // text in the sheet font (report/sheet_font.h), the frame's title as the document's title
 // and Korvel as its creator. NoSheetFont when the font cannot be loaded, CannotMakePdf when
 // the painter fails; `pdf` is then empty.

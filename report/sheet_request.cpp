@@ -20,12 +20,12 @@ std::optional<SheetStation> trimmedPlace(const std::optional<SheetStation>& plac
 
 }  // namespace
 
-SheetRequest makeStakeSheet(const TypedSheet& typed, const std::array<std::string, 8>& texts,
-                            const Selection& selection, std::vector<StakeRow> rows,
-                            const std::optional<SlopeOutline>& outline) {
+SheetRequest makeStakeSheet(const TypedSheet& typed, ListedRun run) {
     SheetRequest result;
+    const Selection selection = run.selection;
+    const std::array<std::string, 8> texts = run.texts;
     ExportRequest points =
-        makeExportRequest(OutputFormat::StakeSheet, typed.points, std::move(rows), outline);
+        makeExportRequest(OutputFormat::StakeSheet, typed.points, typed.heights, std::move(run));
     if (points.problem) {
         result.problem = std::move(points.problem);
         return result;
@@ -44,12 +44,14 @@ SheetRequest makeStakeSheet(const TypedSheet& typed, const std::array<std::strin
         return result;
     }
     SlopeDrawing slope =
-        layOutSlope(points.request.rows, sheet.prefix, sheet.elevation, points.request.outline);
+        layOutSlope(pointLines(points.request), points.request.outline,
+                    points.request.heights ? &*points.request.heights : nullptr);
     if ((result.problem = std::move(slope.problem))) {
         return result;
     }
     sheet.drawing = std::move(slope.drawing);
     sheet.rows = std::move(points.request.rows);
+    sheet.heights = std::move(points.request.heights);
     return result;
 }
 

@@ -57,44 +57,6 @@ void setLook(QPainter& painter, QFont& font, RowLook look) {
 
 }  // namespace
 
-// Without a station the four columns share the width; with one the name and H give room to
-// the three polar columns.
-std::vector<TableColumn> tableColumns(bool polar) {
-    if (!polar) {
-        return {{"点名", 105, Align::Left}, {"X(m)", 140}, {"Y(m)", 140}, {"H(m)", 125}};
-    }
-    return {{"点名", 62, Align::Left},
-            {"X(m)", 80},
-            {"Y(m)", 80},
-            {"H(m)", 60},
-            {"方位角", 74},
-            {"水平角", 74},
-            {"水平距离(m)", 80}};
-}
-
-// Each row's texts as the list and the point files write them.
-std::vector<TableRow> stakeTableRows(const StakeSheet& sheet,
-                                     const std::optional<StationSetup>& setup, std::size_t first,
-                                     std::size_t count) {
-    const QString elevation = QString::fromStdString(sheet.elevation);
-    std::vector<TableRow> rows;
-    rows.reserve(count);
-    for (std::size_t k = first; k < first + count; ++k) {
-        const StakeRow& row = sheet.rows[k];
-        std::vector<QString> cells = {QString::fromStdString(pointName(sheet.prefix, row)),
-                                      QString::fromLatin1(row.x), QString::fromLatin1(row.y),
-                                      elevation};
-        if (setup) {
-            const PolarTexts polar = polarTexts(*setup, row);
-            cells.push_back(QString::fromStdString(polar.azimuth));
-            cells.push_back(QString::fromStdString(polar.horizontalAngle));
-            cells.push_back(QString::fromLatin1(polar.distance));
-        }
-        rows.push_back({std::move(cells), RowLook::Plain});
-    }
-    return rows;
-}
-
 // The captions centred in the header row; each row's texts in their columns' places.
 void paintTable(QPainter& painter, const QFont& font, const std::vector<TableColumn>& columns,
                 double top, const std::vector<TableRow>& rows) {

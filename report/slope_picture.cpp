@@ -38,6 +38,12 @@ QColor layerColour(Layer layer) {
         case Layer::LongAxis:
         case Layer::ShortAxis:
             return QColor(0, 0, 200);
+        case Layer::LayerLine:
+            return QColor(0, 140, 160);
+        case Layer::TopLine:
+            return QColor(170, 110, 0);
+        case Layer::SlopeSurface:
+            return QColor(150, 150, 150);
         case Layer::Zero:
         case Layer::StakeName:
             break;
@@ -161,7 +167,8 @@ struct Crowding {
 };
 
 // One entity of the drawing in its layer's ink; a marker only where no marker is yet, a name
-// only where it covers no other name.
+// only where it covers no other name. The surface's triangles are not painted: seen from above
+// they would only grey over the lines.
 void paintEntity(QPainter& painter, const PictureScale& s, const DrawingEntity& entity,
                  const QFontMetricsF& metrics, Crowding& crowding) {
     if (const auto* point = std::get_if<DrawingPoint>(&entity)) {

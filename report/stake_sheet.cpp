@@ -3,8 +3,10 @@
 #include <utility>
 
 #include "core/polar.h"
+#include "report/sheet_blocks.h"
 #include "report/sheet_layout.h"
 #include "report/sheet_pdf.h"
+#include "report/sheet_table.h"
 
 namespace korvel {
 namespace {
@@ -68,7 +70,73 @@ std::string stationSubject(ProblemCode code, const StakeSheet& sheet) {
     return place->x + " " + place->y;
 }
 
+// Without a station the four columns share the width; with one the name and H give room to
+// the three polar columns.
+std::vector<TableColumn> stakeColumns(bool polar) {
+    if (!polar) {
+        return {{"点名", 105, Align::Left}, {"X(m)", 140}, {"Y(m)", 140}, {"H(m)", 125}};
+    }
+    return {{"点名", 62, Align::Left},
+            {"X(m)", 80},
+            {"Y(m)", 80},
+            {"H(m)", 60},
+            {"方位角", 74},
+            {"水平角", 74},
+            {"水平距离(m)", 80}};
+}
+
+// A point's row: its name with its line's prefix, the list's own X and Y digits, its line's
+// elevation as H, and the polar data from `setup` when there is one.
+TableRow stakeTableRow(const NamedPoints& line, const StakeRow& row,
+                       const std::optional<StationSetup>& setup) {
+    std::vector<QString> cells = {QString::fromStdString(pointName(line.prefix, row)),
+                                  QString::fromLatin1(row.x), QString::fromLatin1(row.y),
+                                  QString::fromLatin1(line.elevation)};
+    if (setup) {
+        const PolarTexts polar = polarTexts(*setup, row);
+        cells.push_back(QString::fromStdString(polar.azimuth));
+        cells.push_back(QString::fromStdString(polar.horizontalAngle));
+        cells.push_back(QString::fromLatin1(polar.distance));
+    }
+    return {std::move(cells), RowLook::Plain};
+}
+
+// The rows `first` to `first + count - 1` of the lines taken one after the other.
+std::vector<TableRow> stakeTableRows(const std::vector<NamedPoints>& lines,
+                                     const std::optional<StationSetup>& setup, std::size_t first,
+                                     std::size_t count) {
+    std::vector<TableRow> rows;
+    rows.reserve(count);
+    std::size_t skip = first;
+    for (const NamedPoints& line : lines) {
+        for (std::size_t k = skip; k < line.rows.size() && rows.size() < count; ++k) {
+            rows.push_back(stakeTableRow(line, line.rows[k], setup));
+        }
+        skip -= std::min(skip, line.rows.size());
+    }
+    return rows;
+}
+
+// The stake-out sheet names the three who sign for the staking.
+SheetFrame stakeSheetFrame(const StakeSheet& sheet) {
+    return {QStringLiteral("锥坡放样记录表"),
+            sheet.header,
+            sheet.station,
+            sheet.backsight,
+            {QStringLiteral("测量："), QStringLiteral("记录："), QStringLiteral("复核：")}};
+}
+
 }  // namespace
+
+std::vector<NamedPoints> sheetLines(const StakeSheet& sheet) {
+    std::vector<NamedPoints> lines = {{sheet.prefix, sheet.elevation, sheet.rows}};
+    if (sheet.heights && sheet.heights->layered) {
+        for (const PointLine& line : sheet.heights->lines) {
+            lines.push_back(namedPoints(line));
+        }
+    }
+    return lines;
+}
 
 // Lengths first: they need nothing else. The station pair is checked as core checks it.
 Problem checkStakeSheet(const StakeSheet& sheet) {
@@ -85,23 +153,26 @@ Problem checkStakeSheet(const StakeSheet& sheet) {
     return {};
 }
 
-// The stake points' table after the parameters and drawing; nothing closes the sheet.
+// The stake points' table after the first page's blocks; nothing closes the sheet.
 SheetPdf renderStakeSheet(const StakeSheet& sheet) {
     if (Problem problem = checkStakeSheet(sheet)) {
         return {{}, std::move(problem)};
     }
     const std::optional<StationSetup> setup =
         readStationSetup(typed(sheet.station), typed(sheet.backsight));
+    const std::vector<NamedPoints> lines = sheetLines(sheet);
+    std::size_t rowCount = 0;
+    for (const NamedPoints& line : lines) {
+        rowCount += line.rows.size();
+    }
     const PagedSheet paged{.frame = stakeSheetFrame(sheet),
-                           .firstPage = &sheet,
-                           .withStation = setup.has_value(),
-                           .columns = tableColumns(setup.has_value()),
-                           .rowCount = sheet.rows.size(),
+                           .opening = openingBlocks(sheet),
+                           .columns = stakeColumns(setup.has_value()),
+                           .rowCount = rowCount,
                            .rows =
-                               [&sheet, &setup](std::size_t first, std::size_t count) {
-                                   return stakeTableRows(sheet, setup, first, count);
+                               [&lines, &setup](std::size_t first, std::size_t count) {
+                                   return stakeTableRows(lines, setup, first, count);
                                },
-                           .closingHeight = 0,
                            .closing = {}};
     return renderPagedSheet(paged);
 }

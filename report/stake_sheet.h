@@ -7,7 +7,6 @@
 // renderStakeSheet.
 #pragma once
 
-#include <QByteArray>
 #include <array>
 #include <optional>
 #include <string>
@@ -16,24 +15,12 @@
 #include "core/geometry.h"
 #include "core/stake_row.h"
 #include "files/drawing/drawing.h"
+#include "files/points/point_options.h"
+#include "files/points/slope_heights.h"
 #include "files/problem.h"
+#include "report/sheet_data.h"
 
 namespace korvel {
-
-// The header texts (UTF-8, any characters, 60 at most each).
-struct SheetHeader {
-    std::string project;     // 工程名称
-    std::string part;        // 桩号及部位, e.g. "K12+345 左幅"
-    std::string instrument;  // 仪器型号及编号
-    std::string date;        // 日期, as written
-};
-
-// A station or backsight as typed: its name and its X (northing) and Y (easting) texts.
-struct SheetStation {
-    std::string name;
-    std::string x;
-    std::string y;
-};
 
 // Everything the sheet prints.
 struct StakeSheet {
@@ -47,13 +34,14 @@ struct StakeSheet {
     std::optional<SheetStation> station;
     std::optional<SheetStation> backsight;
     Drawing drawing;  // the slope as the DXF file draws it
+    // The slope in height, when a top was given: its block and its quantities on the first
+    // page and, when layered, its lines' points under the toe's in the table.
+    std::optional<SlopeInHeight> heights;
 };
 
-// The sheet's PDF, or why it was not made.
-struct SheetPdf {
-    QByteArray pdf;
-    Problem problem;  // None when `pdf` holds the sheet
-};
+// The points the sheet's table lists, in order: the toe's rows named with the prefix at the
+// toe's elevation, then each line of a layered slope.
+std::vector<NamedPoints> sheetLines(const StakeSheet& sheet);
 
 // What keeps the sheet from being printed, checked before anything is painted: a header text,
 // station or backsight name or coordinate over 60 characters (HeaderTextTooLong, its caption
@@ -68,9 +56,10 @@ Problem checkStakeSheet(const StakeSheet& sheet);
 
 // The sheet as PDF bytes: A4 portrait pages, vector throughout, its text in the embedded
 // sheet font (report/sheet_font.h). Every page has the title, the header and the signature
-// line with "第 k 页 共 n 页"; the first page the parameters as typed and the drawing; the
-// table of points runs over as many pages as it needs, its header row on each. With a
-// station and backsight the table gains 方位角, 水平角 and 水平距离(m).
+// line with "第 k 页 共 n 页"; the first page the parameters as typed and the drawing, and with
+// heights the block 锥坡高程 (坡顶高程, 坡高, 坡率 1:m / 1:n) and 工程量 (the four quantities);
+// the table of points (sheetLines) runs over as many pages as it needs, its header row on
+// each. With a station and backsight the table gains 方位角, 水平角 and 水平距离(m).
 //   the worked example's 7 rows -> one page     32767 rows -> about 750 pages
 // Refused with checkStakeSheet's problem, NoSheetFont when the font cannot be loaded, or
 // CannotMakePdf; `pdf` is then empty.

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "ui/check_dialog.h"
+#include "ui/height_dialog.h"
 #include "ui/platform.h"
 #include "ui/point_settings_dialog.h"
 #include "ui/sheet_settings_dialog.h"
@@ -83,6 +84,16 @@ std::optional<PointSettings> QtDialogHost::askPointSettings(QWidget* parent,
 
 std::optional<SheetAsk> QtDialogHost::askSheetSettings(QWidget* parent, const SheetAsk& current) {
     return runSheetSettingsDialog(parent, current);
+}
+
+std::optional<HeightAsk> QtDialogHost::askHeights(QWidget* parent, const HeightAsk& current,
+                                                  const ListedRun& run) {
+    return runHeightDialog(parent, current, run);
+}
+
+TypedHeights typedHeights(const HeightSettings& settings) {
+    return {settings.top.toStdString(), settings.longSlope.toStdString(),
+            settings.shortSlope.toStdString(), settings.thickness.toStdString()};
 }
 
 // The desktop's viewer, through xdg-open or the shell's association for .pdf.

@@ -8,9 +8,11 @@
 #include <optional>
 #include <vector>
 
+#include "core/run.h"
 #include "core/stake_row.h"
 #include "files/check_outputs.h"
 #include "files/measured/measured_points.h"
+#include "files/points/slope_heights.h"
 
 class QWidget;
 
@@ -50,6 +52,27 @@ struct SheetAsk {
     PointSettings points;
 };
 
+// What "锥坡高程" asks for, as typed, beside the toe's elevation it shares with the point
+// export: the top, the two slopes and the layers' thickness, each blank when not given.
+struct HeightSettings {
+    QString top;         // "坡顶高程"; blank: the slope is given no height
+    QString longSlope;   // "长轴坡率 1:m"; blank: a true cone's
+    QString shortSlope;  // "短轴坡率 1:n"
+    QString thickness;   // "分层厚度"; blank: no layers
+
+    bool operator==(const HeightSettings&) const = default;
+};
+
+// Everything "锥坡高程" shows and gives back: the heights and the point settings, whose
+// elevation is the toe's and whose prefix names the lines.
+struct HeightAsk {
+    HeightSettings heights;
+    PointSettings points;
+};
+
+// The heights as the files and the sheet take them.
+TypedHeights typedHeights(const HeightSettings& settings);
+
 // What "放样复核" recomputes the check from as it is typed: the name prefix and the tolerance
 // in millimetres.
 struct CheckInputs {
@@ -81,6 +104,10 @@ class DialogHost {
                                                           const PointSettings& current) = 0;
     // Shows "放样记录表" filled with `current`; the accepted texts, or nothing when cancelled.
     virtual std::optional<SheetAsk> askSheetSettings(QWidget* parent, const SheetAsk& current) = 0;
+    // Shows "锥坡高程" filled with `current`, with the quantities of `run` as the values are
+    // typed; the accepted texts, or nothing when cancelled.
+    virtual std::optional<HeightAsk> askHeights(QWidget* parent, const HeightAsk& current,
+                                                const ListedRun& run) = 0;
     // Opens the file at `path` in the desktop's own viewer for its type; says nothing if none
     // opens it.
     virtual void openDocument(const QString& path) = 0;
@@ -99,6 +126,8 @@ class QtDialogHost final : public DialogHost {
     std::optional<PointSettings> askPointSettings(QWidget* parent,
                                                   const PointSettings& current) override;
     std::optional<SheetAsk> askSheetSettings(QWidget* parent, const SheetAsk& current) override;
+    std::optional<HeightAsk> askHeights(QWidget* parent, const HeightAsk& current,
+                                        const ListedRun& run) override;
     void openDocument(const QString& path) override;
     CheckInputs showCheck(QWidget* parent, const CheckSession& session) override;
 };

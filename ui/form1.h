@@ -32,16 +32,6 @@ namespace korvel {
 
 struct Problem;
 
-// The run that filled the list: the texts and option states it was computed from, its rows as
-// the run gave them (for the point files and the sheet), and the lines of its quarter (for the
-// drawing). All empty while the list is.
-struct ListedRun {
-    std::array<std::string, 8> texts;
-    Selection selection;
-    std::vector<StakeRow> rows;
-    std::optional<SlopeOutline> outline;
-};
-
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -77,7 +67,7 @@ class Form1 : public QMainWindow {
     QAction *baocun, *duqu, *baocuncg, *save;
     // The result list's own menu (right-click, the Menu key, Shift+F10): copy and export.
     QMenu* List1Menu;
-    QAction *fuzhi, *daochu, *jilubiao, *fuhe;
+    QAction *fuzhi, *daochu, *jilubiao, *fuhe, *gaocheng;
 
   public slots:
     // "计算": runs the calculation and fills List1, or shows its message.
@@ -118,6 +108,9 @@ class Form1 : public QMainWindow {
     // "放样复核": the staked points measured in the instrument's file against the list's rows,
     // shown as a table that can be exported as text, CSV, workbook or the check sheet.
     void fuhe_Click();
+    // "锥坡高程": the slope's top, slopes and layers, with the quantities of the list's run;
+    // with a top, the point export and the sheet take the layers and the surface.
+    void gaocheng_Click();
 
   protected:
     // A drag that brings a local file is accepted; nothing else is.
@@ -170,12 +163,15 @@ class Form1 : public QMainWindow {
     QStringListModel* listModel_;
     QButtonGroup* modeGroup_;
     QButtonGroup* positionGroup_;
-    // The run the list shows.
+    // The run the list shows; all empty while the list is.
     ListedRun listRun_;
     // The export's elevation and prefix as last accepted, kept while the program runs; the
     // sheet shares them and keeps its own header and station beside them.
     PointSettings pointSettings_;
     SheetSettings sheetSettings_;
+    // The slope's heights as last accepted, kept while the program runs: blank, the files and
+    // the sheet hold the toe only.
+    HeightSettings heightSettings_;
     // The check's tolerance in millimetres as last typed, kept while the program runs.
     QString checkTolerance_ = QStringLiteral("50");
     // Since the menu the Menu key opened closed: a platform that also turns that key into a

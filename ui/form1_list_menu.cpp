@@ -1,7 +1,8 @@
 // The result list's own menu: "复制" puts rows on the clipboard as the list shows them;
 // "导出放样点" writes them to a point file for an instrument or a drawing through the same
-// table of output formats as korvel-calc -o, so both write the same bytes. Its two records,
-// "放样记录表" and "放样复核", are in form1_records.cpp.
+// table of output formats as korvel-calc -o, so both write the same bytes, with the slope's
+// heights as "锥坡高程" has them. Its two records, "放样记录表" and "放样复核", and the heights
+// are in form1_records.cpp.
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -65,6 +66,9 @@ void Form1::buildListMenu() {
     fuhe = List1Menu->addAction(QStringLiteral("放样复核(&K)…"));
     fuhe->setObjectName(QStringLiteral("fuhe"));
     connect(fuhe, &QAction::triggered, this, &Form1::fuhe_Click);
+    gaocheng = List1Menu->addAction(QStringLiteral("锥坡高程(&H)…"));
+    gaocheng->setObjectName(QStringLiteral("gaocheng"));
+    connect(gaocheng, &QAction::triggered, this, &Form1::gaocheng_Click);
     // The items, and so Ctrl+C, work while the list has rows.
     connect(listModel_, &QAbstractItemModel::modelReset, this, &Form1::followListRows);
     followListRows();
@@ -150,7 +154,7 @@ void Form1::daochu_Click() {
     const TypedPointOptions typed{settings->elevation.toStdString(),
                                   settings->prefix.toStdString()};
     const ExportRequest request =
-        makeExportRequest(*format, typed, listRun_.rows, listRun_.outline);
+        makeExportRequest(*format, typed, typedHeights(heightSettings_), listRun_);
     if (request.problem) {
         showMessage(QString::fromStdString(problemText(request.problem)));
         return;

@@ -1,7 +1,8 @@
 // The two records the list's menu prints: "放样记录表", the stake-out sheet, through the same
 // code as korvel-calc -o NAME.pdf; and "放样复核", the staked points measured in the
 // instrument's file checked against the list, shown as a table and exported as
-// korvel-calc --measured writes it.
+// korvel-calc --measured writes it. And "锥坡高程", the heights both the sheet and the point
+// export take.
 #include <QDate>
 #include <QDir>
 
@@ -23,14 +24,15 @@ std::optional<SheetStation> typedPlace(const QString& name, const QString& x, co
     return SheetStation{name.toStdString(), x.toStdString(), y.toStdString()};
 }
 
-// What the form gave, as the sheet takes it, dated today.
-TypedSheet typedSheet(const SheetAsk& asked) {
+// What the form gave, as the sheet takes it with `heights`, dated today.
+TypedSheet typedSheet(const SheetAsk& asked, const HeightSettings& heights) {
     const SheetSettings& s = asked.sheet;
     return {{s.project.toStdString(), s.part.toStdString(), s.instrument.toStdString(),
              QDate::currentDate().toString(Qt::ISODate).toStdString()},
             {asked.points.elevation.toStdString(), asked.points.prefix.toStdString()},
             typedPlace(s.stationName, s.stationX, s.stationY),
-            typedPlace(s.backsightName, s.backsightX, s.backsightY)};
+            typedPlace(s.backsightName, s.backsightX, s.backsightY),
+            typedHeights(heights)};
 }
 
 // The save dialog of the check's export: each ending the check writes, the sheet first.
@@ -56,8 +58,7 @@ void Form1::jilubiao_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const SheetRequest request = makeStakeSheet(
-        typedSheet(*asked), listRun_.texts, listRun_.selection, listRun_.rows, listRun_.outline);
+    const SheetRequest request = makeStakeSheet(typedSheet(*asked, heightSettings_), listRun_);
     if (request.problem) {
         showMessage(QString::fromStdString(problemText(request.problem)));
         return;
@@ -96,6 +97,16 @@ void Form1::fuhe_Click() {
     checkTolerance_ = last.tolerance;
 }
 
+void Form1::gaocheng_Click() {
+    const std::optional<HeightAsk> asked =
+        host_.askHeights(this, {heightSettings_, pointSettings_}, listRun_);
+    if (!asked) {
+        return;
+    }
+    heightSettings_ = asked->heights;
+    pointSettings_.elevation = asked->points.elevation;
+}
+
 void Form1::exportCheck(const CheckInputs& inputs, const CheckReport& report) {
     QStringList filter;
     QStringList extensions;
@@ -122,8 +133,8 @@ void Form1::exportCheck(const CheckInputs& inputs, const CheckReport& report) {
     SheetAsk asked{sheetSettings_, {pointSettings_.elevation, inputs.prefix}};
     asked.sheet.stationName = asked.sheet.stationX = asked.sheet.stationY = QString();
     asked.sheet.backsightName = asked.sheet.backsightX = asked.sheet.backsightY = QString();
-    SheetRequest sheet = makeStakeSheet(typedSheet(asked), listRun_.texts, listRun_.selection,
-                                        listRun_.rows, listRun_.outline);
+    // The check is of the toe's pegs: its sheet shows no heights.
+    SheetRequest sheet = makeStakeSheet(typedSheet(asked, {}), listRun_);
     if (sheet.problem) {
         showMessage(QString::fromStdString(problemText(sheet.problem)));
         return;

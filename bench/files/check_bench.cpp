@@ -24,7 +24,8 @@ korvel::RunResult longestRun() {
 QByteArray measuredFile(korvel::OutputFormat format) {
     korvel::RunResult run = longestRun();
     const korvel::ExportRequest request =
-        korvel::makeExportRequest(format, {"152.340", "L2-"}, std::move(run.rows), run.outline);
+        korvel::makeExportRequest(format, {"152.340", "L2-"}, {},
+                                  {{}, {}, std::move(run.rows), run.outline});
     return QByteArray::fromStdString(korvel::encodePointFile(format, request.request).bytes);
 }
 

@@ -20,13 +20,18 @@ enum class Layer {
     RoadCentreLine,   // a stretch of the road centre line with an arrowhead forward
     LongAxis,         // from O through the quarter's centre to the vertex
     ShortAxis,        // from the quarter's centre to the end of the short axis
+    LayerLine,        // the line of a fill layer, at its elevation
+    TopLine,          // the top line of the slope, at the top's elevation
+    SlopeSurface,     // the triangles of the slope's design surface
 };
 
-// A layer's name in a drawing file and its colour (AutoCAD colour index).
+// A layer's name in a drawing file and its colour (AutoCAD colour index); a layer of the
+// slope's heights is listed only by a drawing that draws on it.
 struct LayerStyle {
     Layer layer;
     std::string_view name;
     int colour;
+    bool heightsOnly = false;
 };
 
 // Every layer, in the order a drawing file lists them.
@@ -39,6 +44,9 @@ inline constexpr LayerStyle kLayerStyles[] = {
     {Layer::RoadCentreLine, "ROAD_CENTRE_LINE", 1},
     {Layer::LongAxis, "LONG_AXIS", 5},
     {Layer::ShortAxis, "SHORT_AXIS", 5},
+    {Layer::LayerLine, "LAYER_LINE", 4, true},
+    {Layer::TopLine, "TOP_LINE", 2, true},
+    {Layer::SlopeSurface, "SLOPE_SURFACE", 8, true},
 };
 
 // The name of `layer` as a drawing file writes it: Layer::ToeLine -> "TOE_LINE".
@@ -53,11 +61,13 @@ constexpr std::string_view layerName(Layer layer) {
 
 // A place of the drawing: x is the easting (the list's Y), y the northing (X), as CAD and GIS
 // programs take them; with the "0.000" digits a file writes, the list's own for stake points.
+// Its elevation is the drawing's unless it has digits of its own (a line above the toe).
 struct DrawingPlace {
     double east = 0;
     double north = 0;
     std::string eastDigits;
     std::string northDigits;
+    std::string heightDigits;  // empty: the drawing's elevation
 };
 
 // A point marker.
@@ -86,10 +96,17 @@ struct DrawingPolyline {
     std::vector<DrawingPlace> vertices;
 };
 
-using DrawingEntity = std::variant<DrawingPoint, DrawingText, DrawingLine, DrawingPolyline>;
+// A triangle of a surface in space, its corners counterclockwise seen from above.
+struct DrawingFace {
+    Layer layer;
+    DrawingPlace corners[3];
+};
 
-// A whole drawing. Everything lies at the one elevation; texts and point markers are
-// `textHeight` high, so that they stay readable whatever the drawing's size.
+using DrawingEntity =
+    std::variant<DrawingPoint, DrawingText, DrawingLine, DrawingPolyline, DrawingFace>;
+
+// A whole drawing. Everything lies at the one elevation but places with their own; texts and
+// point markers are `textHeight` high, so that they stay readable whatever the drawing's size.
 struct Drawing {
     std::string elevationDigits = "0.000";  // z of everything
     double textHeight = 1;

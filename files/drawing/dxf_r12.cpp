@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 namespace korvel {
 namespace {
@@ -21,7 +22,7 @@ struct DxfWriter {
     void at(const DrawingPlace& p, int k = 0) {
         group(10 + k, p.eastDigits);
         group(20 + k, p.northDigits);
-        group(30 + k, z);
+        group(30 + k, p.heightDigits.empty() ? z : p.heightDigits);
     }
     // The start of an entity: its type and its layer.
     void entity(std::string_view type, Layer layer) {
@@ -48,8 +49,26 @@ void writeHeader(DxfWriter& w, const Drawing& d) {
     w.group(0, "ENDSEC");
 }
 
+// Whether the drawing draws anything on `layer`.
+bool drawsOn(const Drawing& d, Layer layer) {
+    return std::any_of(d.entities.begin(), d.entities.end(), [layer](const DrawingEntity& e) {
+        return std::visit([layer](const auto& entity) { return entity.layer == layer; }, e);
+    });
+}
+
+// The layers a drawing file lists: every layer but those of the heights it does not draw on.
+std::vector<LayerStyle> listedLayers(const Drawing& d) {
+    std::vector<LayerStyle> listed;
+    for (const LayerStyle& style : kLayerStyles) {
+        if (!style.heightsOnly || drawsOn(d, style.layer)) {
+            listed.push_back(style);
+        }
+    }
+    return listed;
+}
+
 // TABLES: the solid line type, the layers, the standard text style.
-void writeTables(DxfWriter& w) {
+void writeTables(DxfWriter& w, const Drawing& d) {
     w.group(0, "SECTION");
     w.group(2, "TABLES");
     w.group(0, "TABLE");
@@ -65,8 +84,9 @@ void writeTables(DxfWriter& w) {
     w.group(0, "ENDTAB");
     w.group(0, "TABLE");
     w.group(2, "LAYER");
-    w.group(70, std::to_string(std::size(kLayerStyles)));
-    for (const LayerStyle& style : kLayerStyles) {
+    const std::vector<LayerStyle> layers = listedLayers(d);
+    w.group(70, std::to_string(layers.size()));
+    for (const LayerStyle& style : layers) {
         w.group(0, "LAYER");
         w.group(2, style.name);
         w.group(70, "0");
@@ -116,7 +136,7 @@ void writeLine(DxfWriter& w, const DrawingLine& l) {
 void writePolyline(DxfWriter& w, const DrawingPolyline& p) {
     w.entity("POLYLINE", p.layer);
     w.group(66, "1");  // vertices follow
-    w.at({0, 0, "0.000", "0.000"});
+    w.at({0, 0, "0.000", "0.000", {}});
     w.group(70, "8");  // a 3D polyline
     for (const DrawingPlace& vertex : p.vertices) {
         w.entity("VERTEX", p.layer);
@@ -124,6 +144,15 @@ void writePolyline(DxfWriter& w, const DrawingPolyline& p) {
         w.group(70, "32");  // a vertex of a 3D polyline
     }
     w.entity("SEQEND", p.layer);
+}
+
+// 3DFACE: a triangle's three corners, the third given twice as R12 takes four.
+void writeFace(DxfWriter& w, const DrawingFace& f) {
+    w.entity("3DFACE", f.layer);
+    w.at(f.corners[0]);
+    w.at(f.corners[1], 1);
+    w.at(f.corners[2], 2);
+    w.at(f.corners[2], 3);
 }
 
 // Calls the writer of one entity's kind.
@@ -135,6 +164,7 @@ struct EntityWriter {
     void operator()(const DrawingText& t) const { writeText(w, t, textHeight); }
     void operator()(const DrawingLine& l) const { writeLine(w, l); }
     void operator()(const DrawingPolyline& p) const { writePolyline(w, p); }
+    void operator()(const DrawingFace& f) const { writeFace(w, f); }
 };
 
 }  // namespace
@@ -143,7 +173,7 @@ std::string encodeDxfR12(const Drawing& drawing) {
     DxfWriter w{{}, drawing.elevationDigits};
     w.out.reserve(4096 + drawing.entities.size() * 210);
     writeHeader(w, drawing);
-    writeTables(w);
+    writeTables(w, drawing);
     w.group(0, "SECTION");
     w.group(2, "ENTITIES");
     for (const DrawingEntity& entity : drawing.entities) {

@@ -45,12 +45,12 @@ bool isDrawable(Place p) {
 
 // A computed place with its digits rounded to the millimetre.
 DrawingPlace drawn(Place p) {
-    return {p.east, p.north, formatFixed(p.east, 3), formatFixed(p.north, 3)};
+    return {p.east, p.north, formatFixed(p.east, 3), formatFixed(p.north, 3), {}};
 }
 
 // A stake point at the list's own digits.
 DrawingPlace drawn(const StakeRow& row) {
-    return {number(row.y), number(row.x), row.y, row.x};
+    return {number(row.y), number(row.x), row.y, row.x, {}};
 }
 
 // `from` moved `length` along the azimuth `direction` (radians, clockwise from north).
@@ -105,28 +105,73 @@ std::vector<DrawingLine> outlineLines(const SlopeOutline& outline, double halfRo
     return kept;
 }
 
+// A vertex of the surface as a drawing place, with its digits as LandXML writes them.
+DrawingPlace surfacePlace(const SurfacePoint& p) {
+    constexpr int kSurfaceDecimals = 4;
+    return {p.y, p.x, formatFixed(p.y, kSurfaceDecimals), formatFixed(p.x, kSurfaceDecimals),
+            formatFixed(p.z, kSurfaceDecimals)};
+}
+
+// The surface's triangles, each corner with its own height; none when a corner lies beyond
+// the drawable range.
+void appendSurface(Drawing& d, const SlopeSurface& surface) {
+    for (const SurfacePoint& p : surface.points) {
+        if (!isDrawable({p.y, p.x})) {
+            return;
+        }
+    }
+    std::vector<DrawingPlace> places;
+    places.reserve(surface.points.size());
+    for (const SurfacePoint& p : surface.points) {
+        places.push_back(surfacePlace(p));
+    }
+    for (const SurfaceFace& f : surface.faces) {
+        d.entities.emplace_back(
+            DrawingFace{Layer::SlopeSurface, {places[f[0]], places[f[1]], places[f[2]]}});
+    }
+}
+
 }  // namespace
 
-SlopeDrawing layOutSlope(const std::vector<StakeRow>& rows, std::string_view prefix,
-                         std::string_view elevationDigits,
-                         const std::optional<SlopeOutline>& outline) {
+SlopeDrawing layOutSlope(std::span<const NamedPoints> lines,
+                         const std::optional<SlopeOutline>& outline, const SlopeInHeight* heights) {
     SlopeDrawing result;
     Drawing& d = result.drawing;
-    d.elevationDigits = elevationDigits;
+    d.elevationDigits = lines.empty() ? "0.000" : std::string(lines.front().elevation);
 
-    // The slope itself: its points and the ends of its axes.
-    std::vector<DrawingPlace> points;
-    points.reserve(rows.size());
+    // The slope itself: the points of every line, each line above the toe at its own height,
+    // and the ends of its axes.
+    std::vector<std::vector<DrawingPlace>> points(lines.size());
     Extents extents;
-    for (const StakeRow& row : rows) {
-        points.push_back(drawn(row));
-        const Place at{points.back().east, points.back().north};
-        if (!isDrawable(at)) {
-            result.problem =
-                problemAbout(ProblemCode::CoordinateBeyondDrawing, pointName(prefix, row));
-            return result;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        points[k].reserve(lines[k].rows.size());
+        for (const StakeRow& row : lines[k].rows) {
+            points[k].push_back(drawn(row));
+            if (k > 0) {
+                points[k].back().heightDigits = lines[k].elevation;
+            }
+            const Place at{points[k].back().east, points[k].back().north};
+            if (!isDrawable(at)) {
+                result.problem = problemAbout(ProblemCode::CoordinateBeyondDrawing,
+                                              pointName(lines[k].prefix, row));
+                return result;
+            }
+            extents.add(at);
         }
-        extents.add(at);
+    }
+    // The lines above the toe that are drawn but not staked: the top line alone, without layers.
+    std::vector<std::vector<DrawingPlace>> drawnLines;
+    if (heights != nullptr) {
+        for (const PointLine& line : heights->lines) {
+            std::vector<DrawingPlace>& places = drawnLines.emplace_back();
+            for (const StakeRow& row : line.rows) {
+                places.push_back(drawn(row));
+                places.back().heightDigits = line.elevation;
+                if (isDrawable({places.back().east, places.back().north})) {
+                    extents.add({places.back().east, places.back().north});
+                }
+            }
+        }
     }
     std::vector<Place> outlinePlaces;
     if (outline) {
@@ -143,18 +188,20 @@ SlopeDrawing layOutSlope(const std::vector<StakeRow>& rows, std::string_view pre
     const double nameGap = d.textHeight / 2;
 
     // The road reaches as far from O as the farthest part of the slope, on both sides.
-    std::vector<DrawingLine> lines;
+    std::vector<DrawingLine> roadAndAxes;
     if (outline) {
         const Place o = place(outline->roadCentre);
         double reach = 0;
-        for (const DrawingPlace& p : points) {
-            reach = std::max(reach, std::hypot(p.east - o.east, p.north - o.north));
+        for (const std::vector<DrawingPlace>& line : points) {
+            for (const DrawingPlace& p : line) {
+                reach = std::max(reach, std::hypot(p.east - o.east, p.north - o.north));
+            }
         }
         for (const Place p : outlinePlaces) {
             reach = std::max(reach, std::hypot(p.east - o.east, p.north - o.north));
         }
-        lines = outlineLines(*outline, std::max(reach, extents.size()), d.textHeight);
-        for (const DrawingLine& line : lines) {
+        roadAndAxes = outlineLines(*outline, std::max(reach, extents.size()), d.textHeight);
+        for (const DrawingLine& line : roadAndAxes) {
             extents.add({line.from.east, line.from.north});
             extents.add({line.to.east, line.to.north});
         }
@@ -163,15 +210,26 @@ SlopeDrawing layOutSlope(const std::vector<StakeRow>& rows, std::string_view pre
     d.low = drawn(box.low);
     d.high = drawn(box.high);
 
-    d.entities.reserve(rows.size() * 2 + lines.size() + 3);
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const Place name{points[k].east + nameGap, points[k].north + nameGap};
-        d.entities.emplace_back(DrawingPoint{Layer::StakePoint, points[k]});
-        d.entities.emplace_back(
-            DrawingText{Layer::StakeName, drawn(name), pointName(prefix, rows[k])});
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        for (std::size_t r = 0; r < lines[k].rows.size(); ++r) {
+            DrawingPlace name = drawn({points[k][r].east + nameGap, points[k][r].north + nameGap});
+            name.heightDigits = points[k][r].heightDigits;
+            d.entities.emplace_back(DrawingPoint{Layer::StakePoint, points[k][r]});
+            d.entities.emplace_back(DrawingText{Layer::StakeName, std::move(name),
+                                                pointName(lines[k].prefix, lines[k].rows[r])});
+        }
     }
-    if (points.size() >= 2) {
-        d.entities.emplace_back(DrawingPolyline{Layer::ToeLine, std::move(points)});
+    if (!points.empty() && points[0].size() >= 2) {
+        d.entities.emplace_back(DrawingPolyline{Layer::ToeLine, std::move(points[0])});
+    }
+    for (std::size_t k = 0; k < drawnLines.size(); ++k) {
+        if (drawnLines[k].size() >= 2 && std::all_of(drawnLines[k].begin(), drawnLines[k].end(),
+                                                     [](const DrawingPlace& p) {
+                                                         return isDrawable({p.east, p.north});
+                                                     })) {
+            const Layer layer = k + 1 == drawnLines.size() ? Layer::TopLine : Layer::LayerLine;
+            d.entities.emplace_back(DrawingPolyline{layer, std::move(drawnLines[k])});
+        }
     }
     if (outline && isDrawable(place(outline->roadCentre))) {
         const Place o = place(outline->roadCentre);
@@ -179,8 +237,11 @@ SlopeDrawing layOutSlope(const std::vector<StakeRow>& rows, std::string_view pre
         d.entities.emplace_back(
             DrawingText{Layer::RoadCentrePoint, drawn({o.east + nameGap, o.north + nameGap}), "O"});
     }
-    for (DrawingLine& line : lines) {
+    for (DrawingLine& line : roadAndAxes) {
         d.entities.emplace_back(std::move(line));
+    }
+    if (heights != nullptr) {
+        appendSurface(d, heights->surface);
     }
     return result;
 }

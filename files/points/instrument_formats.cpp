@@ -62,39 +62,45 @@ std::string blockNumber(std::size_t block) {
 
 }  // namespace
 
-std::string encodeCassDat(const std::vector<StakeRow>& rows, const PointOptions& options) {
+std::string encodeCassDat(std::span<const NamedPoints> lines) {
     std::string out;
-    out.reserve(rows.size() * kDelimitedLine);
-    for (const StakeRow& row : rows) {
-        appendLine(out, {pointName(options.prefix, row), "", row.y, row.x, options.elevation});
-    }
-    return out;
-}
-
-std::string encodePointCsv(const std::vector<StakeRow>& rows, const PointOptions& options) {
-    std::string out;
-    out.reserve(rows.size() * kDelimitedLine);
-    for (const StakeRow& row : rows) {
-        appendLine(out, {pointName(options.prefix, row), row.x, row.y, options.elevation, ""});
-    }
-    return out;
-}
-
-EncodedFile encodeGsi16(const std::vector<StakeRow>& rows, const PointOptions& options) {
-    EncodedFile file;
-    file.bytes.reserve(rows.size() * kGsiBlock);
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const StakeRow& row = rows[k];
-        const std::string name = pointName(options.prefix, row);
-        file.bytes += '*';
-        const bool fits = appendGsiWord(file.bytes, "11", blockNumber(k + 1), '+', name) &&
-                          appendGsiMetres(file.bytes, "81", row.y) &&
-                          appendGsiMetres(file.bytes, "82", row.x) &&
-                          appendGsiMetres(file.bytes, "83", options.elevation);
-        if (!fits) {
-            return {{}, problemAbout(ProblemCode::CoordinateTooLongForGsi, name)};
+    for (const NamedPoints& line : lines) {
+        out.reserve(out.size() + line.rows.size() * kDelimitedLine);
+        for (const StakeRow& row : line.rows) {
+            appendLine(out, {pointName(line.prefix, row), "", row.y, row.x, line.elevation});
         }
-        file.bytes += "\r\n";
+    }
+    return out;
+}
+
+std::string encodePointCsv(std::span<const NamedPoints> lines) {
+    std::string out;
+    for (const NamedPoints& line : lines) {
+        out.reserve(out.size() + line.rows.size() * kDelimitedLine);
+        for (const StakeRow& row : line.rows) {
+            appendLine(out, {pointName(line.prefix, row), row.x, row.y, line.elevation, ""});
+        }
+    }
+    return out;
+}
+
+EncodedFile encodeGsi16(std::span<const NamedPoints> lines) {
+    EncodedFile file;
+    std::size_t block = 0;
+    for (const NamedPoints& line : lines) {
+        file.bytes.reserve(file.bytes.size() + line.rows.size() * kGsiBlock);
+        for (const StakeRow& row : line.rows) {
+            const std::string name = pointName(line.prefix, row);
+            file.bytes += '*';
+            const bool fits = appendGsiWord(file.bytes, "11", blockNumber(++block), '+', name) &&
+                              appendGsiMetres(file.bytes, "81", row.y) &&
+                              appendGsiMetres(file.bytes, "82", row.x) &&
+                              appendGsiMetres(file.bytes, "83", line.elevation);
+            if (!fits) {
+                return {{}, problemAbout(ProblemCode::CoordinateTooLongForGsi, name)};
+            }
+            file.bytes += "\r\n";
+        }
     }
     return file;
 }

@@ -27,7 +27,7 @@ std::string_view withoutBlanksAround(std::string_view text) {
 
 // from_chars reads the whole text in the "C" way whatever the locale; a leading "+" is
 // allowed as people type it.
-std::optional<std::string> elevationText(std::string_view typed) {
+std::optional<double> typedNumber(std::string_view typed) {
     typed = withoutBlanksAround(typed);
     if (typed.size() > 1 && typed[0] == '+' && typed[1] != '-') {
         typed.remove_prefix(1);
@@ -38,7 +38,15 @@ std::optional<std::string> elevationText(std::string_view typed) {
     if (typed.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) {
         return std::nullopt;
     }
-    return formatFixed(value, 3);
+    return value;
+}
+
+std::optional<std::string> elevationText(std::string_view typed) {
+    const std::optional<double> value = typedNumber(typed);
+    if (!value) {
+        return std::nullopt;
+    }
+    return formatFixed(*value, 3);
 }
 
 CheckedPointOptions checkPointOptions(const TypedPointOptions& typed) {
@@ -59,15 +67,25 @@ Problem prefixProblem(std::string_view prefix) {
     return {};
 }
 
-// Rows are numbered upwards, so the longest name is the last row's.
+// The longest name is the largest number's.
 Problem nameLengthProblem(std::string_view prefix, const std::vector<StakeRow>& rows) {
-    int largest = 0;
-    for (const StakeRow& row : rows) {
-        largest = std::max(largest, row.number);
-    }
-    const std::string longest = pointName(prefix, {largest, {}, {}});
-    if (longest.size() > kMaxPointNameLength) {
-        return problemAbout(ProblemCode::NameTooLong, longest);
+    return nameLengthProblem(std::vector<NamedPoints>{{prefix, "", rows}});
+}
+
+NamedPoints namedPoints(const PointLine& line) {
+    return {line.prefix, line.elevation, line.rows};
+}
+
+Problem nameLengthProblem(std::span<const NamedPoints> lines) {
+    for (const NamedPoints& line : lines) {
+        int largest = 0;
+        for (const StakeRow& row : line.rows) {
+            largest = std::max(largest, row.number);
+        }
+        const std::string longest = pointName(line.prefix, {largest, {}, {}});
+        if (longest.size() > kMaxPointNameLength) {
+            return problemAbout(ProblemCode::NameTooLong, longest);
+        }
     }
     return {};
 }

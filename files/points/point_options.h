@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,14 @@ inline constexpr std::size_t kMaxPointNameLength = 16;
 //   " 12.5\t" -> "12.5"    "1 2" -> "1 2"    "  " -> ""
 std::string_view withoutBlanksAround(std::string_view text);
 
-// The elevation typed as H written "0.000", when the whole text, blanks around it aside, is a
-// finite decimal number; nothing for anything else, which is refused rather than read as 0.
+// A number typed into a form, when the whole text, blanks around it aside, is a finite decimal
+// number ("." whatever the locale, a leading "+" as people type it); nothing for anything else,
+// which is refused rather than read as 0.
+//   "12.5" -> 12.5   " 12.5 " -> 12.5   "-3" -> -3   "+1e2" -> 100
+//   "", "12,5", "1.5m", "1 2", "inf", "+-1" -> nothing
+std::optional<double> typedNumber(std::string_view typed);
+
+// The elevation typed as H written "0.000", when typedNumber reads it.
 //   "12.5" -> "12.500"   " 12.5 " -> "12.500"   "-3" -> "-3.000"   "+1e2" -> "100.000"
 //   "", "12,5", "1.5m", "1 2", "inf", "+-1" -> nothing
 std::optional<std::string> elevationText(std::string_view typed);
@@ -60,6 +67,27 @@ Problem prefixProblem(std::string_view prefix);
 // number of `rows` make more than kMaxPointNameLength characters; None otherwise.
 //   "ABUTMENT-NORTH-" with rows up to 9 -> None (16 characters); up to 10 -> "ABUTMENT-NORTH-10"
 Problem nameLengthProblem(std::string_view prefix, const std::vector<StakeRow>& rows);
+
+// Points named `prefix` + number at one elevation, as a point file lists them: the toe's rows,
+// or the rows of one line of the slope above it ("L1-2-" for the second).
+struct PointLine {
+    std::string prefix;
+    std::string elevation = "0.000";
+    std::vector<StakeRow> rows;
+};
+
+// A view of the points of a PointLine, or of the toe's rows where they are held.
+struct NamedPoints {
+    std::string_view prefix;
+    std::string_view elevation;
+    std::span<const StakeRow> rows;
+};
+
+// The view of `line`.
+NamedPoints namedPoints(const PointLine& line);
+
+// nameLengthProblem for each line in turn; the first too long.
+Problem nameLengthProblem(std::span<const NamedPoints> lines);
 
 // A point file's bytes, or why it cannot be written.
 struct EncodedFile {

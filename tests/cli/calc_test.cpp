@@ -163,7 +163,7 @@ TEST(CalcFiles, EveryEndingThroughTheTable) {
     QTemporaryDir dir;
     const RunResult run = runCalculation(test::textsAs<std::string>(test::kStepTexts),
                                          Selection{true, {false, true, false, false}});
-    OutputRequest request{run.rows, {"-3.500", "L2-"}, run.outline, {}};
+    OutputRequest request{run.rows, {"-3.500", "L2-"}, run.outline, {}, {}};
     const QStringList lines = windowLines(kStep, true, 2);
     const QString xls = dir.filePath(QStringLiteral("window.xls"));
     ASSERT_FALSE(saveWorkbook(xls, lines));

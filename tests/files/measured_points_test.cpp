@@ -119,7 +119,8 @@ TEST(MeasuredPoints, OwnGsi16ReadsBack) {
                                            {7, "0.063", "3512345678.901"},
                                            {9, "2995.451", "5016.120"}};
     for (const char* prefix : {"", "L2-", "ABUTMENT-NORTH-"}) {
-        const EncodedFile file = encodeGsi16(written, {"-152.340", prefix});
+        const NamedPoints lines[] = {{prefix, "-152.340", written}};
+        const EncodedFile file = encodeGsi16(lines);
         ASSERT_FALSE(file.problem);
         const MeasuredPoints read = decodeMeasuredPoints(
             QByteArray::fromStdString(file.bytes), MeasuredFormat::Gsi, CoordinateOrder::NorthEast);

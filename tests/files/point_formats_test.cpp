@@ -111,7 +111,8 @@ TEST(PointFormats, ExportRequestFromWhatWasTyped) {
         {F::Workbook, "0", "ABUTMENT-NORTH-", ten, P::None, "0.000"},
     };
     for (const auto& c : cases) {
-        const ExportRequest r = makeExportRequest(c.format, {c.elevation, c.prefix}, c.rows, {});
+        const ExportRequest r =
+            makeExportRequest(c.format, {c.elevation, c.prefix}, {}, {{}, {}, c.rows, {}});
         EXPECT_EQ(r.problem.code, c.code) << c.elevation << "|" << c.prefix;
         EXPECT_EQ(r.problem ? r.problem.subject : r.request.points.elevation, c.subjectOrH)
             << c.elevation << "|" << c.prefix;

@@ -53,9 +53,9 @@ CheckSheet checkSheetOf(const std::vector<StakeRow>& design) {
     s.position = SlopePosition::Position2;
     s.elevation = "152.340";
     s.prefix = "L2-";
-    s.drawing = layOutSlope(design, s.prefix, s.elevation,
-                            slopeOutline(kWorkedInput, SlopePosition::Position2))
-                    .drawing;
+    const NamedPoints lines[] = {{s.prefix, s.elevation, design}};
+    s.drawing =
+        layOutSlope(lines, slopeOutline(kWorkedInput, SlopePosition::Position2)).drawing;
     sheet.report.check = checkStakeOut(design, s.prefix, pegsFor(design), Tolerance{});
     sheet.report.summary = checkSummary(sheet.report.check, 1, 0);
     return sheet;
@@ -132,15 +132,23 @@ TEST(CheckSheet, WorkedCheckOnOnePage) {
     EXPECT_TRUE(pages[0].contains(lineWith({"检查点", "2991.000", "5002.250", "无设计点"})));
 }
 
+// Where the check's table starts on the first page: under the parameters and the drawing.
+double firstTableTop() {
+    return stackBlocks(headerBottom(false),
+                       {kParameterLineHeight * kParameterLines, kDrawingHeight})
+        .bottom;
+}
+
 // A few hundred rows over many pages, and a table that fills the first page so that the
 // closing blocks take a page of their own.
 TEST(CheckSheet, RowsRunOverPagesAndTheClosingFollows) {
-    const int fillFirstPage = static_cast<int>(rowsBetween(firstTableTop(false))) - 2;
+    const int fillFirstPage = static_cast<int>(rowsBetween(firstTableTop())) - 2;
     for (const int rows : {400, fillFirstPage}) {
         SCOPED_TRACE(std::to_string(rows) + " design rows");
         const CheckSheet sheet = checkSheetOf(test::spiralRows(rows));
         const std::vector<PagePlan> plan =
-            planPages(sheet.report.check.rows.size(), false, kCheckClosingHeight);
+            planPages(sheet.report.check.rows.size(), firstTableTop(), laterTableTop(false),
+                      kCheckClosingHeight);
         const QTemporaryDir dir;
         EXPECT_EQ(static_cast<std::size_t>(expectCheckSheet(sheet, dir).size()), plan.size());
         EXPECT_GE(plan.size(), 2u);
@@ -156,7 +164,7 @@ TEST(CheckSheet, PagePlans) {
         std::size_t pages;
         bool ownPage;
     };
-    const std::size_t firstRows = rowsBetween(firstTableTop(false));
+    const std::size_t firstRows = rowsBetween(firstTableTop());
     const std::size_t laterRows = rowsBetween(laterTableTop(false));
     const Case cases[] = {
         {0, 0, 1, false},
@@ -168,7 +176,8 @@ TEST(CheckSheet, PagePlans) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rows);
-        const std::vector<PagePlan> plan = planPages(c.rows, false, c.closing);
+        const std::vector<PagePlan> plan =
+            planPages(c.rows, firstTableTop(), laterTableTop(false), c.closing);
         ASSERT_EQ(plan.size(), c.pages);
         EXPECT_EQ(plan.back().table, !c.ownPage);
         EXPECT_EQ(plan.back().closing, c.closing > 0);

@@ -82,7 +82,7 @@ class ListMenuTest : public QObject, WindowFixture {
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
-    // Two items with their access keys, Ctrl+C on copy; a right-click, the Menu key and
+    // The items with their access keys, Ctrl+C on copy; a right-click, the Menu key and
     // Shift+F10 each open the menu, whose items are greyed while the list is empty.
     void opensWithItsItems() {
         QStringList items;
@@ -90,7 +90,7 @@ class ListMenuTest : public QObject, WindowFixture {
             items << action->text() + QLatin1Char('|') + action->shortcut().toString();
         }
         QCOMPARE(items, (QStringList{"复制(&C)|Ctrl+C", "导出放样点(&E)…|", "放样记录表(&P)…|",
-                                     "放样复核(&K)…|"}));
+                                     "放样复核(&K)…|", "锥坡高程(&H)…|"}));
         // Through the window, as the system delivers them, so that Qt makes the request.
         QWindow* window = w_->windowHandle();
         // The second click lands elsewhere, or it would make a double click.
@@ -122,7 +122,7 @@ class ListMenuTest : public QObject, WindowFixture {
                 QVERIFY(QTest::qWaitForWindowActive(w_.get()));
                 w_->List1->setFocus();
                 open();
-                QTRY_VERIFY2(seen == QStringList(4, QString::number(rows > 0)),
+                QTRY_VERIFY2(seen == QStringList(5, QString::number(rows > 0)),
                              qPrintable(QStringLiteral("opener %1, %2 rows: %3")
                                             .arg(&open - openers)
                                             .arg(rows)

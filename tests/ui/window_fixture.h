@@ -63,6 +63,17 @@ struct ScriptedDialogHost final : korvel::DialogHost {
         return sheetAnswers.isEmpty() ? std::nullopt : sheetAnswers.takeFirst();
     }
     void openDocument(const QString& path) override { opened.append(path); }
+    // "锥坡高程": what it was filled with each time and the run it was shown for, and the
+    // queued answers (empty queue: cancelled).
+    QList<std::optional<korvel::HeightAsk>> heightAnswers;
+    QList<korvel::HeightAsk> heightAsks;
+    QList<korvel::ListedRun> heightRuns;
+    std::optional<korvel::HeightAsk> askHeights(QWidget*, const korvel::HeightAsk& current,
+                                                const korvel::ListedRun& run) override {
+        heightAsks.append(current);
+        heightRuns.append(run);
+        return heightAnswers.isEmpty() ? std::nullopt : heightAnswers.takeFirst();
+    }
     // "放样复核": each session shown, and what the scripted dialog does with it (by default
     // closes it at once with its inputs).
     QList<korvel::CheckSession> checkSessions;
