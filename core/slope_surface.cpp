@@ -10,13 +10,44 @@
 namespace korvel {
 namespace {
 
-// Vertices are rounded as written: 4 decimals.
+// Vertices are rounded as written: 4 decimals, a grid of 0.1 mm.
 constexpr int kPointDecimals = 4;
+constexpr double kGrid = 1e-4;
+
+// Whether the plan point lies on the slope: not behind its axes nor beyond its toe.
+bool onSlope(const SlopeBody& body, StakePoint p) {
+    const SlopePlace place = designHeight(body, p).place;
+    return place == SlopePlace::Face || place == SlopePlace::Top;
+}
+
+// `p` on the grid of the written digits: the nearest grid point, or where that lies off the
+// slope (a vertex on an axis or the toe, rounded outwards), the nearest one within two steps
+// that lies on it, so that no face of the network leaves the quarter.
+StakePoint onGrid(const SlopeBody& body, StakePoint p) {
+    const StakePoint nearest{roundFixed(p.x, kPointDecimals), roundFixed(p.y, kPointDecimals)};
+    if (onSlope(body, nearest)) {
+        return nearest;
+    }
+    StakePoint best = nearest;
+    double closest = HUGE_VAL;
+    for (int i = -2; i <= 2; ++i) {
+        for (int j = -2; j <= 2; ++j) {
+            const StakePoint q{roundFixed(nearest.x + i * kGrid, kPointDecimals),
+                               roundFixed(nearest.y + j * kGrid, kPointDecimals)};
+            const double distance = std::hypot(q.x - p.x, q.y - p.y);
+            if (distance < closest && onSlope(body, q)) {
+                best = q;
+                closest = distance;
+            }
+        }
+    }
+    return best;
+}
 
 // `p` lifted to the elevation, rounded as written.
-SurfacePoint vertex(StakePoint p, double elevation) {
-    return {roundFixed(p.x, kPointDecimals), roundFixed(p.y, kPointDecimals),
-            roundFixed(elevation, kPointDecimals)};
+SurfacePoint vertex(const SlopeBody& body, StakePoint p, double elevation) {
+    const StakePoint plan = onGrid(body, p);
+    return {plan.x, plan.y, roundFixed(elevation, kPointDecimals)};
 }
 
 // Twice the signed area of the triangle in the quarter's frame: 0 when its three places lie on
@@ -54,7 +85,8 @@ SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up) 
         const SemiAxes axes = semiAxesAt(body, z);
         for (const auto& [c, s] : angles) {
             places.push_back({axes.a * c, axes.b * s});
-            surface.points.push_back(vertex(planPointOf(body, places.back()), body.toe + z));
+            surface.points.push_back(
+                vertex(body, planPointOf(body, places.back()), body.toe + z));
         }
     }
     const auto at = [across](std::size_t i, std::size_t j) {
@@ -84,7 +116,7 @@ SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up) 
         // The apex, or E at the top: a fan from the last ring.
         const auto centre = static_cast<std::uint32_t>(surface.points.size());
         places.push_back({0, 0});
-        surface.points.push_back(vertex(body.centre, body.top));
+        surface.points.push_back(vertex(body, body.centre, body.top));
         const std::size_t ring = rings - 1;
         for (std::size_t i = 0; i < across; ++i) {
             add(at(i, ring), at(i + 1, ring), centre);

@@ -12,7 +12,8 @@
 
 namespace korvel {
 
-// A vertex: X northing, Y easting and elevation, each rounded to 0.1 mm as files write them.
+// A vertex: X northing, Y easting and elevation, each rounded to 0.1 mm as files write them,
+// the plan point on the slope as rounded (designHeight finds it on the face or the top).
 struct SurfacePoint {
     double x = 0;
     double y = 0;

@@ -30,16 +30,16 @@ std::vector<StakeRow> quarterRows(int count) {
 Drawing pointsDrawing(const std::vector<StakeRow>& rows, const std::string& prefix) {
     Drawing d;
     std::vector<DrawingPlace> toe;
-    d.low = {HUGE_VAL, HUGE_VAL, {}, {}};
-    d.high = {-HUGE_VAL, -HUGE_VAL, {}, {}};
+    d.low = {HUGE_VAL, HUGE_VAL, {}, {}, {}};
+    d.high = {-HUGE_VAL, -HUGE_VAL, {}, {}, {}};
     for (const StakeRow& row : rows) {
-        const DrawingPlace at{std::stod(row.y), std::stod(row.x), row.y, row.x};
+        const DrawingPlace at{std::stod(row.y), std::stod(row.x), row.y, row.x, {}};
         d.entities.push_back(DrawingPoint{Layer::StakePoint, at});
         d.entities.push_back(DrawingText{
-            Layer::StakeName, {at.east + 0.2, at.north + 0.2, {}, {}}, pointName(prefix, row)});
+            Layer::StakeName, {at.east + 0.2, at.north + 0.2, {}, {}, {}}, pointName(prefix, row)});
         toe.push_back(at);
-        d.low = {std::min(d.low.east, at.east), std::min(d.low.north, at.north), {}, {}};
-        d.high = {std::max(d.high.east, at.east), std::max(d.high.north, at.north), {}, {}};
+        d.low = {std::min(d.low.east, at.east), std::min(d.low.north, at.north), {}, {}, {}};
+        d.high = {std::max(d.high.east, at.east), std::max(d.high.north, at.north), {}, {}, {}};
     }
     d.entities.push_back(DrawingPolyline{Layer::ToeLine, std::move(toe)});
     return d;

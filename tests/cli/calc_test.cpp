@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 
 #include "core/run.h"
+#include "core/slope_quantities.h"
 #include "files/output_formats.h"
+#include "files/points/slope_heights.h"
 #include "files/results_text.h"
 #include "files/workbook/workbook.h"
 #include "readers.h"
@@ -321,6 +323,98 @@ TEST(CalcCheck, VerdictsExitStatusesAndOutputs) {
     // An unreadable measured file is 2; a refused run is 1 before any file is read.
     EXPECT_EQ(calc(kStepRun + QStringList{"--measured", dir.filePath("无.gsi")}).status, 2);
     EXPECT_EQ(calc(QStringList{"--measured", pegs, ""} + kStep.mid(1)).status, 1);
+}
+
+// The slope in height: --quantities against the core's own lines, every point file with its
+// layers as the window's export makes them, the sheet with its heights, and every refusal
+// exit 2 with its reason and nothing written.
+TEST(CalcHeights, QuantitiesFilesAndRefusals) {
+    QTemporaryDir dir;
+    const QStringList heights = {"--elevation", "100", "--prefix", "L2-", "--top", "104",
+                                 "--slope",     "2,1", "--layers", "1.5"};
+    ListedRun run;
+    run.texts = test::textsAs<std::string>(test::kStepTexts);
+    run.selection = Selection{true, {false, true, false, false}};
+    run.rows = runCalculation(run.texts, run.selection).rows;
+    run.outline = runCalculation(run.texts, run.selection).outline;
+    const TypedHeights typed{"104", "2", "1", "1.5"};
+    const HeightRequest raised = makeHeights(typed, {"100.000", "L2-"}, run, false);
+    ASSERT_TRUE(raised.heights);
+    const QByteArray quantities =
+        QByteArray::fromStdString(quantityLines(raised.heights->quantities, "\n"));
+
+    // Without -o the quantities stand in place of the rows; with -o they follow the file.
+    const QStringList noLayers = kStepRun + heights.mid(0, 8) + QStringList{"--quantities"};
+    const Outcome printed = calc(noLayers);
+    EXPECT_EQ(printed.status, 0) << printed.err.toStdString();
+    EXPECT_EQ(printed.out, quantities);
+    EXPECT_TRUE(printed.out.startsWith("锥坡填方  100.258 m³\n坡面面积   57.444 m²\n"));
+    const QRegularExpression stamp(QStringLiteral("date=\"[^\"]*\" time=\"[^\"]*\""));
+    for (const char* name : {"放样.dat", "放样.gsi", "放样.csv", "放样.xml", "放样.dxf"}) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        const Outcome o = calc(kStepRun + heights + QStringList{"-o", path, "--quantities"});
+        EXPECT_EQ(o.status, 0) << name << o.err.toStdString();
+        EXPECT_EQ(o.out, quantities) << name;
+        const OutputFormat format = *outputFormatFor(path);
+        const ExportRequest same = makeExportRequest(format, {"100", "L2-"}, typed, run);
+        ASSERT_FALSE(same.problem);
+        const QString want = QString::fromUtf8(encodePointFile(format, same.request).bytes);
+        EXPECT_EQ(QString::fromUtf8(bytesOf(path)).replace(stamp, "stamp").toStdString(),
+                  QString(want).replace(stamp, "stamp").toStdString())
+            << name;
+    }
+    // The sheet: its heights block, its quantities and the lines' points under the toe's.
+    const QString pdf = dir.filePath(QStringLiteral("放样.pdf"));
+    ASSERT_EQ(calc(kStepRun + heights + QStringList{"-o", pdf, "--date", "2026-12-07"}).status,
+              0);
+    const QString text = pdfText(pdf);
+    for (const char* expected : {"锥坡高程", "坡顶高程", "104.000", "1:2.000 / 1:1.000",
+                                 "工程量", "100.258 m³", "L2-1-1", "L2-2-4", "L2-3-3"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+
+    using P = ProblemCode;
+    const QString txt = dir.filePath(QStringLiteral("成果.txt"));
+    const std::tuple<QStringList, P, std::string> refused[] = {
+        {{"--slope", "2,1"}, P::HeightOptionWithoutTop, "--slope"},
+        {{"--layers", "1"}, P::HeightOptionWithoutTop, "--layers"},
+        {{"--quantities"}, P::HeightOptionWithoutTop, "--quantities"},
+        {{"--top", "104", "--slope", "2"}, P::SlopeNotPositive, "2"},
+        {{"--top", "104", "--slope", "2,1,1"}, P::SlopeNotPositive, "2,1,1"},
+        {{"--top", " "}, P::TopNotNumber, " "},
+        {{"--top", "104", "--layers", "1", "-o", txt}, P::LayersInListRows, txt.toStdString()},
+        {{"--top", "104", "--layers", "1"}, P::LayersInListRows, "stdout"},
+        {{"--top", "104", "--measured", txt}, P::HeightsWithMeasured, ""},
+        {{"--top", "104m", "--quantities"}, P::TopNotNumber, "104m"},
+        {{"--elevation", "100", "--top", "99", "-o", dir.filePath("a.xml")}, P::TopNotAboveToe,
+         "99"},
+        {{"--top", "4", "--slope", "4,1", "-o", dir.filePath("a.dxf")}, P::SlopesDoNotFit,
+         "长半轴 a−m·H = -3.500"},
+        {{"--top", "4", "--layers", "0", "-o", dir.filePath("a.csv")}, P::LayerNotPositive, "0"},
+        {{"--top", "4", "--layers", "0.0001", "-o", dir.filePath("a.csv")}, P::TooManyPoints, ""},
+        {{"--top", "4", "--layers", "1", "--prefix", "ABUTMENT-NORTH", "-o",
+          dir.filePath("a.gsi")},
+         P::NameTooLong,
+         "ABUTMENT-NORTH1-5"},
+    };
+    for (const auto& [options, code, subject] : refused) {
+        const Outcome o = calc(kStepRun + options);
+        const std::string name = options.join(' ').toStdString();
+        EXPECT_EQ(o.status, 2) << name;
+        EXPECT_EQ(o.err, "korvel-calc: " +
+                             QByteArray::fromStdString(problemText(problemAbout(code, subject))) +
+                             "\n(korvel-calc --help)\n")
+            << name;
+        EXPECT_TRUE(o.out.isEmpty()) << name;
+    }
+    for (const char* name : {"a.xml", "a.dxf", "a.csv", "a.gsi", "成果.txt"}) {
+        EXPECT_FALSE(QFile::exists(dir.filePath(QString::fromUtf8(name)))) << name;
+    }
+    // Every option in the help, as the manual page is made from it.
+    const QByteArray help = calc({"--help"}).out;
+    for (const char* option : {"--top H", "--slope M,N", "--layers T", "--quantities"}) {
+        EXPECT_TRUE(help.contains(option)) << option;
+    }
 }
 
 }  // namespace

@@ -358,7 +358,7 @@ TEST(DesignHeight, OnATopSegment) {
     EXPECT_NEAR(beside.elevation, 4, 0.01);
 }
 
-// The triangulated surface: every vertex on the model within its rounding, every centroid
+// The triangulated surface: every vertex on the slope at its height within its rounding, every centroid
 // within 5 mm, every vertex in the quarter, every face counterclockwise, every inner edge
 // shared by two faces, and the faces' plan areas adding up to the quarter's.
 TEST(SlopeSurface, AgainstTheModel) {
@@ -384,10 +384,12 @@ TEST(SlopeSurface, AgainstTheModel) {
             EXPECT_GT(s, -1e-4);
             EXPECT_GT(t, -1e-4);
             EXPECT_LE(std::hypot(s / 12.5, t / 6), 1 + 1e-5);
+            // On the slope as rounded, at its height but for the rounding: a tenth of a
+            // millimetre in plan, which the ridge by the end of a top line shrunk to a segment
+            // steepens to a few millimetres at most.
             const DesignHeight d = designHeight(body, {p.x, p.y});
-            if (d.place == SlopePlace::Face || d.place == SlopePlace::Top) {
-                EXPECT_NEAR(p.z, d.elevation, 1e-3);
-            }
+            EXPECT_TRUE(d.place == SlopePlace::Face || d.place == SlopePlace::Top);
+            EXPECT_NEAR(p.z, d.elevation, 2.5e-3);
         }
         std::map<std::pair<std::uint32_t, std::uint32_t>, int> edges;
         double planArea = 0;

@@ -7,7 +7,11 @@
 #   dxf        ezdxf: each STAKE_POINT POINT with the STAKE_NAME TEXT written after it
 #   toe        ezdxf: the vertices of the TOE_LINE polyline (no names)
 #   ogr        GDAL's ogrinfo: the POINT Z features on layer STAKE_POINT (no names)
+#   line       ezdxf: the vertices of the LAYER_LINE and TOP_LINE polylines, the layer as name
 # and for a drawing "layers<TAB>reader<TAB>name,name,...", the layers ezdxf and ogrinfo see.
+# A surface is printed a triangle a line, "face<TAB>N E Z<TAB>N E Z<TAB>N E Z" with the
+# file's own digits: LandXML's TIN faces (after "surface<TAB>name<TAB>surfType<TAB>points
+# <TAB>faces"), the drawing's 3DFACE entities on SLOPE_SURFACE.
 # A reader's complaint (ezdxf's audit, a bad line) is printed as "error<TAB>text" and
 # makes the exit status 1. Each file's lines follow a line "file<TAB>path".
 # Usage: read_points.py FILE...
@@ -66,6 +70,14 @@ def read_landxml(path):
     for p in root.findall("l:CgPoints/l:CgPoint", ns):
         n, e, z = (float(v) for v in p.text.split())
         point("xml", p.get("name"), n, e, z)
+    for surface in root.findall("l:Surfaces/l:Surface", ns):
+        definition = surface.find("l:Definition", ns)
+        pnts = {p.get("id"): p.text.split() for p in definition.findall("l:Pnts/l:P", ns)}
+        faces = definition.findall("l:Faces/l:F", ns)
+        out.append("surface\t%s\t%s\t%d\t%d" % (surface.get("name"), definition.get("surfType"),
+                                                 len(pnts), len(faces)))
+        for f in faces:
+            out.append("face\t" + "\t".join(" ".join(pnts[i]) for i in f.text.split()))
 
 
 def read_dxf(path):
@@ -89,6 +101,15 @@ def read_dxf(path):
             for v in e.vertices:
                 x, y, z = v.dxf.location
                 point("toe", "", y, x, z)
+        elif e.dxftype() == "POLYLINE" and e.dxf.layer in ("LAYER_LINE", "TOP_LINE"):
+            for v in e.vertices:
+                x, y, z = v.dxf.location
+                point("line", e.dxf.layer, y, x, z)
+        elif e.dxftype() == "3DFACE":
+            corners = [e.dxf.vtx0, e.dxf.vtx1, e.dxf.vtx2, e.dxf.vtx3]
+            if e.dxf.layer != "SLOPE_SURFACE" or corners[3] != corners[2]:
+                error("3DFACE %d on %s is no triangle" % (k, e.dxf.layer))
+            out.append("face\t" + "\t".join("%r %r %r" % (c.y, c.x, c.z) for c in corners[:3]))
     out.append("layers\tdxf\t%s" % ",".join(sorted(l.dxf.name for l in doc.layers)))
     result = subprocess.run(["ogrinfo", "-ro", "-al", "-q", path], capture_output=True,
                             text=True)

@@ -15,7 +15,10 @@
 
 #include "core/geometry.h"
 #include "core/polar.h"
+#include "core/run.h"
+#include "core/slope_quantities.h"
 #include "poppler.h"
+#include "report/sheet_request.h"
 #include "report/sheet_font.h"
 #include "report/sheet_text.h"
 #include "sheet_rows.h"
@@ -29,7 +32,7 @@ using test::run;
 
 // A drawing place from its northing and easting.
 DrawingPlace place(double north, double east) {
-    return {east, north, {}, {}};
+    return {east, north, {}, {}, {}};
 }
 
 // A drawing made by hand as the DXF file draws the worked example's slope: the points and
@@ -101,6 +104,14 @@ void expectSheet(const StakeSheet& sheet, const QString& path,
 
     const QStringList texts = pageTexts(path);
     ASSERT_EQ(texts.size(), pages);
+    // Every point the table lists: the toe's, then each line's.
+    const std::vector<NamedPoints> lines = sheetLines(sheet);
+    std::vector<std::pair<const NamedPoints*, const StakeRow*>> rows;
+    for (const NamedPoints& line : lines) {
+        for (const StakeRow& r : line.rows) {
+            rows.emplace_back(&line, &r);
+        }
+    }
     std::size_t row = 0;
     for (int k = 0; k < pages; ++k) {
         const QString& page = texts[k];
@@ -115,13 +126,13 @@ void expectSheet(const StakeSheet& sheet, const QString& path,
         EXPECT_TRUE(page.contains(lineWith({"点名", "X(m)", "Y(m)", "H(m)"})));
         // The rows of this page in order, each with all its cells on one line.
         qsizetype from = 0;
-        for (; row < sheet.rows.size(); ++row) {
-            const StakeRow& r = sheet.rows[row];
-            QStringList cells = {QString::fromStdString(pointName(sheet.prefix, r)),
-                                 QString::fromStdString(r.x), QString::fromStdString(r.y),
-                                 QString::fromStdString(sheet.elevation)};
+        for (; row < rows.size(); ++row) {
+            const auto& [line, r] = rows[row];
+            QStringList cells = {QString::fromStdString(pointName(line->prefix, *r)),
+                                 QString::fromStdString(r->x), QString::fromStdString(r->y),
+                                 QString::fromStdString(std::string(line->elevation))};
             if (setup) {
-                const PolarTexts polar = polarTexts(*setup, r);
+                const PolarTexts polar = polarTexts(*setup, *r);
                 cells << QString::fromStdString(polar.azimuth)
                       << QString::fromStdString(polar.horizontalAngle)
                       << QString::fromStdString(polar.distance);
@@ -133,7 +144,7 @@ void expectSheet(const StakeSheet& sheet, const QString& path,
             from = m.capturedEnd();
         }
     }
-    EXPECT_EQ(row, sheet.rows.size()) << "row " << row + 1 << " not found in order";
+    EXPECT_EQ(row, rows.size()) << "row " << row + 1 << " not found in order";
 }
 
 // The worked example on one page: the boxes with their captions and texts as typed.
@@ -188,6 +199,46 @@ TEST(StakeSheet, HundredsOfRowsRunOverPages) {
     expectSheet(sheet, path,
                 readStationSetup(TypedPlace{"3000", "5000"}, TypedPlace{"3000", "5100"}));
     EXPECT_GE(pageTexts(path).size(), 15);
+}
+
+// The worked example raised to a top in layers, made as the window and korvel-calc make it:
+// on the first page the heights and the quantities under the drawing, and the lines' points
+// under the toe's, over two pages.
+TEST(StakeSheet, HeightsQuantitiesAndLayers) {
+    ListedRun run;
+    run.texts = {"12.5", "6", "60.3", "3000", "5000", "45.153", "2.5", "4.25"};
+    run.selection = Selection{true, {false, true, false, false}};
+    const RunResult result = runCalculation(run.texts, run.selection);
+    run.rows = result.rows;
+    run.outline = result.outline;
+    TypedSheet typed;
+    typed.header = workedSheet().header;
+    typed.points = {"100", "L2-"};
+    typed.heights = {"104", "2", "1", "0.1"};
+    const SheetRequest request = makeStakeSheet(typed, run);
+    ASSERT_FALSE(request.problem) << problemText(request.problem);
+    const StakeSheet& sheet = request.sheet;
+    ASSERT_TRUE(sheet.heights);
+    EXPECT_EQ(sheet.heights->lines.size(), 40U);
+    const QTemporaryDir dir;
+    const QString path = writeSheet(sheet, dir);
+    expectSheet(sheet, path, std::nullopt);
+    const QStringList pages = pageTexts(path);
+    EXPECT_GE(pages.size(), 3);
+    const QString& first = pages.value(0);
+    EXPECT_TRUE(first.contains(lineWith({"锥坡高程", "坡顶高程", "104.000", "坡高", "4.000",
+                                         "坡率", "1:2.000", "/", "1:1.000"})));
+    QStringList quantities = {"工程量"};
+    for (const QuantityText& q : quantityTexts(sheet.heights->quantities)) {
+        quantities << QString::fromStdString(q.caption) << QString::fromStdString(q.value)
+                   << QString::fromStdString(q.unit);
+    }
+    EXPECT_TRUE(first.contains(lineWith(quantities))) << first.toStdString();
+    EXPECT_TRUE(first.contains(lineWith({"坡脚高程", "100.000"})));
+    // The drawing holds the lines but not the surface's triangles.
+    for (const DrawingEntity& e : sheet.drawing.entities) {
+        EXPECT_FALSE(std::holds_alternative<DrawingFace>(e));
+    }
 }
 
 // Texts over 60 characters and unusable stations are refused before anything is painted.

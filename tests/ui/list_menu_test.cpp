@@ -23,24 +23,6 @@
 
 namespace {
 
-// Runs `check` on the widget of type T as soon as it is the active popup or modal window.
-template <typename T>
-void whenOpen(std::function<void(T*)> check) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        QWidget* open = QApplication::activePopupWidget() != nullptr
-                            ? QApplication::activePopupWidget()
-                            : QApplication::activeModalWidget();
-        if (auto* widget = qobject_cast<T*>(open)) {
-            timer->stop();
-            timer->deleteLater();
-            check(widget);
-        }
-    });
-    timer->start();
-}
-
 // korvel-calc's file for the step example in 位置2 with H 152.34 and prefix L2-.
 QByteArray calcFile(const QString& path) {
     QProcess::execute(QStringLiteral(KORVEL_CALC),

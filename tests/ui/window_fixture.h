@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -91,6 +92,24 @@ struct ScriptedDialogHost final : korvel::DialogHost {
 
 using korvel::test::bytesOf;
 using korvel::test::put;
+
+// Runs `check` on the widget of type T as soon as it is the active popup or modal window.
+template <typename T>
+void whenOpen(std::function<void(T*)> check) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        QWidget* open = QApplication::activePopupWidget() != nullptr
+                            ? QApplication::activePopupWidget()
+                            : QApplication::activeModalWidget();
+        if (auto* widget = qobject_cast<T*>(open)) {
+            timer->stop();
+            timer->deleteLater();
+            check(widget);
+        }
+    });
+    timer->start();
+}
 
 // Everything in a folder, hidden files included, by name.
 inline QStringList entries(const QString& dir) {
