@@ -26,8 +26,10 @@ double beyondLine(const SlopeBody& body, FramePlace place, double z) {
 // The rate at which beyondLine grows with z: each semi-axis shrinks by its slope.
 double beyondLineRate(const SlopeBody& body, FramePlace place, double z) {
     const SemiAxes axes = semiAxesAt(body, z);
-    const double along = place.s == 0 ? 0 : 2 * place.s * place.s * body.m / std::pow(axes.a, 3);
-    const double across = place.t == 0 ? 0 : 2 * place.t * place.t * body.n / std::pow(axes.b, 3);
+    const double along =
+        place.s == 0 ? 0 : 2 * place.s * place.s * body.m / (axes.a * axes.a * axes.a);
+    const double across =
+        place.t == 0 ? 0 : 2 * place.t * place.t * body.n / (axes.b * axes.b * axes.b);
     return along + across;
 }
 

@@ -21,33 +21,34 @@ bool onSlope(const SlopeBody& body, StakePoint p) {
 }
 
 // `p` on the grid of the written digits: the nearest grid point, or where that lies off the
-// slope (a vertex on an axis or the toe, rounded outwards), the nearest one within two steps
-// that lies on it, so that no face of the network leaves the quarter.
+// slope (a vertex on an axis or the toe, rounded outwards), the nearest grid point to `p`
+// moved towards the quarter's inside, a tenth of a millimetre and then twice as far each time,
+// so that no face of the network leaves the quarter, however narrow its corners.
 StakePoint onGrid(const SlopeBody& body, StakePoint p) {
-    const StakePoint nearest{roundFixed(p.x, kPointDecimals), roundFixed(p.y, kPointDecimals)};
-    if (onSlope(body, nearest)) {
-        return nearest;
+    const auto rounded = [](StakePoint q) {
+        return StakePoint{roundFixed(q.x, kPointDecimals), roundFixed(q.y, kPointDecimals)};
+    };
+    StakePoint q = rounded(p);
+    const StakePoint inside = planPointOf(body, {body.a / 4, body.b / 4});
+    const double towardsInside = std::hypot(inside.x - p.x, inside.y - p.y);
+    for (double step = kGrid; !onSlope(body, q) && step < towardsInside; step *= 2) {
+        const double share = step / towardsInside;
+        q = rounded({p.x + (inside.x - p.x) * share, p.y + (inside.y - p.y) * share});
     }
-    StakePoint best = nearest;
-    double closest = HUGE_VAL;
-    for (int i = -2; i <= 2; ++i) {
-        for (int j = -2; j <= 2; ++j) {
-            const StakePoint q{roundFixed(nearest.x + i * kGrid, kPointDecimals),
-                               roundFixed(nearest.y + j * kGrid, kPointDecimals)};
-            const double distance = std::hypot(q.x - p.x, q.y - p.y);
-            if (distance < closest && onSlope(body, q)) {
-                best = q;
-                closest = distance;
-            }
-        }
-    }
-    return best;
+    return q;
 }
 
-// `p` lifted to the elevation, rounded as written.
-SurfacePoint vertex(const SlopeBody& body, StakePoint p, double elevation) {
+// How a network's vertices are placed: exactly, while the search for its size goes on, or
+// rounded as written, once it is found.
+enum class Vertices { Exact, Written };
+
+// `p` lifted to the elevation: exactly, or on the grid as written at the slope's height there.
+SurfacePoint vertex(const SlopeBody& body, StakePoint p, double elevation, Vertices vertices) {
+    if (vertices == Vertices::Exact) {
+        return {p.x, p.y, elevation};
+    }
     const StakePoint plan = onGrid(body, p);
-    return {plan.x, plan.y, roundFixed(elevation, kPointDecimals)};
+    return {plan.x, plan.y, roundFixed(designHeight(body, plan).elevation, kPointDecimals)};
 }
 
 // Twice the signed area of the triangle in the quarter's frame: 0 when its three places lie on
@@ -63,7 +64,8 @@ double turn(const SurfacePoint& a, const SurfacePoint& b, const SurfacePoint& c)
 }
 
 // The network of I cells around and J bands up, without its departure.
-SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up) {
+SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up,
+                     Vertices vertices) {
     SlopeSurface surface;
     const bool apex = body.topA == 0 && body.topB == 0;
     const bool flatTop = body.topA > 0 && body.topB > 0;
@@ -86,7 +88,7 @@ SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up) 
         for (const auto& [c, s] : angles) {
             places.push_back({axes.a * c, axes.b * s});
             surface.points.push_back(
-                vertex(body, planPointOf(body, places.back()), body.toe + z));
+                vertex(body, planPointOf(body, places.back()), body.toe + z, vertices));
         }
     }
     const auto at = [across](std::size_t i, std::size_t j) {
@@ -116,7 +118,7 @@ SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up) 
         // The apex, or E at the top: a fan from the last ring.
         const auto centre = static_cast<std::uint32_t>(surface.points.size());
         places.push_back({0, 0});
-        surface.points.push_back(vertex(body, body.centre, body.top));
+        surface.points.push_back(vertex(body, body.centre, body.top, vertices));
         const std::size_t ring = rings - 1;
         for (std::size_t i = 0; i < across; ++i) {
             add(at(i, ring), at(i + 1, ring), centre);
@@ -143,29 +145,40 @@ double largestDeparture(const SlopeBody& body, const SlopeSurface& surface) {
 
 }  // namespace
 
+// The search compares networks of exact vertices; the one found is made again as written
+// and, should its rounding have pushed it over, the search goes on.
 SlopeSurface slopeSurface(const SlopeBody& body) {
     std::size_t across = 8;
     std::size_t up = 1;
-    SlopeSurface best = network(body, across, up);
-    best.departure = largestDeparture(body, best);
-    while (best.departure > kSurfaceDeparture || !std::isfinite(best.departure)) {
+    const auto departure = [&body](std::size_t i, std::size_t j) {
+        return largestDeparture(body, network(body, i, j, Vertices::Exact));
+    };
+    double exact = departure(across, up);
+    for (;;) {
         // Coordinates beyond the doubles' reach never come closer.
-        if (2 * best.faces.size() > kMostSurfaceFaces || !std::isfinite(best.departure)) {
-            return {{}, {}, best.departure, false};
+        if (!std::isfinite(exact)) {
+            return {{}, {}, exact, false};
         }
-        SlopeSurface around = network(body, 2 * across, up);
-        around.departure = largestDeparture(body, around);
-        SlopeSurface higher = network(body, across, 2 * up);
-        higher.departure = largestDeparture(body, higher);
-        if (around.departure <= higher.departure) {
+        if (exact <= kSurfaceDeparture) {
+            SlopeSurface written = network(body, across, up, Vertices::Written);
+            written.departure = largestDeparture(body, written);
+            if (written.departure <= kSurfaceDeparture) {
+                return written;
+            }
+        }
+        if (4 * across * up > kMostSurfaceFaces) {
+            return {{}, {}, exact, false};
+        }
+        const double around = departure(2 * across, up);
+        const double higher = departure(across, 2 * up);
+        if (around <= higher) {
             across *= 2;
-            best = std::move(around);
+            exact = around;
         } else {
             up *= 2;
-            best = std::move(higher);
+            exact = higher;
         }
     }
-    return best;
 }
 
 }  // namespace korvel

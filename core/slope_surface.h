@@ -12,8 +12,9 @@
 
 namespace korvel {
 
-// A vertex: X northing, Y easting and elevation, each rounded to 0.1 mm as files write them,
-// the plan point on the slope as rounded (designHeight finds it on the face or the top).
+// A vertex: X northing, Y easting and elevation, each rounded to 0.1 mm as files write them.
+// Its plan point lies on the slope as rounded (designHeight finds it on the face or the top),
+// and its elevation is the slope's there.
 struct SurfacePoint {
     double x = 0;
     double y = 0;
@@ -28,8 +29,10 @@ using SurfaceFace = std::array<std::uint32_t, 3>;
 // network is refined to: a millimetre inside the 5 mm promised, for the rounding of files.
 inline constexpr double kSurfaceDeparture = 0.004;
 
-// The most faces a network may have; a slope that needs more is too large to triangulate.
-inline constexpr std::size_t kMostSurfaceFaces = std::size_t{1} << 20;
+// The most faces a network may have, some 15 MB of LandXML; a surveyor's slope needs a few
+// thousand. One that needs more (a giant, or the cusp where a top line shrunk to a segment
+// ends, on a steep narrow slope) is not triangulated.
+inline constexpr std::size_t kMostSurfaceFaces = std::size_t{1} << 18;
 
 struct SlopeSurface {
     std::vector<SurfacePoint> points;

@@ -48,7 +48,7 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::LayerNotPositive, "分层厚度应为大于0的数：{}"},
     {ProblemCode::NoSlopeQuarter, "椭圆长、短半轴应大于0，交角应在0°与180°之间，方可计算锥坡高程"},
     {ProblemCode::TooManyPoints, "坡脚与各层放样点超过32767点，请增大分层厚度或间隔"},
-    {ProblemCode::SurfaceTooLarge, "锥坡过大，坡面三角网超过{}个三角形"},
+    {ProblemCode::SurfaceTooLarge, "坡面三角网超过{}个三角形仍不能使高程偏差在5毫米以内"},
     {ProblemCode::CoordinateTooLongForGsi, "点{}的坐标超出GSI-16的16位"},
     {ProblemCode::CoordinateBeyondDrawing, "点{}的坐标超出绘图范围"},
     {ProblemCode::NotPointFormat, "不是点文件格式"},

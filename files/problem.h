@@ -45,7 +45,7 @@ enum class ProblemCode {
     LayerNotPositive,   // 分层厚度 is not a number over 0
     NoSlopeQuarter,     // a or b not over 0, or β not between 0 and 180°: no slope to raise
     TooManyPoints,      // the toe's and the lines' points are more than 32767
-    SurfaceTooLarge,    // the surface would need more triangles than a network may have
+    SurfaceTooLarge,    // the surface needs more triangles than a network may have
     // Writing points (the point's name is the subject).
     CoordinateTooLongForGsi,  // a coordinate with more than 16 digits
     CoordinateBeyondDrawing,  // a coordinate beyond ±1e300
