@@ -40,8 +40,8 @@ int writeSheet(const SheetJob& job) {
         typed.station.reset();
         typed.backsight.reset();
     }
-    SheetRequest sheet = makeStakeSheet(typed, {*job.texts, request.selection,
-                                                std::move(job.result->rows), job.result->outline});
+    SheetRequest sheet = makeStakeSheet(
+        typed, {*job.texts, request.selection, std::move(job.result->rows), job.result->outline});
     if (sheet.problem) {
         return usageError(sheet.problem);
     }

@@ -38,15 +38,15 @@ inline constexpr double kOnLine = 1e-9;
 
 // The slope of one run's quarter, in height.
 struct SlopeBody {
-    StakePoint centre;           // E, D from O along the long axis
-    double cosU = 1, sinU = 0;   // u, the long-axis half, as (X, Y) components
-    double cosV = 0, sinV = 1;   // v, the road half
-    double arc = 0;              // the quarter's angle F at E between u and v, radians
-    double a = 0, b = 0;         // the toe's semi-axes
-    double m = 0, n = 0;         // the slopes 1:m and 1:n
-    double toe = 0, top = 0;     // Hf and Ht
-    double height = 0;           // H = Ht − Hf
-    double topA = 0, topB = 0;   // a(H) and b(H), 0 within kZeroSemiAxis of it
+    StakePoint centre;          // E, D from O along the long axis
+    double cosU = 1, sinU = 0;  // u, the long-axis half, as (X, Y) components
+    double cosV = 0, sinV = 1;  // v, the road half
+    double arc = 0;             // the quarter's angle F at E between u and v, radians
+    double a = 0, b = 0;        // the toe's semi-axes
+    double m = 0, n = 0;        // the slopes 1:m and 1:n
+    double toe = 0, top = 0;    // Hf and Ht
+    double height = 0;          // H = Ht − Hf
+    double topA = 0, topB = 0;  // a(H) and b(H), 0 within kZeroSemiAxis of it
 };
 
 // The body, or why there is none; `body` is filled as far as it was worked out, so that a
@@ -101,8 +101,8 @@ struct DesignHeight {
 };
 
 // The design elevation at `p`: Outside when s < 0 or t < 0 (before anything else), BeyondToe
-// when (s/a)² + (t/b)² > 1, each beyond kOnLine, Top inside the top line, else Hf + z for the one z whose line
-// passes through p, found to a micrometre's thousandth.
+// when (s/a)² + (t/b)² > 1, each beyond kOnLine, Top inside the top line, else Hf + z for the one z
+// whose line passes through p, found to a micrometre's thousandth.
 //   a true cone: Hf + H·(1 − √((s/a)² + (t/b)²))      E itself -> Top, Ht
 DesignHeight designHeight(const SlopeBody& body, StakePoint p);
 

@@ -64,8 +64,7 @@ double turn(const SurfacePoint& a, const SurfacePoint& b, const SurfacePoint& c)
 }
 
 // The network of I cells around and J bands up, without its departure.
-SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up,
-                     Vertices vertices) {
+SlopeSurface network(const SlopeBody& body, std::size_t across, std::size_t up, Vertices vertices) {
     SlopeSurface surface;
     const bool apex = body.topA == 0 && body.topB == 0;
     const bool flatTop = body.topA > 0 && body.topB > 0;

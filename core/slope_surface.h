@@ -37,8 +37,8 @@ inline constexpr std::size_t kMostSurfaceFaces = std::size_t{1} << 18;
 struct SlopeSurface {
     std::vector<SurfacePoint> points;
     std::vector<SurfaceFace> faces;
-    double departure = 0;   // the largest vertical departure at a centroid, metres
-    bool complete = true;   // false: kMostSurfaceFaces faces were not enough; no faces then
+    double departure = 0;  // the largest vertical departure at a centroid, metres
+    bool complete = true;  // false: kMostSurfaceFaces faces were not enough; no faces then
 };
 
 // The network of `body`. Rings of vertices on the slope's lines at heights H·j/J, each at the

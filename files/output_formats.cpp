@@ -128,7 +128,8 @@ EncodedFile encodePointFile(OutputFormat format, const OutputRequest& request) {
             return {encodeLandXml(lines, surface, stamp), {}};
         }
         case OutputFormat::Dxf: {
-            const SlopeDrawing slope = layOutSlope(lines, request.outline, request.heights ? &*request.heights : nullptr);
+            const SlopeDrawing slope =
+                layOutSlope(lines, request.outline, request.heights ? &*request.heights : nullptr);
             if (slope.problem) {
                 return {{}, slope.problem};
             }

@@ -80,10 +80,10 @@ std::string knownEndings();
 
 // What one output is made from.
 struct OutputRequest {
-    std::vector<StakeRow> rows;           // the run's rows, as the result list shows them
-    PointOptions points;                  // H and the name prefix, for the point formats
-    std::optional<SlopeOutline> outline;  // the quarter's lines, for the drawing
-    QDateTime written;                    // when, for LandXML's date and time
+    std::vector<StakeRow> rows;            // the run's rows, as the result list shows them
+    PointOptions points;                   // H and the name prefix, for the point formats
+    std::optional<SlopeOutline> outline;   // the quarter's lines, for the drawing
+    QDateTime written;                     // when, for LandXML's date and time
     std::optional<SlopeInHeight> heights;  // the slope in height, when a top was given
 };
 

@@ -20,16 +20,16 @@ enum class ProblemCode {
     // Reading a file.
     CannotRead,  // missing, unreadable, or no regular file
     // What the person typed on korvel-calc's command line (the argument is the subject).
-    UnknownOption,    // an option korvel-calc does not have
-    MissingValue,     // an option without its value, or -o with an empty name
-    BadPosition,      // --position other than 1 to 4
-    UnknownEnding,    // a file name whose ending no writer has
-    ParamsWithTexts,  // --params and the eight texts together
-    WrongTextCount,   // other than 7 or 8 texts (the count is the subject)
-    BadDate,          // --date other than a day written YYYY-MM-DD
-    BadPlace,         // --station or --backsight other than NAME,X,Y
-    BadTolerance,     // 允许偏差 not over 0 and at most 10000 mm, three decimals at most
-    BadOrder,         // --order other than EN or NE
+    UnknownOption,           // an option korvel-calc does not have
+    MissingValue,            // an option without its value, or -o with an empty name
+    BadPosition,             // --position other than 1 to 4
+    UnknownEnding,           // a file name whose ending no writer has
+    ParamsWithTexts,         // --params and the eight texts together
+    WrongTextCount,          // other than 7 or 8 texts (the count is the subject)
+    BadDate,                 // --date other than a day written YYYY-MM-DD
+    BadPlace,                // --station or --backsight other than NAME,X,Y
+    BadTolerance,            // 允许偏差 not over 0 and at most 10000 mm, three decimals at most
+    BadOrder,                // --order other than EN or NE
     HeightOptionWithoutTop,  // --slope, --layers or --quantities without --top (the option)
     LayersInListRows,        // --layers for the list's rows: .txt, .xls, .xlsx or stdout
     HeightsWithMeasured,     // --top with --measured, which checks the list's points only
@@ -38,14 +38,14 @@ enum class ProblemCode {
     IllegalPrefix,       // 点名前缀 holds a character other than a letter, digit, - _ .
     NameTooLong,         // prefix and point number make more than 16 characters
     // The slope's heights as typed (the typed text is the subject).
-    TopNotNumber,       // 坡顶高程 is not a finite decimal number
-    TopNotAboveToe,     // 坡顶高程 not above 坡脚高程
-    SlopeNotPositive,   // a 坡率 (or --slope M,N) is not a number over 0
-    SlopesDoNotFit,     // the faces meet below the top (the semi-axis below 0 is the subject)
-    LayerNotPositive,   // 分层厚度 is not a number over 0
-    NoSlopeQuarter,     // a or b not over 0, or β not between 0 and 180°: no slope to raise
-    TooManyPoints,      // the toe's and the lines' points are more than 32767
-    SurfaceTooLarge,    // the surface needs more triangles than a network may have
+    TopNotNumber,      // 坡顶高程 is not a finite decimal number
+    TopNotAboveToe,    // 坡顶高程 not above 坡脚高程
+    SlopeNotPositive,  // a 坡率 (or --slope M,N) is not a number over 0
+    SlopesDoNotFit,    // the faces meet below the top (the semi-axis below 0 is the subject)
+    LayerNotPositive,  // 分层厚度 is not a number over 0
+    NoSlopeQuarter,    // a or b not over 0, or β not between 0 and 180°: no slope to raise
+    TooManyPoints,     // the toe's and the lines' points are more than 32767
+    SurfaceTooLarge,   // the surface needs more triangles than a network may have
     // Writing points (the point's name is the subject).
     CoordinateTooLongForGsi,  // a coordinate with more than 16 digits
     CoordinateBeyondDrawing,  // a coordinate beyond ±1e300

@@ -39,10 +39,9 @@ double number(const std::string& text) {
 
 bool allowedRefusal(korvel::ProblemCode code) {
     using P = korvel::ProblemCode;
-    for (const P allowed :
-         {P::TopNotNumber, P::SlopeNotPositive, P::LayerNotPositive, P::NoSlopeQuarter,
-          P::TopNotAboveToe, P::SlopesDoNotFit, P::NameTooLong, P::TooManyPoints,
-          P::SurfaceTooLarge}) {
+    for (const P allowed : {P::TopNotNumber, P::SlopeNotPositive, P::LayerNotPositive,
+                            P::NoSlopeQuarter, P::TopNotAboveToe, P::SlopesDoNotFit, P::NameTooLong,
+                            P::TooManyPoints, P::SurfaceTooLarge}) {
         if (code == allowed) {
             return true;
         }
@@ -69,8 +68,7 @@ void checkLinesOnEllipses(const korvel::SlopeInHeight& h) {
         // height, a half millimetre from the printed one at most.
         const double rounding = 1e-3 / sinF + (body.m + body.n) * 5e-4 + 1e-6;
         for (const korvel::StakeRow& row : line.rows) {
-            const korvel::FramePlace p =
-                korvel::framePlaceOf(body, {number(row.x), number(row.y)});
+            const korvel::FramePlace p = korvel::framePlaceOf(body, {number(row.x), number(row.y)});
             FUZZ_CHECK(p.s > -rounding && p.t > -rounding, "a line's point lies in the quarter");
             FUZZ_CHECK(std::abs(std::hypot(p.s / axes.a, p.t / axes.b) - 1) <=
                            rounding / std::min(axes.a, axes.b),
@@ -106,8 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     korvel::ListedRun run;
     run.selection.option5 = (flags & 4) != 0;
     run.selection.position[(flags >> 3) & 3] = true;
-    const double ranges[8][2] = {{-1, 200}, {-1, 200}, {-10, 200},  {-1e6, 1e6},
-                                 {-1e6, 1e6}, {0, 360}, {0.001, 30}, {-50, 50}};
+    const double ranges[8][2] = {{-1, 200},   {-1, 200}, {-10, 200},  {-1e6, 1e6},
+                                 {-1e6, 1e6}, {0, 360},  {0.001, 30}, {-50, 50}};
     for (std::size_t k = 0; k < run.texts.size(); ++k) {
         run.texts[k] = typed(in, numbers, ranges[k][0], ranges[k][1]);
     }
@@ -165,8 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::isfinite(q.fillVolume) && std::isfinite(q.faceArea) &&
                    std::isfinite(q.toeLength) && std::isfinite(q.topLength),
                "the quantities are finite");
-    const double prism = korvel::kPi / 4 * h.body.a * h.body.b * std::sin(h.body.arc) *
-                         h.body.height;
+    const double prism =
+        korvel::kPi / 4 * h.body.a * h.body.b * std::sin(h.body.arc) * h.body.height;
     FUZZ_CHECK(q.fillVolume >= 0 && q.fillVolume <= prism * (1 + 1e-9) + 1e-9,
                "the fill lies within the prism over the toe");
     // A quarter line runs no shorter than its chord and no longer than its two semi-axes.
@@ -181,8 +179,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    q.topLength <= h.body.topA + h.body.topB + slack,
                "the top line lies between its chord and its semi-axes");
     // The face is no smaller than its plan, the ring between the toe and the top lines.
-    const double plan = korvel::kPi / 4 * std::sin(h.body.arc) *
-                        (h.body.a * h.body.b - h.body.topA * h.body.topB);
+    const double plan =
+        korvel::kPi / 4 * std::sin(h.body.arc) * (h.body.a * h.body.b - h.body.topA * h.body.topB);
     FUZZ_CHECK(q.faceArea >= plan * (1 - 1e-9) - 1e-9, "the face covers its plan");
     if (numbers) {
         checkLinesOnEllipses(h);

@@ -77,16 +77,16 @@ void paintPageFrame(QPainter& painter, const QFont& font, const SheetFrame& fram
     const SheetHeader& h = frame.header;
     double top = kHeaderTop;
     paintRuledLine(painter, font, top, kHeaderLineHeight,
-              {{90, QStringLiteral("工程名称"), true}, {420, text(h.project), false}});
+                   {{90, QStringLiteral("工程名称"), true}, {420, text(h.project), false}});
     top += kHeaderLineHeight;
     paintRuledLine(painter, font, top, kHeaderLineHeight,
-              {{90, QStringLiteral("桩号及部位"), true}, {420, text(h.part), false}});
+                   {{90, QStringLiteral("桩号及部位"), true}, {420, text(h.part), false}});
     top += kHeaderLineHeight;
     paintRuledLine(painter, font, top, kHeaderLineHeight,
-              {{90, QStringLiteral("仪器型号及编号"), true},
-               {230, text(h.instrument), false},
-               {45, QStringLiteral("日期"), true},
-               {145, text(h.date), false}});
+                   {{90, QStringLiteral("仪器型号及编号"), true},
+                    {230, text(h.instrument), false},
+                    {45, QStringLiteral("日期"), true},
+                    {145, text(h.date), false}});
     top += kHeaderLineHeight;
     if (showsStation(frame)) {
         std::vector<RuledCell> cells = stationCells("测站", *frame.station);

@@ -44,8 +44,8 @@ void paintPages(QPdfWriter& writer, QPainter& painter, const QFont& font, const 
     const bool withStation = showsStation(sheet.frame);
     const BlockStack opening = stackBlocks(headerBottom(withStation), heightsOf(sheet.opening));
     const std::vector<double> closing = heightsOf(sheet.closing);
-    const std::vector<PagePlan> plan = planPages(sheet.rowCount, opening.bottom,
-                                                 laterTableTop(withStation), stackHeight(closing));
+    const std::vector<PagePlan> plan =
+        planPages(sheet.rowCount, opening.bottom, laterTableTop(withStation), stackHeight(closing));
     for (std::size_t page = 0; page < plan.size(); ++page) {
         if (page > 0) {
             writer.newPage();
@@ -60,7 +60,8 @@ void paintPages(QPdfWriter& writer, QPainter& painter, const QFont& font, const 
         }
         if (p.closing) {
             // planPages gives the first closing block's top; the stack starts a gap above it.
-            paintBlocks(painter, font, sheet.closing, stackBlocks(p.closingTop - kBlockGap, closing));
+            paintBlocks(painter, font, sheet.closing,
+                        stackBlocks(p.closingTop - kBlockGap, closing));
         }
     }
 }

@@ -43,9 +43,8 @@ SheetRequest makeStakeSheet(const TypedSheet& typed, ListedRun run) {
     if ((result.problem = checkStakeSheet(sheet))) {
         return result;
     }
-    SlopeDrawing slope =
-        layOutSlope(pointLines(points.request), points.request.outline,
-                    points.request.heights ? &*points.request.heights : nullptr);
+    SlopeDrawing slope = layOutSlope(pointLines(points.request), points.request.outline,
+                                     points.request.heights ? &*points.request.heights : nullptr);
     if ((result.problem = std::move(slope.problem))) {
         return result;
     }

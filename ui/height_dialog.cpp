@@ -87,9 +87,9 @@ std::optional<HeightAsk> runHeightDialog(QWidget* parent, const HeightAsk& curre
     dialog.setMinimumWidth(380);
 
     const auto asked = [&] {
-        return HeightAsk{{fields[1]->text(), fields[2]->text(), fields[3]->text(),
-                          fields[4]->text()},
-                         {fields[0]->text(), current.points.prefix}};
+        return HeightAsk{
+            {fields[1]->text(), fields[2]->text(), fields[3]->text(), fields[4]->text()},
+            {fields[0]->text(), current.points.prefix}};
     };
     const auto recompute = [&] { summary->setText(heightSummary(asked(), run)); };
     for (QLineEdit* edit : fields) {

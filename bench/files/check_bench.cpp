@@ -23,9 +23,8 @@ korvel::RunResult longestRun() {
 // The rows as the instrument gives them back: Korvel's own point file in `format`.
 QByteArray measuredFile(korvel::OutputFormat format) {
     korvel::RunResult run = longestRun();
-    const korvel::ExportRequest request =
-        korvel::makeExportRequest(format, {"152.340", "L2-"}, {},
-                                  {{}, {}, std::move(run.rows), run.outline});
+    const korvel::ExportRequest request = korvel::makeExportRequest(
+        format, {"152.340", "L2-"}, {}, {{}, {}, std::move(run.rows), run.outline});
     return QByteArray::fromStdString(korvel::encodePointFile(format, request.request).bytes);
 }
 

@@ -27,9 +27,9 @@ void BM_PointsAtTheLimit(benchmark::State& state) {
         layered ? korvel::TypedHeights{"10", "", "", "0.7"} : korvel::TypedHeights{};
     std::size_t bytes = 0;
     for (auto _ : state) {
-        korvel::ExportRequest r = korvel::makeExportRequest(
-            korvel::OutputFormat::PointCsv, {"0", ""}, heights,
-            toeRun(layered ? "4280" : "32765", "6"));
+        korvel::ExportRequest r =
+            korvel::makeExportRequest(korvel::OutputFormat::PointCsv, {"0", ""}, heights,
+                                      toeRun(layered ? "4280" : "32765", "6"));
         bytes = korvel::encodePointFile(korvel::OutputFormat::PointCsv, r.request).bytes.size();
         benchmark::DoNotOptimize(bytes);
     }
@@ -44,8 +44,8 @@ void BM_SurfaceOfA20mSlope(benchmark::State& state) {
     const korvel::ListedRun toe = toeRun("30", "20");
     std::size_t faces = 0;
     for (auto _ : state) {
-        korvel::ExportRequest r = korvel::makeExportRequest(
-            korvel::OutputFormat::LandXml, {"0", ""}, slopes[state.range(0)], toe);
+        korvel::ExportRequest r = korvel::makeExportRequest(korvel::OutputFormat::LandXml,
+                                                            {"0", ""}, slopes[state.range(0)], toe);
         faces = r.request.heights->surface.faces.size();
         benchmark::DoNotOptimize(
             korvel::encodePointFile(korvel::OutputFormat::LandXml, r.request).bytes.size());

@@ -223,10 +223,10 @@ SlopeDrawing layOutSlope(std::span<const NamedPoints> lines,
         d.entities.emplace_back(DrawingPolyline{Layer::ToeLine, std::move(points[0])});
     }
     for (std::size_t k = 0; k < drawnLines.size(); ++k) {
-        if (drawnLines[k].size() >= 2 && std::all_of(drawnLines[k].begin(), drawnLines[k].end(),
-                                                     [](const DrawingPlace& p) {
-                                                         return isDrawable({p.east, p.north});
-                                                     })) {
+        if (drawnLines[k].size() >= 2 &&
+            std::all_of(drawnLines[k].begin(), drawnLines[k].end(), [](const DrawingPlace& p) {
+                return isDrawable({p.east, p.north});
+            })) {
             const Layer layer = k + 1 == drawnLines.size() ? Layer::TopLine : Layer::LayerLine;
             d.entities.emplace_back(DrawingPolyline{layer, std::move(drawnLines[k])});
         }

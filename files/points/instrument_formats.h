@@ -22,11 +22,11 @@ std::string encodeCassDat(std::span<const NamedPoints> lines);
 //   {"L2-", "152.340", {{7, "2995.451", "5016.120"}}} -> "L2-7,2995.451,5016.120,152.340,\r\n"
 std::string encodePointCsv(std::span<const NamedPoints> lines);
 
-// Leica GSI-16: one block per point, numbered on through the lines, "*" then four words, each 23 characters and a blank,
-// then CR LF. A word is the 2-digit word index, 4 information characters, the sign and 16
-// data characters right-aligned and zero-filled. Word 11 holds the name, its information
-// the block number (its last four digits); words 81, 82, 83 hold easting Y, northing X and H,
-// information "..10": entered by hand (1), in metres to the millimetre (0), so the data are
+// Leica GSI-16: one block per point, numbered on through the lines, "*" then four words, each 23
+// characters and a blank, then CR LF. A word is the 2-digit word index, 4 information characters,
+// the sign and 16 data characters right-aligned and zero-filled. Word 11 holds the name, its
+// information the block number (its last four digits); words 81, 82, 83 hold easting Y, northing X
+// and H, information "..10": entered by hand (1), in metres to the millimetre (0), so the data are
 // the digits without the point.
 //   block 1, {"", "0.000", {{1, "3003.069", "5008.352"}}} ->
 //   "*110001+0000000000000001 81..10+0000000005008352 82..10+0000000003003069 "

@@ -330,8 +330,8 @@ TEST(CalcCheck, VerdictsExitStatusesAndOutputs) {
 // exit 2 with its reason and nothing written.
 TEST(CalcHeights, QuantitiesFilesAndRefusals) {
     QTemporaryDir dir;
-    const QStringList heights = {"--elevation", "100", "--prefix", "L2-", "--top", "104",
-                                 "--slope",     "2,1", "--layers", "1.5"};
+    const QStringList heights = {"--elevation", "100",     "--prefix", "L2-",      "--top",
+                                 "104",         "--slope", "2,1",      "--layers", "1.5"};
     ListedRun run;
     run.texts = test::textsAs<std::string>(test::kStepTexts);
     run.selection = Selection{true, {false, true, false, false}};
@@ -365,11 +365,10 @@ TEST(CalcHeights, QuantitiesFilesAndRefusals) {
     }
     // The sheet: its heights block, its quantities and the lines' points under the toe's.
     const QString pdf = dir.filePath(QStringLiteral("放样.pdf"));
-    ASSERT_EQ(calc(kStepRun + heights + QStringList{"-o", pdf, "--date", "2026-12-07"}).status,
-              0);
+    ASSERT_EQ(calc(kStepRun + heights + QStringList{"-o", pdf, "--date", "2026-12-07"}).status, 0);
     const QString text = pdfText(pdf);
-    for (const char* expected : {"锥坡高程", "坡顶高程", "104.000", "1:2.000 / 1:1.000",
-                                 "工程量", "100.258 m³", "L2-1-1", "L2-2-4", "L2-3-3"}) {
+    for (const char* expected : {"锥坡高程", "坡顶高程", "104.000", "1:2.000 / 1:1.000", "工程量",
+                                 "100.258 m³", "L2-1-1", "L2-2-4", "L2-3-3"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
 
@@ -386,14 +385,15 @@ TEST(CalcHeights, QuantitiesFilesAndRefusals) {
         {{"--top", "104", "--layers", "1"}, P::LayersInListRows, "stdout"},
         {{"--top", "104", "--measured", txt}, P::HeightsWithMeasured, ""},
         {{"--top", "104m", "--quantities"}, P::TopNotNumber, "104m"},
-        {{"--elevation", "100", "--top", "99", "-o", dir.filePath("a.xml")}, P::TopNotAboveToe,
+        {{"--elevation", "100", "--top", "99", "-o", dir.filePath("a.xml")},
+         P::TopNotAboveToe,
          "99"},
-        {{"--top", "4", "--slope", "4,1", "-o", dir.filePath("a.dxf")}, P::SlopesDoNotFit,
+        {{"--top", "4", "--slope", "4,1", "-o", dir.filePath("a.dxf")},
+         P::SlopesDoNotFit,
          "长半轴 a−m·H = -3.500"},
         {{"--top", "4", "--layers", "0", "-o", dir.filePath("a.csv")}, P::LayerNotPositive, "0"},
         {{"--top", "4", "--layers", "0.0001", "-o", dir.filePath("a.csv")}, P::TooManyPoints, ""},
-        {{"--top", "4", "--layers", "1", "--prefix", "ABUTMENT-NORTH", "-o",
-          dir.filePath("a.gsi")},
+        {{"--top", "4", "--layers", "1", "--prefix", "ABUTMENT-NORTH", "-o", dir.filePath("a.gsi")},
          P::NameTooLong,
          "ABUTMENT-NORTH1-5"},
     };

@@ -33,8 +33,12 @@ struct Frame {
 Frame frameOf(const CalcInput& in, int quarter, double betaRadians, double alphaRadians) {
     const double u = alphaRadians + betaRadians + (quarter == 1 || quarter == 4 ? M_PI : 0);
     const double v = alphaRadians + (quarter >= 3 ? M_PI : 0);
-    return {in.centreX + in.d * std::cos(u), in.centreY + in.d * std::sin(u), std::cos(u),
-            std::sin(u), std::cos(v), std::sin(v)};
+    return {in.centreX + in.d * std::cos(u),
+            in.centreY + in.d * std::sin(u),
+            std::cos(u),
+            std::sin(u),
+            std::cos(v),
+            std::sin(v)};
 }
 
 // (s, t) of a plan point in the frame: p − E = s·u + t·v.
@@ -117,8 +121,8 @@ TEST(SlopeLayers, HeightsOfTheLines) {
         std::vector<double> heights;
     } cases[] = {
         {1.5, {1.5, 3, 4}},
-        {2.0, {2, 4}},           // the line at 4 is the top line
-        {1.9998, {1.9998, 4}},   // 3.9996 lies within half a millimetre of the top
+        {2.0, {2, 4}},          // the line at 4 is the top line
+        {1.9998, {1.9998, 4}},  // 3.9996 lies within half a millimetre of the top
         {1.99974, {1.99974, 3.99948, 4}},
         {5.0, {4}},
         {{}, {4}},
@@ -264,8 +268,7 @@ TEST(SlopeQuantities, ObliqueSlopeAgainstFineSums) {
         const auto at = [&](double phi, double z) {
             const double a = 12.5 - 2.1 * z, b = 6 - 1.2 * z;
             const double s = a * std::cos(phi), t = b * std::sin(phi);
-            return std::array<double, 3>{f.ex + s * f.ux + t * f.vx, f.ey + s * f.uy + t * f.vy,
-                                         z};
+            return std::array<double, 3>{f.ex + s * f.ux + t * f.vx, f.ey + s * f.uy + t * f.vy, z};
         };
         for (int k = 0; k < kSteps; ++k) {
             const double z = (k + 0.5) * h / kSteps;
@@ -330,9 +333,9 @@ TEST(DesignHeight, PlacesOnKnownLines) {
             SlopePlace place;
             double elevation;
         } places[] = {
-            {-0.01, 1, SlopePlace::Outside, 0},    {1, -0.01, SlopePlace::Outside, 0},
-            {-20, -20, SlopePlace::Outside, 0},    {12.4, 1, SlopePlace::BeyondToe, 0},
-            {0, 6.001, SlopePlace::BeyondToe, 0},  {0, 0, SlopePlace::Top, 103.5},
+            {-0.01, 1, SlopePlace::Outside, 0},   {1, -0.01, SlopePlace::Outside, 0},
+            {-20, -20, SlopePlace::Outside, 0},   {12.4, 1, SlopePlace::BeyondToe, 0},
+            {0, 6.001, SlopePlace::BeyondToe, 0}, {0, 0, SlopePlace::Top, 103.5},
             {5.1, 0, SlopePlace::Top, 103.5},     {1, 1, SlopePlace::Top, 103.5},
             {12.5, 0, SlopePlace::Face, 100},
         };
@@ -358,19 +361,19 @@ TEST(DesignHeight, OnATopSegment) {
     EXPECT_NEAR(beside.elevation, 4, 0.01);
 }
 
-// The triangulated surface: every vertex on the slope at its height within its rounding, every centroid
-// within 5 mm, every vertex in the quarter, every face counterclockwise, every inner edge
+// The triangulated surface: every vertex on the slope at its height within its rounding, every
+// centroid within 5 mm, every vertex in the quarter, every face counterclockwise, every inner edge
 // shared by two faces, and the faces' plan areas adding up to the quarter's.
 TEST(SlopeSurface, AgainstTheModel) {
     const struct {
         SlopeHeights heights;
         int quarter;
     } cases[] = {
-        {{100, 104, {}, {}}, 2},     // a cone: the apex
+        {{100, 104, {}, {}}, 2},      // a cone: the apex
         {{100, 103.5, 2.1, 1.2}, 1},  // a flat top, slopes of their own
-        {{100, 104, 2.0, 1.5}, 3},   // a top line shrunk to a segment along the long axis
-        {{0, 2, 0.5, 0.7}, 4},       // a low, gentle slope
-        {{0, 10, 1.25, 0.6}, 2},     // steep, the faces twisted
+        {{100, 104, 2.0, 1.5}, 3},    // a top line shrunk to a segment along the long axis
+        {{0, 2, 0.5, 0.7}, 4},        // a low, gentle slope
+        {{0, 10, 1.25, 0.6}, 2},      // steep, the faces twisted
     };
     for (const auto& c : cases) {
         const auto position = static_cast<SlopePosition>(c.quarter - 1);

@@ -36,7 +36,8 @@ ListedRun workedRun(std::array<const char*, 8> texts = test::kStepTexts) {
 TEST(SlopeHeights, RefusalsAsCodes) {
     const PointOptions toe{"100.000", "L2-"};
     const ListedRun run = workedRun();
-    const ListedRun flat = workedRun({"12.5", "0", "60.3", "3000", "5000", "45.153", "2.5", "4.25"});
+    const ListedRun flat =
+        workedRun({"12.5", "0", "60.3", "3000", "5000", "45.153", "2.5", "4.25"});
     const struct {
         TypedHeights typed;
         PointOptions points;
@@ -55,13 +56,14 @@ TEST(SlopeHeights, RefusalsAsCodes) {
         {{"104", "", "", "x"}, toe, &run, ProblemCode::LayerNotPositive, "x"},
         {{"100", "", "", ""}, toe, &run, ProblemCode::TopNotAboveToe, "100"},
         {{"99.9995", "", "", ""}, toe, &run, ProblemCode::TopNotAboveToe, "99.9995"},
-        {{"104", "4", "1", ""}, toe, &run, ProblemCode::SlopesDoNotFit,
-         "长半轴 a−m·H = -3.500"},
-        {{"104", "2", "1.6", ""}, toe, &run, ProblemCode::SlopesDoNotFit,
-         "短半轴 b−n·H = -0.400"},
+        {{"104", "4", "1", ""}, toe, &run, ProblemCode::SlopesDoNotFit, "长半轴 a−m·H = -3.500"},
+        {{"104", "2", "1.6", ""}, toe, &run, ProblemCode::SlopesDoNotFit, "短半轴 b−n·H = -0.400"},
         {{"104", "", "", ""}, toe, &flat, ProblemCode::NoSlopeQuarter, ""},
         {{"104", "", "", "1"}, {"100.000", "ABUTMENT-NORT"}, &run, ProblemCode::None, ""},
-        {{"104", "", "", "1"}, {"100.000", "ABUTMENT-NORTH"}, &run, ProblemCode::NameTooLong,
+        {{"104", "", "", "1"},
+         {"100.000", "ABUTMENT-NORTH"},
+         &run,
+         ProblemCode::NameTooLong,
          "ABUTMENT-NORTH1-5"},
         {{"104", "", "", "0.0001"}, toe, &run, ProblemCode::TooManyPoints, ""},
         {{"104", "", "", "0.0002"}, toe, &run, ProblemCode::TooManyPoints, ""},
@@ -81,8 +83,8 @@ TEST(SlopeHeights, RefusalsAsCodes) {
 // The worked example raised 4 m as a true cone in layers of 1.5 m: the lines at 101.5 and 103
 // named L2-1-n and L2-2-n by the step generator, then the apex, one point L2-3-1.
 TEST(SlopeHeights, LinesNamedAndRaised) {
-    const HeightRequest r = makeHeights({"104", "", "", "1.5"}, {"100.000", "L2-"}, workedRun(),
-                                        false);
+    const HeightRequest r =
+        makeHeights({"104", "", "", "1.5"}, {"100.000", "L2-"}, workedRun(), false);
     ASSERT_FALSE(r.problem) << problemText(r.problem);
     const SlopeInHeight& h = *r.heights;
     EXPECT_TRUE(h.layered);
@@ -99,8 +101,8 @@ TEST(SlopeHeights, LinesNamedAndRaised) {
     EXPECT_EQ(h.lines[2].rows[0], (StakeRow{1, "2998.846", "5004.090"}));
     EXPECT_TRUE(h.surface.faces.empty());
     // Without a thickness the top line is kept for the drawing, but not staked.
-    const HeightRequest top = makeHeights({"104", "2", "1", ""}, {"100.000", "L2-"}, workedRun(),
-                                          true);
+    const HeightRequest top =
+        makeHeights({"104", "2", "1", ""}, {"100.000", "L2-"}, workedRun(), true);
     ASSERT_TRUE(top.heights);
     EXPECT_FALSE(top.heights->layered);
     ASSERT_EQ(top.heights->lines.size(), 1U);
@@ -158,10 +160,11 @@ TEST(SlopeHeights, FilesReadBack) {
         for (const NamedPoints& line : pointLines(request)) {
             for (const StakeRow& row : line.rows) {
                 want << QStringLiteral("%1\t%2\t%3\t%4\t%5")
-                            .arg(reader, QString::fromStdString(pointName(line.prefix, row)),
-                                 QString::fromStdString(row.x), QString::fromStdString(row.y),
-                                 QString::fromLatin1(line.elevation.data(),
-                                                     static_cast<qsizetype>(line.elevation.size())));
+                            .arg(
+                                reader, QString::fromStdString(pointName(line.prefix, row)),
+                                QString::fromStdString(row.x), QString::fromStdString(row.y),
+                                QString::fromLatin1(line.elevation.data(),
+                                                    static_cast<qsizetype>(line.elevation.size())));
             }
         }
         // The toe's 7, then a(z) = 12.5 − 2.1·z stepped by 2.5 and closed at its vertex: 10.4
@@ -195,10 +198,9 @@ TEST(SlopeHeights, FilesReadBack) {
             EXPECT_NEAR(z, designHeight(h.body, {north, east}).elevation, 0.005);
         }
         if (reader == QLatin1String("xml")) {
-            EXPECT_TRUE(read[path].contains(
-                QStringLiteral("surface\t锥坡坡面\tTIN\t%1\t%2")
-                    .arg(h.surface.points.size())
-                    .arg(h.surface.faces.size())));
+            EXPECT_TRUE(read[path].contains(QStringLiteral("surface\t锥坡坡面\tTIN\t%1\t%2")
+                                                .arg(h.surface.points.size())
+                                                .arg(h.surface.faces.size())));
             continue;
         }
         // The drawing: each line above the toe through its points at its elevation, the top
@@ -233,9 +235,8 @@ TEST(SlopeHeights, NoTopNoHeightLayers) {
         EXPECT_EQ(dxf.find(layer), std::string::npos) << layer;
     }
     // The list's rows hold no lines: a layered request for them is refused.
-    const ExportRequest rows =
-        makeExportRequest(OutputFormat::ResultsText, {"100", "K-"}, {"104", "", "", "1"},
-                          workedRun());
+    const ExportRequest rows = makeExportRequest(OutputFormat::ResultsText, {"100", "K-"},
+                                                 {"104", "", "", "1"}, workedRun());
     EXPECT_EQ(rows.problem.code, ProblemCode::LayersInListRows);
 }
 

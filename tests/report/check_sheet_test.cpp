@@ -54,8 +54,7 @@ CheckSheet checkSheetOf(const std::vector<StakeRow>& design) {
     s.elevation = "152.340";
     s.prefix = "L2-";
     const NamedPoints lines[] = {{s.prefix, s.elevation, design}};
-    s.drawing =
-        layOutSlope(lines, slopeOutline(kWorkedInput, SlopePosition::Position2)).drawing;
+    s.drawing = layOutSlope(lines, slopeOutline(kWorkedInput, SlopePosition::Position2)).drawing;
     sheet.report.check = checkStakeOut(design, s.prefix, pegsFor(design), Tolerance{});
     sheet.report.summary = checkSummary(sheet.report.check, 1, 0);
     return sheet;

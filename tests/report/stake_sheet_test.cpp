@@ -18,8 +18,8 @@
 #include "core/run.h"
 #include "core/slope_quantities.h"
 #include "poppler.h"
-#include "report/sheet_request.h"
 #include "report/sheet_font.h"
+#include "report/sheet_request.h"
 #include "report/sheet_text.h"
 #include "sheet_rows.h"
 
@@ -226,8 +226,8 @@ TEST(StakeSheet, HeightsQuantitiesAndLayers) {
     const QStringList pages = pageTexts(path);
     EXPECT_GE(pages.size(), 3);
     const QString& first = pages.value(0);
-    EXPECT_TRUE(first.contains(lineWith({"锥坡高程", "坡顶高程", "104.000", "坡高", "4.000",
-                                         "坡率", "1:2.000", "/", "1:1.000"})));
+    EXPECT_TRUE(first.contains(lineWith(
+        {"锥坡高程", "坡顶高程", "104.000", "坡高", "4.000", "坡率", "1:2.000", "/", "1:1.000"})));
     QStringList quantities = {"工程量"};
     for (const QuantityText& q : quantityTexts(sheet.heights->quantities)) {
         quantities << QString::fromStdString(q.caption) << QString::fromStdString(q.value)

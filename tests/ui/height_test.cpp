@@ -112,8 +112,8 @@ class HeightTest : public QObject, WindowFixture {
         host_.heightAnswers = {asked};
         w_->gaocheng_Click();
         QCOMPARE(host_.heightRuns.value(0).rows.size(), std::size_t{7});
-        const QStringList heights = {"--elevation", "152.34", "--prefix", "L2-", "--top",
-                                     "154.34",      "--slope", "2,1",    "--layers", "1"};
+        const QStringList heights = {"--elevation", "152.34",  "--prefix", "L2-",      "--top",
+                                     "154.34",      "--slope", "2,1",      "--layers", "1"};
         const QStringList run = QStringList{"--step", "--position", "2"} +
                                 korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts);
         for (const char* name : {"放样.xml", "放样.dxf", "放样.gsi"}) {
