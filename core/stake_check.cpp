@@ -13,79 +13,6 @@ namespace {
 // have the 128-bit integer on every target Korvel is built for.
 __extension__ typedef unsigned __int128 Wide;
 
-// Coordinates are compared in micrometres up to this many digits before the point, so an
-// offset fits in 64 bits and its square in 128.
-constexpr std::size_t kMaxWholeDigits = 12;
-constexpr int kMicroDecimals = 6;
-
-// The digits of `text` from the first one that is not a leading zero.
-std::string_view withoutLeadingZeros(std::string_view text) {
-    return text.substr(std::min(text.find_first_not_of('0'), text.size()));
-}
-
-// Whether `c` is a decimal digit.
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A decimal text read in one pass: whether it is a decimal number at all (an optional sign,
-// digits and at most one "." with at least one digit), its parts as written (views into the
-// text), and its value in whole micrometres, decimals past the sixth rounded half away from
-// zero, when it is below 10^12 m. Read for every coordinate of a check, four to a point: one
-// pass and nothing copied.
-struct ReadDecimal {
-    bool valid = false;
-    bool negative = false;
-    std::string_view whole;
-    std::string_view fraction;
-    std::optional<std::int64_t> micrometres;
-};
-
-// The text read as ReadDecimal describes.
-[[gnu::always_inline]] inline ReadDecimal readDecimal(std::string_view text) {
-    ReadDecimal read;
-    std::size_t k = 0;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        read.negative = text[0] == '-';
-        k = 1;
-    }
-    // The whole metres, up to the twelve digits that fit with six decimals in 64 bits.
-    const std::size_t wholeStart = k;
-    std::int64_t value = 0;
-    std::size_t significant = 0;
-    for (; k < text.size() && isDigit(text[k]); ++k) {
-        const int digit = text[k] - '0';
-        significant += significant > 0 || digit != 0 ? 1 : 0;
-        if (significant <= kMaxWholeDigits) {
-            value = value * 10 + digit;
-        }
-    }
-    read.whole = text.substr(wholeStart, k - wholeStart);
-    std::size_t decimals = 0;
-    bool roundUp = false;
-    if (k < text.size() && text[k] == '.') {
-        const std::size_t fractionStart = ++k;
-        for (; k < text.size() && isDigit(text[k]); ++k, ++decimals) {
-            if (decimals < kMicroDecimals) {
-                value = value * 10 + (text[k] - '0');
-            } else if (decimals == kMicroDecimals) {
-                roundUp = text[k] >= '5';
-            }
-        }
-        read.fraction = text.substr(fractionStart, k - fractionStart);
-    }
-    read.valid = k == text.size() && read.whole.size() + read.fraction.size() > 0;
-    if (!read.valid || significant > kMaxWholeDigits) {
-        return read;
-    }
-    for (; decimals < kMicroDecimals; ++decimals) {
-        value *= 10;
-    }
-    value += roundUp ? 1 : 0;
-    read.micrometres = read.negative ? -value : value;
-    return read;
-}
-
 // The largest r with r² ≤ s (s below 2^126, so r below 2^63): the double's square root, a
 // few units off at most, then moved in whole steps until it is exact. Offsets of a peg are
 // mostly below a metre, and their squares fit in 64 bits, where the steps are cheap.
@@ -140,12 +67,6 @@ char* putTenths(char* out, std::uint64_t tenths, bool negative) {
     return out;
 }
 
-// Tenths written with one decimal, as putTenths writes them.
-std::string tenthsText(std::uint64_t tenths, bool negative) {
-    char text[kMaxTenths];
-    return std::string(text, putTenths(text, tenths, negative));
-}
-
 // Writes micrometres as millimetres with one decimal, halves away from zero.
 char* putMillimetres(char* out, std::int64_t micrometres) {
     const std::uint64_t magnitude =
@@ -155,7 +76,7 @@ char* putMillimetres(char* out, std::int64_t micrometres) {
 
 // Writes a coordinate text, as readDecimal read it, with the decimals it was recorded with,
 // at least three, as recordedDecimals shows it: at most kMaxRecordedGrowth more characters.
-char* putRecordedDecimals(char* out, std::string_view text, const ReadDecimal& read) {
+char* putRecordedDecimals(char* out, std::string_view text, const DecimalParts& read) {
     if (!read.valid) {
         return put(out, text);
     }
@@ -211,7 +132,7 @@ struct RowWriter {
     }
     // The next text is a peg's coordinate, as recordedDecimals shows it: shown from the peg
     // when recorded so, else written.
-    void addRecorded(std::string_view coordinate, const ReadDecimal& read) {
+    void addRecorded(std::string_view coordinate, const DecimalParts& read) {
         if (read.valid && !coordinate.starts_with('+') && !read.whole.empty() &&
             read.fraction.size() >= 3) {
             show(coordinate);
@@ -258,7 +179,7 @@ std::size_t comparedRoom(const FieldPoint& peg) {
 // it holds for the floor of √(ΔX²+ΔY²), and n comes from that.
 Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoint& peg,
                       Tolerance tolerance) {
-    const ReadDecimal pegX = readDecimal(peg.x), pegY = readDecimal(peg.y);
+    const DecimalParts pegX = readDecimal(peg.x), pegY = readDecimal(peg.y);
     writer.addRecorded(peg.x, pegX);
     writer.addRecorded(peg.y, pegY);
     const auto dx0 = readDecimal(design.x).micrometres;
@@ -284,87 +205,7 @@ Verdict writeCompared(RowWriter& writer, const StakeRow& design, const FieldPoin
     return squared <= limit ? Verdict::Within : Verdict::Beyond;
 }
 
-// One decimal of a percentage, halves away from zero: (5, 6) -> "83.3".
-std::string percentText(int part, int whole) {
-    const std::int64_t tenths = (std::int64_t{2000} * part + whole) / (std::int64_t{2} * whole);
-    return tenthsText(static_cast<std::uint64_t>(tenths), false);
-}
-
 }  // namespace
-
-// Millimetres typed, to three decimals, as whole micrometres within (0, 10 m].
-std::optional<Tolerance> toleranceFromText(std::string_view typed) {
-    const std::size_t first = typed.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    typed = typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
-    if (typed.front() == '+' || typed.front() == '-' || !decimalText(typed)) {
-        return std::nullopt;
-    }
-    const std::size_t point = typed.find('.');
-    const std::string_view whole = withoutLeadingZeros(typed.substr(0, point));
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view() : typed.substr(point + 1);
-    if (whole.size() > 5 || fraction.size() > 3) {
-        return std::nullopt;
-    }
-    std::int64_t micrometres = 0;
-    for (const char c : whole) {
-        micrometres = micrometres * 10 + (c - '0');
-    }
-    for (std::size_t k = 0; k < 3; ++k) {
-        micrometres = micrometres * 10 + (k < fraction.size() ? fraction[k] - '0' : 0);
-    }
-    if (micrometres <= 0 || micrometres > kMaxToleranceMicrometres) {
-        return std::nullopt;
-    }
-    return Tolerance{micrometres};
-}
-
-// Micrometres back to millimetres, trailing zeros dropped.
-std::string toleranceText(Tolerance tolerance) {
-    std::string text = std::to_string(tolerance.micrometres / 1000);
-    std::string fraction = std::to_string(1000 + tolerance.micrometres % 1000).substr(1);
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    return fraction.empty() ? text : text + '.' + fraction;
-}
-
-// Sign, digits, at most one point: the field in its plain form, or nothing.
-std::optional<std::string> decimalText(std::string_view field) {
-    std::string rewritten;
-    const std::optional<std::string_view> text = decimalTextView(field, rewritten);
-    return text ? std::optional<std::string>(*text) : std::nullopt;
-}
-
-// The field itself when it has no "+" and a digit on each side of a point that is there;
-// else its parts written anew.
-std::optional<std::string_view> decimalTextView(std::string_view field, std::string& rewritten) {
-    const ReadDecimal read = readDecimal(field);
-    if (!read.valid) {
-        return std::nullopt;
-    }
-    if (!field.starts_with('+') && !read.whole.empty() && !field.ends_with('.')) {
-        return field;
-    }
-    rewritten.clear();
-    if (read.negative) {
-        rewritten += '-';
-    }
-    rewritten += read.whole.empty() ? std::string_view("0") : read.whole;
-    if (!read.fraction.empty()) {
-        rewritten.append(".").append(read.fraction);
-    }
-    return rewritten;
-}
-
-// The text with zeros added up to three decimals.
-std::string recordedDecimals(std::string_view text) {
-    std::string shown(text.size() + kMaxRecordedGrowth, '\0');
-    shown.resize(static_cast<std::size_t>(
-        putRecordedDecimals(shown.data(), text, readDecimal(text)) - shown.data()));
-    return shown;
-}
 
 // The Chinese word for each verdict.
 std::string_view verdictText(Verdict verdict) {

@@ -10,53 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/decimal_text.h"
 #include "core/field_points.h"
 #include "core/stake_row.h"
 
 namespace korvel {
-
-// The tolerance 允许偏差, exactly, in micrometres: what the surveyor types in millimetres,
-// with up to three decimals. 50 mm unless typed otherwise.
-struct Tolerance {
-    std::int64_t micrometres = 50'000;
-
-    bool operator==(const Tolerance&) const = default;
-};
-
-// The largest tolerance, 10 m: beyond that the check says nothing about a peg.
-inline constexpr std::int64_t kMaxToleranceMicrometres = 10'000'000;
-
-// The tolerance typed in millimetres: digits with at most one "." and at most three
-// decimals, blanks around it allowed, more than 0 and at most 10000.
-//   "50" -> 50000 µm    "12.5" -> 12500    " 0.001 " -> 1    "10000" -> 10000000
-// Illegal (nothing): "", "0", "0.000", "-5", "+5", "10000.001", "0.0001", "1e2", "12,5",
-// "5 mm".
-std::optional<Tolerance> toleranceFromText(std::string_view typed);
-
-// The tolerance in millimetres without trailing zeros, as a sheet prints it.
-//   50000 -> "50"    12500 -> "12.5"    1 -> "0.001"
-std::string toleranceText(Tolerance tolerance);
-
-// A field of a point file as a coordinate text, when it is a decimal number: an optional
-// sign, digits and at most one ".", at least one digit. Only the form changes: a "+" is
-// dropped, a missing 0 before the point filled in, a point with no digit after it dropped;
-// the digits stay as written.
-//   "5000.0004" -> "5000.0004"   "+12.5" -> "12.5"   "-.5" -> "-0.5"   "12." -> "12"
-//   "-0.000" -> "-0.000"         "007" -> "007"
-// Illegal (nothing): "", ".", "-", "1e3", "12,5", " 1", "1.2.3", "0x1F", "inf".
-std::optional<std::string> decimalText(std::string_view field);
-
-// The text decimalText gives, without a copy where it can: `field` itself when it is in
-// that form already, else a view of `rewritten`, which then holds it; nothing when `field`
-// is no decimal number. For a reader of thousands of fields that are mostly plain.
-//   "5000.0004" -> "5000.0004" (field)    "+12.5" -> "12.5" (rewritten)    "1e3" -> nothing
-std::optional<std::string_view> decimalTextView(std::string_view field, std::string& rewritten);
-
-// A coordinate text shown with the decimals it was recorded with, at least three.
-//   "5000.1" -> "5000.100"   "5000" -> "5000.000"   "5000.0004" -> "5000.0004"
-//   "-12.5" -> "-12.500"
-// A text that is no decimal number is returned as it is.
-std::string recordedDecimals(std::string_view text);
 
 // What the check says about one point.
 enum class Verdict : std::uint8_t {
