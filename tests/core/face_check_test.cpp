@@ -155,8 +155,9 @@ TEST(FaceCheck, ConeAgainstItsClosedForm) {
 TEST(FaceCheck, RowTexts) {
     const auto [s, t] = onLine(2.5, 0.4);
     SlopeShot shot = shotAt("S-1", s, t, "102.5123");
-    shot.x.resize(shot.x.find('.') + 2);  // recorded with one decimal, and a plus
-    shot.x.insert(0, "+");
+    // Recorded with one decimal, and a plus.
+    const std::string oneDecimal = shot.x.substr(0, shot.x.find('.') + 2);
+    shot.x = std::string(1, '+').append(oneDecimal);
     const FaceCheck check = checkFace(slope(), {shot}, Tolerance{});
     const auto fields = faceFields(check, check.rows[0]);
     EXPECT_EQ(fields[0], "S-1");
