@@ -17,44 +17,6 @@ namespace {
 // The UTF-8 byte-order mark, which Excel and Notepad take as "this file is UTF-8".
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The code point ranges East Asian Width calls wide or full-width, as far as a surveyor's
-// names and notes use them.
-constexpr std::pair<char32_t, char32_t> kWideRanges[] = {
-    {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF},   {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
-    {0xA000, 0xA4CF}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF},   {0xFE10, 0xFE19}, {0xFE30, 0xFE6F},
-    {0xFF00, 0xFF60}, {0xFFE0, 0xFFE6}, {0x20000, 0x3FFFD},
-};
-
-// Whether a code point is drawn two columns wide.
-bool isWide(char32_t c) {
-    return std::any_of(std::begin(kWideRanges), std::end(kWideRanges),
-                       [c](const auto& range) { return c >= range.first && c <= range.second; });
-}
-
-// The code point that starts at `at` and the bytes it takes; a byte that starts no valid
-// sequence is one character of its own.
-std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0x80   ? 1
-                               : lead < 0xC2 ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length <= 1 || at + length > text.size()) {
-        return {lead, 1};
-    }
-    char32_t c = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(k) & 0xC0) != 0x80) {
-            return {lead, 1};
-        }
-        c = (c << 6) | (byte(k) & 0x3F);
-    }
-    return {c, length};
-}
-
 // The columns of the aligned text: how wide each is on screen, the most bytes a text of it
 // takes (more than its width where it holds Chinese: three bytes in two columns), and
 // whether each of its texts is as wide as it is long (ASCII: every number of the check).
@@ -206,30 +168,6 @@ bool checkColumnIsNumber(std::size_t column) {
     return column >= 1 && column + 1 < kCheckColumns;
 }
 
-// Code point by code point, two columns for the wide ones; ASCII is one column a byte, and
-// a text of ASCII only (every number of the check) is its length.
-std::size_t displayWidth(std::string_view utf8) {
-    unsigned char high = 0;
-    for (const char c : utf8) {
-        high |= static_cast<unsigned char>(c);
-    }
-    if ((high & 0x80) == 0) {
-        return utf8.size();
-    }
-    std::size_t width = 0;
-    for (std::size_t at = 0; at < utf8.size();) {
-        if ((utf8[at] & 0x80) == 0) {
-            ++width;
-            ++at;
-            continue;
-        }
-        const auto [c, length] = codePointAt(utf8, at);
-        width += isWide(c) ? 2 : 1;
-        at += length;
-    }
-    return width;
-}
-
 // The widths first, over the captions and every row; then the lines, gathered in pieces
 // of about 64 KiB.
 void writeCheckText(const CheckReport& report, std::string_view lineEnd,
@@ -300,12 +238,6 @@ void appendCsvLine(std::string& out, const CheckFields& fields) {
 }
 
 }  // namespace
-
-std::string csvField(std::string_view field) {
-    std::string out;
-    appendCsvField(out, field);
-    return out;
-}
 
 // The byte-order mark, the captions, the rows; every line ends CR LF.
 std::string encodeCheckCsv(const CheckReport& report) {

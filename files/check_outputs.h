@@ -16,6 +16,7 @@
 #include "files/measured/measured_points.h"
 #include "files/output_formats.h"
 #include "files/problem.h"
+#include "files/text_table.h"
 
 namespace korvel {
 
@@ -34,13 +35,6 @@ CheckFields checkCaptions();
 // name (0) and the verdict (8) are words.
 //   0 -> false   1 -> true   7 -> true   8 -> false
 bool checkColumnIsNumber(std::size_t column);
-
-// The columns a UTF-8 text takes in a fixed-pitch font: two for each East Asian wide or
-// full-width character (CJK ideographs, kana, hangul, full-width forms, CJK punctuation),
-// one for every other character ("Δ", "—" and "▲" included, as Western fonts draw them).
-//   "P1" -> 2   "桥台1" -> 5   "ΔX(mm)" -> 6   "合格" -> 4   "，" -> 2   "" -> 0
-// Bytes that are no UTF-8 count one column each.
-std::size_t displayWidth(std::string_view utf8);
 
 // The check as aligned text: a header line, one line per row, and the summary line, each
 // ended by `lineEnd`; columns two blanks apart and padded with blanks by display width, the
@@ -62,10 +56,6 @@ void writeCheckText(const CheckReport& report, std::string_view lineEnd,
 // line end, a quote inside doubled (RFC 4180).
 //   "\xEF\xBB\xBF点名,设计X,...,结果\r\nP1,5000.000,...,合格\r\nP9,,,,,,,,未测\r\n"
 std::string encodeCheckCsv(const CheckReport& report);
-
-// A field of a .csv line as RFC 4180 writes it.
-//   "P1" -> "P1"   "a,b" -> "\"a,b\""   "say \"x\"" -> "\"say \"\"x\"\"\""   "" -> ""
-std::string csvField(std::string_view field);
 
 // The .txt file: the UTF-8 byte-order mark and checkText with CR LF.
 std::string encodeCheckTextFile(const CheckReport& report);

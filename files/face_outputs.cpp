@@ -1,0 +1,79 @@
+#include "files/face_outputs.h"
+
+#include <QDir>
+
+#include "files/check_outputs.h"
+#include "files/save.h"
+#include "files/workbook/workbook.h"
+
+namespace korvel {
+
+FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots,
+                          int linesPassedOver, Tolerance tolerance) {
+    FaceReport report;
+    report.check = checkFace(body, std::move(shots), tolerance);
+    report.summary = faceSummary(report.check, linesPassedOver);
+    return report;
+}
+
+TextTable faceTable(const FaceReport& report) {
+    const auto captions = faceCaptions();
+    TextTable table;
+    table.captions.assign(captions.begin(), captions.end());
+    for (std::size_t c = 0; c < kFaceColumns; ++c) {
+        table.numbers.push_back(faceColumnIsNumber(c));
+    }
+    table.rows = report.check.rows.size();
+    table.texts = [&report](std::size_t k) {
+        const auto fields = faceFields(report.check, report.check.rows[k]);
+        return std::vector<std::string>(fields.begin(), fields.end());
+    };
+    return table;
+}
+
+void writeFaceText(const FaceReport& report, std::string_view lineEnd,
+                   const std::function<void(std::string_view)>& write) {
+    writeAlignedTable(faceTable(report), {report.summary}, lineEnd, write);
+}
+
+std::string faceText(const FaceReport& report, std::string_view lineEnd) {
+    std::string text;
+    writeFaceText(report, lineEnd, [&text](std::string_view piece) { text.append(piece); });
+    return text;
+}
+
+std::string encodeFaceTextFile(const FaceReport& report) {
+    return std::string(kUtf8ByteOrderMark) + faceText(report, "\r\n");
+}
+
+std::string encodeFaceCsv(const FaceReport& report) {
+    return encodeTableCsv(faceTable(report));
+}
+
+// The grid is built whole before the file is touched; the workbook layer writes and saves it.
+Problem saveFaceWorkbook(const QString& path, const FaceReport& report) {
+    if (report.check.rows.size() > kMaxCheckWorkbookRows) {
+        Problem problem = saveProblem(ProblemCode::CheckTooLongForWorkbook, path);
+        problem.subject = std::to_string(report.check.rows.size());
+        return problem;
+    }
+    const std::vector<std::string> after = {toleranceLine(report.check.tolerance),
+                                            report.summary};
+    return saveSheetGrid(path, gridOfCells(tableCells(faceTable(report), after)), kFaceSheetName);
+}
+
+Problem saveFaceOutput(const QString& path, OutputFormat format, const FaceReport& report) {
+    switch (format) {
+        case OutputFormat::ResultsText:
+            return saveFileAtomically(path, encodeFaceTextFile(report));
+        case OutputFormat::PointCsv:
+            return saveFileAtomically(path, encodeFaceCsv(report));
+        case OutputFormat::Workbook:
+            return saveFaceWorkbook(path, report);
+        default:
+            return problemAbout(ProblemCode::UnknownEnding,
+                                QDir::toNativeSeparators(path).toStdString());
+    }
+}
+
+}  // namespace korvel

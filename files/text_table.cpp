@@ -1,0 +1,168 @@
+#include "files/text_table.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace korvel {
+namespace {
+
+// The code point ranges East Asian Width calls wide or full-width, as far as a surveyor's
+// names and notes use them.
+constexpr std::pair<char32_t, char32_t> kWideRanges[] = {
+    {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF},   {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
+    {0xA000, 0xA4CF}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF},   {0xFE10, 0xFE19}, {0xFE30, 0xFE6F},
+    {0xFF00, 0xFF60}, {0xFFE0, 0xFFE6}, {0x20000, 0x3FFFD},
+};
+
+// Whether a code point is drawn two columns wide.
+bool isWide(char32_t c) {
+    return std::any_of(std::begin(kWideRanges), std::end(kWideRanges),
+                       [c](const auto& range) { return c >= range.first && c <= range.second; });
+}
+
+// The code point that starts at `at` and the bytes it takes; a byte that starts no valid
+// sequence is one character of its own.
+std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length <= 1 || at + length > text.size()) {
+        return {lead, 1};
+    }
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(k) & 0xC0) != 0x80) {
+            return {lead, 1};
+        }
+        c = (c << 6) | (byte(k) & 0x3F);
+    }
+    return {c, length};
+}
+
+// One line of fields padded to `widths`, two blanks apart, its trailing blanks dropped.
+std::string alignedLine(const std::vector<std::string_view>& fields,
+                        const std::vector<std::size_t>& widths, const std::vector<bool>& numbers) {
+    std::string line;
+    for (std::size_t c = 0; c < fields.size(); ++c) {
+        const std::size_t blanks = widths[c] - std::min(widths[c], displayWidth(fields[c]));
+        if (c > 0) {
+            line.append(2, ' ');
+        }
+        line.append(numbers[c] ? blanks : 0, ' ').append(fields[c]);
+        line.append(numbers[c] ? 0 : blanks, ' ');
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+// A row's texts as views.
+std::vector<std::string_view> views(const std::vector<std::string>& texts) {
+    return {texts.begin(), texts.end()};
+}
+
+// A text cell of the worksheet.
+SheetCell textCell(int row, int column, std::string_view text) {
+    return {row, column, false, 0.0,
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
+}
+
+}  // namespace
+
+// Code point by code point, two columns for the wide ones.
+std::size_t displayWidth(std::string_view utf8) {
+    std::size_t width = 0;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto [c, length] = codePointAt(utf8, at);
+        width += isWide(c) ? 2 : 1;
+        at += length;
+    }
+    return width;
+}
+
+std::string csvField(std::string_view field) {
+    const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+        return c == ',' || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain) {
+        return std::string(field);
+    }
+    std::string quoted = "\"";
+    for (const char c : field) {
+        quoted.append(c == '"' ? 2 : 1, c);
+    }
+    return quoted + '"';
+}
+
+// The widths first, over the captions and every row; then the lines.
+void writeAlignedTable(const TextTable& table, const std::vector<std::string>& after,
+                       std::string_view lineEnd,
+                       const std::function<void(std::string_view)>& write) {
+    std::vector<std::size_t> widths(table.captions.size());
+    const auto widen = [&widths](const std::vector<std::string_view>& fields) {
+        for (std::size_t c = 0; c < fields.size(); ++c) {
+            widths[c] = std::max(widths[c], displayWidth(fields[c]));
+        }
+    };
+    widen(table.captions);
+    for (std::size_t k = 0; k < table.rows; ++k) {
+        widen(views(table.texts(k)));
+    }
+    write(alignedLine(table.captions, widths, table.numbers));
+    write(lineEnd);
+    for (std::size_t k = 0; k < table.rows; ++k) {
+        write(alignedLine(views(table.texts(k)), widths, table.numbers));
+        write(lineEnd);
+    }
+    for (const std::string& line : after) {
+        write(line);
+        write(lineEnd);
+    }
+}
+
+// The byte-order mark, the captions, the rows; every line ends CR LF.
+std::string encodeTableCsv(const TextTable& table) {
+    std::string csv(kUtf8ByteOrderMark);
+    const auto appendLine = [&csv](const std::vector<std::string_view>& fields) {
+        for (std::size_t c = 0; c < fields.size(); ++c) {
+            csv.append(c > 0 ? "," : "").append(csvField(fields[c]));
+        }
+        csv += "\r\n";
+    };
+    appendLine(table.captions);
+    for (std::size_t k = 0; k < table.rows; ++k) {
+        appendLine(views(table.texts(k)));
+    }
+    return csv;
+}
+
+std::vector<SheetCell> tableCells(const TextTable& table, const std::vector<std::string>& after) {
+    std::vector<SheetCell> cells;
+    for (std::size_t c = 0; c < table.captions.size(); ++c) {
+        cells.push_back(textCell(0, static_cast<int>(c), table.captions[c]));
+    }
+    int row = 1;
+    for (std::size_t k = 0; k < table.rows; ++k, ++row) {
+        const std::vector<std::string> fields = table.texts(k);
+        for (std::size_t c = 0; c < fields.size(); ++c) {
+            if (fields[c].empty()) {
+                continue;
+            }
+            const QString text = QString::fromStdString(fields[c]);
+            const std::optional<double> value =
+                table.numbers[c] ? plainDecimal(text) : std::nullopt;
+            cells.push_back(value ? SheetCell{row, static_cast<int>(c), true, *value, {}}
+                                  : textCell(row, static_cast<int>(c), fields[c]));
+        }
+    }
+    for (std::size_t k = 0; k < after.size(); ++k) {
+        cells.push_back(textCell(row + 1 + static_cast<int>(k), 0, after[k]));
+    }
+    return cells;
+}
+
+}  // namespace korvel
