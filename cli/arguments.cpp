@@ -144,6 +144,18 @@ constexpr OptionDeclaration kOptions[] = {
          r.measuredPath = v;
          return Problem{};
      }},
+    {"--face", "FILE",
+     "坡面检测 check the points shot on the slope in FILE (.gsi, .dat,\n"
+     ".csv, .txt) against its design surface (needs --top), and print\n"
+     "the check; -o saves it by the endings marked *, .pdf the sheet\n"
+     "锥坡坡面高程检测表",
+     [](Request& r, const std::string& v) {
+         if (v.empty()) {
+             return problemAbout(ProblemCode::MissingValue, "--face");
+         }
+         r.facePath = v;
+         return Problem{};
+     }},
     {"--tolerance", "MM",
      "允许偏差 the tolerance in millimetres, over 0, at most 10000\n(default 50)",
      [](Request& r, const std::string& v) {
@@ -301,10 +313,14 @@ std::string pointEndings() {
 // What is wrong with the height options together with the rest, if anything.
 Problem heightsProblem(const Request& request) {
     const TypedHeights& h = request.heights;
+    if (!request.facePath.empty() && !request.measuredPath.empty()) {
+        return problemAbout(ProblemCode::FaceWithMeasured);
+    }
     if (h.top.empty()) {
         for (const auto& [given, option] : {std::pair{!h.longSlope.empty(), "--slope"},
                                             {!h.thickness.empty(), "--layers"},
-                                            {request.quantities, "--quantities"}}) {
+                                            {request.quantities, "--quantities"},
+                                            {!request.facePath.empty(), "--face"}}) {
             if (given) {
                 return problemAbout(ProblemCode::HeightOptionWithoutTop, option);
             }
@@ -314,7 +330,8 @@ Problem heightsProblem(const Request& request) {
     if (!request.measuredPath.empty()) {
         return problemAbout(ProblemCode::HeightsWithMeasured);
     }
-    if (!h.thickness.empty() && (request.outputPath.empty() || !namesPoints(request.format))) {
+    if (!h.thickness.empty() && request.facePath.empty() &&
+        (request.outputPath.empty() || !namesPoints(request.format))) {
         return problemAbout(ProblemCode::LayersInListRows,
                             request.outputPath.empty() ? "stdout" : request.outputPath);
     }
@@ -360,8 +377,8 @@ Request parseArguments(const std::vector<std::string>& args) {
     if (Problem problem = heightsProblem(request)) {
         return usageError(std::move(problem));
     }
-    if (!request.measuredPath.empty() && !request.outputPath.empty() &&
-        !writesCheck(request.format)) {
+    const bool check = !request.measuredPath.empty() || !request.facePath.empty();
+    if (check && !request.outputPath.empty() && !writesCheck(request.format)) {
         return usageError(problemAbout(ProblemCode::UnknownEnding, request.outputPath));
     }
     if (!request.fromFile && texts.size() != 7 && texts.size() != 8) {
@@ -411,11 +428,13 @@ std::string usageText() {
         "\n"
         "Exit status:\n"
         "  0  成果 rows written (a note on points left out may go to standard error);\n"
-        "     with --measured, every point measured and within the tolerance\n"
+        "     with --measured, every point measured and within the tolerance; with\n"
+        "     --face, every point on the face within it\n"
         "  1  拒绝计算 the run was refused with the window's message\n"
         "  2  用法或文件错误 usage error, heights refused, unreadable parameter or\n"
         "     measured file, or failed save\n"
-        "  3  超限或未测 with --measured, some point beyond the tolerance or not measured\n";
+        "  3  超限或未测 with --measured, some point beyond the tolerance or not measured;\n"
+        "     偏高或偏低 with --face, some point on the face beyond it\n";
     return text;
 }
 

@@ -38,6 +38,8 @@ struct Request {
     std::optional<SheetStation> backsight;
     // For the check of the staked points: --measured FILE, --tolerance MM, --order EN.
     std::string measuredPath;  // empty: no check, the rows as always
+    // For the check of points shot on the slope: --face FILE, with --tolerance and --order.
+    std::string facePath;  // empty: no face check
     Tolerance tolerance;
     CoordinateOrder order = CoordinateOrder::NorthEast;
     // The slope in height: --top H, --slope M,N and --layers T as typed; --quantities.
@@ -53,8 +55,10 @@ struct Request {
 //   {"--step", "12.5", "6", "60.3", "3000", "5000", "45.153", "2.5"} -> step mode, D empty
 //   {"--position", "5", ...} -> BadPosition         {"-o", "成果.pdf", ...} -> UnknownEnding
 //   {"--prefix", "桥台", ...} -> IllegalPrefix       {"--elevation", " 12.5", ...} -> accepted
-// With --measured, -o takes only the endings the check writes (checkWrites in the table).
+// With --measured or --face, -o takes only the endings the checks write (checkWrites in the
+// table); the two do not go together, and --face needs --top.
 //   {"--measured", "a.gsi", "-o", "a.dxf", ...} -> UnknownEnding
+//   {"--face", "a.gsi", ...} -> HeightOptionWithoutTop "--face"
 // --slope, --layers and --quantities need --top; --layers needs -o of a point file or the
 // sheet; --top does not go with --measured.
 //   {"--slope", "1.5,1", ...} -> HeightOptionWithoutTop "--slope"

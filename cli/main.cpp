@@ -19,6 +19,7 @@
 #include "arguments.h"
 #include "core/run.h"
 #include "files/check_outputs.h"
+#include "files/face_outputs.h"
 #include "files/measured/measured_points.h"
 #include "files/messages.h"
 #include "files/output_formats.h"
@@ -65,7 +66,7 @@ Problem writeStandardOutput(const std::vector<StakeRow>& rows) {
 // The sheet through its module, loaded now: only a sheet pays for Qt's GUI side. With a
 // check, the check sheet.
 int writeSheet(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result,
-               const CheckReport* check = nullptr) {
+               const CheckReport* check = nullptr, const FaceReport* face = nullptr) {
     QLibrary module(QString::fromStdString(sheetModulePath()));
     const auto write = reinterpret_cast<WriteSheet>(module.resolve(kSheetEntry));
     if (write == nullptr) {
@@ -74,7 +75,7 @@ int writeSheet(const Request& request, const std::array<std::string, 8>& texts, 
                                             module.errorString().toStdString())));
         return kExitError;
     }
-    const SheetJob job{&request, &texts, &result, check};
+    const SheetJob job{&request, &texts, &result, check, face};
     return write(&job);
 }
 
@@ -145,6 +146,49 @@ int runCheck(const Request& request, const std::array<std::string, 8>& texts, Ru
     return report.check.passed ? kExitRows : kExitCheckFailed;
 }
 
+// The face check as aligned text on standard output.
+Problem printFace(const FaceReport& report) {
+    bool written = true;
+    writeFaceText(report, "\n", [&written](std::string_view piece) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    if (!written || std::fflush(stdout) != 0) {
+        return standardOutputProblem();
+    }
+    return {};
+}
+
+// The check of the points shot on the slope against its surface: printed, or saved as -o's
+// ending says; exit 0 when every point on the face is within the tolerance, 3 when not.
+int runFace(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result) {
+    MeasuredShots shots = readMeasuredShots(QString::fromStdString(request.facePath), request.order);
+    if (shots.problem) {
+        reportError("korvel-calc: " + problemText(shots.problem));
+        return kExitError;
+    }
+    const bool sheet = !request.outputPath.empty() && request.format == OutputFormat::StakeSheet;
+    const ListedRun run{texts, request.selection, sheet ? result.rows : std::move(result.rows),
+                        result.outline};
+    const FaceRequest face =
+        makeFaceRequest(run, request.points, request.heights, std::move(shots), request.tolerance);
+    if (face.problem) {
+        return usageError(face.problem);
+    }
+    int status = kExitRows;
+    if (request.outputPath.empty()) {
+        status = reportSave(printFace(face.report));
+    } else if (sheet) {
+        status = writeSheet(request, texts, std::move(result), nullptr, &face.report);
+    } else {
+        status = reportSave(saveFaceOutput(QString::fromStdString(request.outputPath),
+                                           request.format, face.report));
+    }
+    if (status != kExitRows) {
+        return status;
+    }
+    return face.report.check.passed ? kExitRows : kExitCheckFailed;
+}
+
 // --quantities without -o: the quantities of the run's slope in place of its rows.
 int printQuantitiesOnly(const Request& request, const std::array<std::string, 8>& texts,
                         RunResult&& result) {
@@ -197,6 +241,9 @@ int runCommand(const std::vector<std::string>& args) {
     }
     if (!request.measuredPath.empty()) {
         return runCheck(request, *texts, std::move(result), reading);
+    }
+    if (!request.facePath.empty()) {
+        return runFace(request, *texts, std::move(result));
     }
     if (request.outputPath.empty() && request.quantities) {
         return printQuantitiesOnly(request, *texts, std::move(result));

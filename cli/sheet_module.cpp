@@ -9,6 +9,7 @@
 #include "outcome.h"
 #include "platform.h"
 #include "report/check_sheet.h"
+#include "report/face_sheet.h"
 #include "report/sheet_request.h"
 
 namespace korvel::cli {
@@ -36,7 +37,7 @@ int writeSheet(const SheetJob& job) {
     char name[] = "korvel-calc";
     char* argv[] = {name, nullptr};
     const QGuiApplication painting(argc, argv);
-    if (job.check != nullptr) {  // the check sheet prints no station
+    if (job.check != nullptr || job.face != nullptr) {  // the checks' sheets print no station
         typed.station.reset();
         typed.backsight.reset();
     }
@@ -48,6 +49,11 @@ int writeSheet(const SheetJob& job) {
     const QString path = QString::fromStdString(request.outputPath);
     if (job.check != nullptr) {
         return reportSave(saveCheckSheet(path, {std::move(sheet.sheet), *job.check}));
+    }
+    if (job.face != nullptr) {
+        FaceSheet face{std::move(sheet.sheet), *job.face};
+        plotShots(face.sheet.drawing, face.report);
+        return reportSave(saveFaceSheet(path, face));
     }
     const int saved = reportSave(saveStakeSheet(path, sheet.sheet));
     if (saved != kExitRows || !request.quantities || !sheet.sheet.heights) {

@@ -9,16 +9,19 @@
 #include "arguments.h"
 #include "core/run.h"
 #include "files/check_outputs.h"
+#include "files/face_outputs.h"
 
 namespace korvel::cli {
 
 // What the module is given: the command's request, the eight texts of the run and the run,
-// and for the check sheet the check (none for the stake-out sheet).
+// and for the check sheet the check, for the face check's sheet the face check (neither for
+// the stake-out sheet).
 struct SheetJob {
     const Request* request;
     const std::array<std::string, 8>* texts;
     RunResult* result;
     const CheckReport* check;
+    const FaceReport* face;
 };
 
 // The name the program looks the module's entry up by.

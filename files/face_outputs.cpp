@@ -16,6 +16,27 @@ FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots,
     return report;
 }
 
+FaceRequest makeFaceRequest(const ListedRun& run, const TypedPointOptions& points,
+                            const TypedHeights& heights, MeasuredShots shots,
+                            Tolerance tolerance) {
+    FaceRequest request;
+    const CheckedPointOptions checked = checkPointOptions(points);
+    if ((request.problem = checked.problem)) {
+        return request;
+    }
+    HeightRequest raised = makeHeights(heights, checked.options, run, false);
+    if ((request.problem = std::move(raised.problem))) {
+        return request;
+    }
+    if (!raised.heights) {
+        request.problem = problemAbout(ProblemCode::HeightOptionWithoutTop, "--face");
+        return request;
+    }
+    request.report = makeFaceReport(raised.heights->body, std::move(shots.shots),
+                                    shots.linesPassedOver, tolerance);
+    return request;
+}
+
 TextTable faceTable(const FaceReport& report) {
     const auto captions = faceCaptions();
     TextTable table;

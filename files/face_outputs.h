@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "core/face_check.h"
+#include "core/run.h"
+#include "files/measured/measured_points.h"
 #include "files/output_formats.h"
+#include "files/points/slope_heights.h"
 #include "files/problem.h"
 #include "files/text_table.h"
 
@@ -27,6 +30,20 @@ struct FaceReport {
 // report, for korvel-calc and the window alike.
 FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots,
                           int linesPassedOver, Tolerance tolerance);
+
+// A face check ready to write, or why there is none.
+struct FaceRequest {
+    FaceReport report;
+    Problem problem;
+};
+
+// The one way from a run, what was typed and a read file to a face check, for korvel-calc and
+// the window alike: the elevation and prefix checked as for the point files, the slope raised as
+// makeHeights raises it (its problems, or HeightOptionWithoutTop "--face" without a top), then
+// the shots checked.
+FaceRequest makeFaceRequest(const ListedRun& run, const TypedPointOptions& points,
+                            const TypedHeights& heights, MeasuredShots shots,
+                            Tolerance tolerance);
 
 // The check as a table: the captions 点名, X, Y, 实测H, 设计H, ΔH(mm), 结果 and a row per shot.
 TextTable faceTable(const FaceReport& report);

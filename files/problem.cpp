@@ -38,6 +38,7 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::HeightOptionWithoutTop, "{} 须与 --top 同用"},
     {ProblemCode::LayersInListRows, "分层放样点只能写入点文件或放样记录表，不能写入成果行：{}"},
     {ProblemCode::HeightsWithMeasured, "--measured 只复核坡脚放样点，不能与 --top 同用"},
+    {ProblemCode::FaceWithMeasured, "--face 与 --measured 不能同时给出"},
     {ProblemCode::ElevationNotNumber, "坡脚高程应为数：{}"},
     {ProblemCode::IllegalPrefix, "点名前缀只能含字母、数字和 - _ .：{}"},
     {ProblemCode::NameTooLong, "点名超过16个字符：{}"},

@@ -33,6 +33,7 @@ enum class ProblemCode {
     HeightOptionWithoutTop,  // --slope, --layers or --quantities without --top (the option)
     LayersInListRows,        // --layers for the list's rows: .txt, .xls, .xlsx or stdout
     HeightsWithMeasured,     // --top with --measured, which checks the list's points only
+    FaceWithMeasured,        // --face and --measured together
     // What the person typed for an export (the typed text is the subject).
     ElevationNotNumber,  // 坡脚高程 is not a finite decimal number
     IllegalPrefix,       // 点名前缀 holds a character other than a letter, digit, - _ .

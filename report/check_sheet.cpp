@@ -9,50 +9,6 @@
 namespace korvel {
 namespace {
 
-// The closing blocks: the tolerance and the summary a line each, then the two boxes to
-// write the conclusions in, side by side, three or four handwritten lines high.
-constexpr double kClosingLineHeight = 16.0;
-constexpr double kConclusionHeight = 64.0;
-constexpr double kConclusionGap = 10.0;
-static_assert(kCheckClosingHeight == 2 * kClosingLineHeight + kBlockGap + kConclusionHeight);
-constexpr double kClosingTextSize = 10.0;
-constexpr double kSmallestSize = 5.0;
-
-// `font` at the closing blocks' size.
-QFont closingFont(QFont font) {
-    font.setPointSizeF(kClosingTextSize);
-    return font;
-}
-
-// A box with its caption in its top left corner and room to write under it.
-void paintConclusionBox(QPainter& painter, const QFont& font, const QRectF& box,
-                        const QString& caption) {
-    painter.setPen(QPen(Qt::black, 0.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box);
-    paintFitted(painter, QRectF(box.left(), box.top(), box.width(), kClosingLineHeight + 2), font,
-                caption, Align::Left, kSmallestSize);
-}
-
-// The tolerance, the summary and the two conclusion boxes, from `top` down.
-void paintClosing(QPainter& painter, const QFont& font, const CheckReport& report, double top) {
-    const QFont body = closingFont(font);
-    painter.setPen(Qt::black);
-    paintFitted(painter, QRectF(kLeft, top, kContentWidth, kClosingLineHeight), body,
-                QString::fromStdString(toleranceLine(report.tolerance)), Align::Left,
-                kSmallestSize);
-    paintFitted(painter, QRectF(kLeft, top + kClosingLineHeight, kContentWidth, kClosingLineHeight),
-                body, QString::fromStdString(report.summary), Align::Left, kSmallestSize);
-    const double boxTop = top + 2 * kClosingLineHeight + kBlockGap;
-    const double boxWidth = (kContentWidth - kConclusionGap) / 2;
-    paintConclusionBox(painter, body, QRectF(kLeft, boxTop, boxWidth, kConclusionHeight),
-                       QStringLiteral("自检结论："));
-    paintConclusionBox(
-        painter, body,
-        QRectF(kLeft + boxWidth + kConclusionGap, boxTop, boxWidth, kConclusionHeight),
-        QStringLiteral("监理意见："));
-}
-
 // The check sheet's frame: the stake-out sheet's header without its station, and the
 // supervisor signing beside the three who staked and checked.
 SheetFrame checkSheetFrame(const StakeSheet& sheet) {
@@ -114,10 +70,8 @@ SheetPdf renderCheckSheet(const CheckSheet& sheet) {
         }
         return printed;
     };
-    const SheetBlock closing{kCheckClosingHeight,
-                             [&sheet](QPainter& painter, const QFont& font, double top) {
-                                 paintClosing(painter, font, sheet.report, top);
-                             }};
+    const SheetBlock closing =
+        conclusionBlock(toleranceLine(sheet.report.tolerance), sheet.report.summary);
     const PagedSheet paged{.frame = checkSheetFrame(sheet.sheet),
                            .opening = openingBlocks(sheet.sheet),
                            .columns = checkColumns(),

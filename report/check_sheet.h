@@ -25,10 +25,6 @@ struct CheckSheet {
     CheckReport report;
 };
 
-// The height of the blocks after the check's table, in points: the tolerance and the
-// summary a line each, and the two conclusion boxes side by side under them.
-inline constexpr double kCheckClosingHeight = 104.0;
-
 // The check table's columns, the captions of checkCaptions filling the printed width: the
 // name at the left, the numbers at the right, the verdict centred.
 std::vector<TableColumn> checkColumns();

@@ -7,10 +7,55 @@
 #include "core/decimal.h"
 #include "report/sheet_frame.h"
 #include "report/sheet_layout.h"
+#include "report/sheet_text.h"
 #include "report/slope_picture.h"
 
 namespace korvel {
 namespace {
+
+// The closing blocks: the tolerance and the summary a line each, then the two boxes to
+// write the conclusions in, side by side, three or four handwritten lines high.
+constexpr double kClosingLineHeight = 16.0;
+constexpr double kConclusionHeight = 64.0;
+constexpr double kConclusionGap = 10.0;
+static_assert(kConclusionBlockHeight == 2 * kClosingLineHeight + kBlockGap + kConclusionHeight);
+constexpr double kClosingTextSize = 10.0;
+constexpr double kClosingSmallestSize = 5.0;
+
+// `font` at the closing blocks' size.
+QFont closingFont(QFont font) {
+    font.setPointSizeF(kClosingTextSize);
+    return font;
+}
+
+// A box with its caption in its top left corner and room to write under it.
+void paintConclusionBox(QPainter& painter, const QFont& font, const QRectF& box,
+                        const QString& caption) {
+    painter.setPen(QPen(Qt::black, 0.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    paintFitted(painter, QRectF(box.left(), box.top(), box.width(), kClosingLineHeight + 2), font,
+                caption, Align::Left, kClosingSmallestSize);
+}
+
+// The tolerance, the summary and the two conclusion boxes, from `top` down.
+void paintConclusion(QPainter& painter, const QFont& font, const QString& tolerance,
+                     const QString& summary, double top) {
+    const QFont body = closingFont(font);
+    painter.setPen(Qt::black);
+    paintFitted(painter, QRectF(kLeft, top, kContentWidth, kClosingLineHeight), body,
+                tolerance, Align::Left, kClosingSmallestSize);
+    paintFitted(painter, QRectF(kLeft, top + kClosingLineHeight, kContentWidth, kClosingLineHeight),
+                body, summary, Align::Left, kClosingSmallestSize);
+    const double boxTop = top + 2 * kClosingLineHeight + kBlockGap;
+    const double boxWidth = (kContentWidth - kConclusionGap) / 2;
+    paintConclusionBox(painter, body, QRectF(kLeft, boxTop, boxWidth, kConclusionHeight),
+                       QStringLiteral("自检结论："));
+    paintConclusionBox(
+        painter, body,
+        QRectF(kLeft + boxWidth + kConclusionGap, boxTop, boxWidth, kConclusionHeight),
+        QStringLiteral("监理意见："));
+}
 
 // A UTF-8 text of the sheet as Qt holds it.
 QString text(const std::string& utf8) {
@@ -100,6 +145,14 @@ SheetBlock quantitiesBlock(const SlopeQuantities& quantities) {
     }
     return {kParameterLineHeight, [cells](QPainter& painter, const QFont& font, double top) {
                 paintRuledLine(painter, font, top, kParameterLineHeight, cells);
+            }};
+}
+
+SheetBlock conclusionBlock(const std::string& toleranceLine, const std::string& summary) {
+    const QString tolerance = text(toleranceLine);
+    const QString sum = text(summary);
+    return {kConclusionBlockHeight, [=](QPainter& painter, const QFont& font, double top) {
+                paintConclusion(painter, font, tolerance, sum, top);
             }};
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "core/slope_quantities.h"
@@ -34,6 +35,14 @@ SheetBlock heightsBlock(const SlopeInHeight& heights);
 
 // One line "工程量": 锥坡填方, 坡面面积, 坡脚线长 and 坡顶线长, each value with its unit.
 SheetBlock quantitiesBlock(const SlopeQuantities& quantities);
+
+// The height of the block that closes a check's sheet: the tolerance and the summary a line
+// each, and the two conclusion boxes side by side under them.
+inline constexpr double kConclusionBlockHeight = 104.0;
+
+// The block that closes a check's sheet: `toleranceLine` ("允许偏差：50 mm") and `summary` a
+// line each, then the boxes "自检结论：" and "监理意见：" to write in.
+SheetBlock conclusionBlock(const std::string& toleranceLine, const std::string& summary);
 
 // The first page's blocks of `sheet`, top down: the parameters, the drawing, and with heights
 // their block and the quantities. The blocks paint from `sheet`, which must outlive them.

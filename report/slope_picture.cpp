@@ -43,7 +43,14 @@ QColor layerColour(Layer layer) {
         case Layer::TopLine:
             return QColor(170, 110, 0);
         case Layer::SlopeSurface:
+        case Layer::ShotOff:
             return QColor(150, 150, 150);
+        case Layer::ShotWithin:
+            return QColor(0, 130, 0);
+        case Layer::ShotHigh:
+            return QColor(200, 0, 0);
+        case Layer::ShotLow:
+            return QColor(0, 0, 200);
         case Layer::Zero:
         case Layer::StakeName:
             break;
@@ -142,6 +149,35 @@ void paintMarker(QPainter& painter, QPointF at) {
     painter.drawLine(at - QPointF(0, kMarkerRadius), at + QPointF(0, kMarkerRadius));
 }
 
+// A shot of a check, marked by its result so that it reads in black and white too: a ring
+// within the tolerance, a filled triangle pointing up above it and down below it, a cross off
+// the slope.
+void paintShotMarker(QPainter& painter, QPointF at, Layer layer) {
+    constexpr double r = 2.2;
+    painter.setPen(QPen(layerColour(layer), 0.6));
+    if (layer == Layer::ShotWithin) {
+        painter.drawEllipse(at, r * 0.8, r * 0.8);
+        return;
+    }
+    if (layer == Layer::ShotOff) {
+        painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+        painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+        return;
+    }
+    const double tip = layer == Layer::ShotHigh ? -r : r;  // the page's y grows downwards
+    QPolygonF triangle;
+    triangle << at + QPointF(0, tip) << at + QPointF(-r, -tip) << at + QPointF(r, -tip);
+    painter.setBrush(layerColour(layer));
+    painter.drawPolygon(triangle);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// Whether `layer` holds the shots of a check.
+bool isShot(Layer layer) {
+    return layer == Layer::ShotWithin || layer == Layer::ShotHigh || layer == Layer::ShotLow ||
+           layer == Layer::ShotOff;
+}
+
 // The vertices of a line on paper, leaving out each vertex closer than a tenth of a point to
 // the last one kept: a long list's thousands of toe-line vertices a hair apart look the
 // same, and the page stays small. The last vertex is always kept.
@@ -173,6 +209,10 @@ void paintEntity(QPainter& painter, const PictureScale& s, const DrawingEntity& 
                  const QFontMetricsF& metrics, Crowding& crowding) {
     if (const auto* point = std::get_if<DrawingPoint>(&entity)) {
         const QPointF at = toPaper(s, point->at);
+        if (isShot(point->layer)) {
+            paintShotMarker(painter, at, point->layer);
+            return;
+        }
         if (point->layer != Layer::StakePoint ||
             takeCells(crowding.markers, QRectF(at, QSizeF(0.1, 0.1)))) {
             painter.setPen(QPen(layerColour(point->layer), 0.5));

@@ -1,5 +1,6 @@
 #include "ui/check_dialog.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "files/points/point_options.h"
+#include "ui/face_dialog.h"
 
 namespace korvel {
 namespace {
@@ -34,6 +36,7 @@ QStringList rowTexts(const StakeCheck& check, const CheckRow& row) {
 
 }  // namespace
 
+// The points are the session's as read, or the file read again in another order.
 CheckOfInputs checkOfInputs(const CheckSession& session, const CheckInputs& inputs) {
     const std::optional<Tolerance> tolerance = toleranceFromText(inputs.tolerance.toStdString());
     if (!tolerance) {
@@ -43,7 +46,14 @@ CheckOfInputs checkOfInputs(const CheckSession& session, const CheckInputs& inpu
     if (Problem problem = prefixProblem(prefix)) {
         return {{}, std::move(problem)};
     }
-    return {makeCheckReport(session.rows, prefix, session.measured, *tolerance), {}};
+    if (session.path.isEmpty() || inputs.order == session.inputs.order) {
+        return {makeCheckReport(session.rows, prefix, session.measured, *tolerance), {}};
+    }
+    MeasuredPoints measured = readMeasuredFile(session.path, inputs.order);
+    if (measured.problem) {
+        return {{}, std::move(measured.problem)};
+    }
+    return {makeCheckReport(session.rows, prefix, std::move(measured), *tolerance), {}};
 }
 
 void fillCheckTable(QTableWidget* table, const CheckReport& report) {
@@ -78,6 +88,9 @@ CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
     prefix->setObjectName(QStringLiteral("prefix"));
     auto* tolerance = new QLineEdit(session.inputs.tolerance, &dialog);
     tolerance->setObjectName(QStringLiteral("tolerance"));
+    QComboBox* order = coordinateOrderChoice(&dialog, session.inputs.order);
+    // The order means something to a delimited file only.
+    order->setEnabled(measuredFormatOf(session.path) == MeasuredFormat::Delimited);
     auto* table = new QTableWidget(0, static_cast<int>(kCheckColumns), &dialog);
     table->setObjectName(QStringLiteral("checkTable"));
     QStringList captions;
@@ -101,6 +114,7 @@ CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("点名前缀"), prefix);
     form->addRow(QStringLiteral("允许偏差(mm)"), tolerance);
+    form->addRow(QStringLiteral("坐标顺序"), order);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(table, 1);
@@ -110,8 +124,11 @@ CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
 
     // Recomputed whenever either input changes; a refused input says why and offers no export.
     CheckOfInputs current;
+    const auto inputs = [&] {
+        return CheckInputs{prefix->text(), tolerance->text(), chosenOrder(order)};
+    };
     const auto recompute = [&] {
-        current = checkOfInputs(session, {prefix->text(), tolerance->text()});
+        current = checkOfInputs(session, inputs());
         fillCheckTable(table, current.report);
         summary->setText(QString::fromStdString(current.problem ? problemText(current.problem)
                                                                 : current.report.summary));
@@ -119,13 +136,13 @@ CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
     };
     QObject::connect(prefix, &QLineEdit::textChanged, &dialog, recompute);
     QObject::connect(tolerance, &QLineEdit::textChanged, &dialog, recompute);
-    QObject::connect(exporting, &QPushButton::clicked, &dialog, [&] {
-        session.exportCheck({prefix->text(), tolerance->text()}, current.report);
-    });
+    QObject::connect(order, &QComboBox::currentIndexChanged, &dialog, recompute);
+    QObject::connect(exporting, &QPushButton::clicked, &dialog,
+                     [&] { session.exportCheck(inputs(), current.report); });
     recompute();
     table->resizeColumnsToContents();
     dialog.exec();
-    return {prefix->text(), tolerance->text()};
+    return inputs();
 }
 
 }  // namespace korvel

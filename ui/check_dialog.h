@@ -1,5 +1,5 @@
-// "放样复核": the check of the staked points as a table, recomputed as the prefix and the
-// tolerance change, with its summary, "导出(&E)…" and "关闭".
+// "放样复核": the check of the staked points as a table, recomputed as the prefix, the
+// tolerance and the coordinate order change, with its summary, "导出(&E)…" and "关闭".
 #pragma once
 
 #include <QString>
@@ -16,7 +16,8 @@ namespace korvel {
 CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session);
 
 // The check of `inputs` for the session, or why there is none: the tolerance or the prefix
-// as typed is refused. The prefix is checked as the point files check it.
+// as typed is refused, or the file read again in another order is. The prefix is checked as
+// the point files check it.
 struct CheckOfInputs {
     CheckReport report;
     Problem problem;

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "ui/check_dialog.h"
+#include "ui/face_dialog.h"
 #include "ui/height_dialog.h"
 #include "ui/platform.h"
 #include "ui/point_settings_dialog.h"
@@ -103,6 +104,10 @@ void QtDialogHost::openDocument(const QString& path) {
 
 CheckInputs QtDialogHost::showCheck(QWidget* parent, const CheckSession& session) {
     return runCheckDialog(parent, session);
+}
+
+FaceInputs QtDialogHost::showFace(QWidget* parent, const FaceSession& session) {
+    return runFaceDialog(parent, session);
 }
 
 QStringList toQtNameFilters(const QString& filter) {

@@ -11,6 +11,7 @@
 #include "core/run.h"
 #include "core/stake_row.h"
 #include "files/check_outputs.h"
+#include "files/face_outputs.h"
 #include "files/measured/measured_points.h"
 #include "files/points/slope_heights.h"
 
@@ -78,15 +79,38 @@ TypedHeights typedHeights(const HeightSettings& settings);
 struct CheckInputs {
     QString prefix;
     QString tolerance = QStringLiteral("50");
+    CoordinateOrder order = CoordinateOrder::NorthEast;  // of a .csv or .txt file
 };
 
-// One showing of "放样复核": the design rows and the measured points, the inputs to start
-// from, and what "导出" does with the check of the inputs as they stand.
+// One showing of "放样复核": the design rows, the measured file (its path, read again when the
+// coordinate order changes; none for points given as they are) and its points as read in the
+// inputs' order, the inputs to start from, and what "导出" does with the check of the inputs
+// as they stand.
 struct CheckSession {
     std::vector<StakeRow> rows;
+    QString path;
     MeasuredPoints measured;
     CheckInputs inputs;
     std::function<void(const CheckInputs&, const CheckReport&)> exportCheck;
+};
+
+// What "坡面检测" recomputes the check from as it is typed: the tolerance in millimetres and
+// the order of the coordinates in a .csv or .txt file.
+struct FaceInputs {
+    QString tolerance = QStringLiteral("50");
+    CoordinateOrder order = CoordinateOrder::NorthEast;
+};
+
+// One showing of "坡面检测": the run and what the slope was raised with, the measured file
+// (read again when the order changes), the inputs to start from, and what "导出" does with the
+// check of the inputs as they stand.
+struct FaceSession {
+    ListedRun run;
+    PointSettings points;
+    HeightSettings heights;
+    QString path;
+    FaceInputs inputs;
+    std::function<void(const FaceInputs&, const FaceReport&)> exportFace;
 };
 
 // The modal dialogs the window can show.
@@ -113,6 +137,8 @@ class DialogHost {
     virtual void openDocument(const QString& path) = 0;
     // Shows "放样复核" for `session` until "关闭"; the inputs as they stood then.
     virtual CheckInputs showCheck(QWidget* parent, const CheckSession& session) = 0;
+    // Shows "坡面检测" for `session` until "关闭"; the inputs as they stood then.
+    virtual FaceInputs showFace(QWidget* parent, const FaceSession& session) = 0;
 };
 
 // The real dialogs: Qt's own file dialog (the native one on Windows), QMessageBox, and a
@@ -130,6 +156,7 @@ class QtDialogHost final : public DialogHost {
                                         const ListedRun& run) override;
     void openDocument(const QString& path) override;
     CheckInputs showCheck(QWidget* parent, const CheckSession& session) override;
+    FaceInputs showFace(QWidget* parent, const FaceSession& session) override;
 };
 
 // Turns "desc|pattern|desc|pattern" into Qt name filters "desc (pattern)". Qt reads the

@@ -14,6 +14,7 @@
 #include "core/geometry.h"
 #include "core/run.h"
 #include "core/stake_row.h"
+#include "files/output_formats.h"
 #include "ui/common_dialog.h"
 #include "ui/dialog_host.h"
 
@@ -67,7 +68,7 @@ class Form1 : public QMainWindow {
     QAction *baocun, *duqu, *baocuncg, *save;
     // The result list's own menu (right-click, the Menu key, Shift+F10): copy and export.
     QMenu* List1Menu;
-    QAction *fuzhi, *daochu, *jilubiao, *fuhe, *gaocheng;
+    QAction *fuzhi, *daochu, *jilubiao, *fuhe, *gaocheng, *jiance;
 
   public slots:
     // "计算": runs the calculation and fills List1, or shows its message.
@@ -111,6 +112,10 @@ class Form1 : public QMainWindow {
     // "锥坡高程": the slope's top, slopes and layers, with the quantities of the list's run;
     // with a top, the point export and the sheet take the layers and the surface.
     void gaocheng_Click();
+    // "坡面检测": the points shot on the slope, read from the instrument's file, against the
+    // design surface of the list's run raised as "锥坡高程" has it; shown as a table that can
+    // be exported as text, CSV, workbook or the sheet. Greyed until a top is set.
+    void jiance_Click();
 
   protected:
     // A drag that brings a local file is accepted; nothing else is.
@@ -155,6 +160,12 @@ class Form1 : public QMainWindow {
     void setUpParameterRead();
     // Exports the check of the list's run as its ending says, after asking where.
     void exportCheck(const CheckInputs& inputs, const CheckReport& report);
+    // Exports the face check as its ending says, after asking where.
+    void exportFace(const FaceInputs& inputs, const FaceReport& report);
+    // Asks where a check is exported ("保存复核结果", "保存检测结果") among the endings the
+    // checks write, the sheet first; empty when cancelled, nothing when the ending is no
+    // check's (said in a message).
+    std::optional<std::pair<QString, OutputFormat>> askCheckExport(const QString& title);
     // Reads the parameter file at `path` into the eight boxes, or shows "文件路径错误".
     void readParameters(const QString& path);
 
@@ -174,6 +185,9 @@ class Form1 : public QMainWindow {
     HeightSettings heightSettings_;
     // The check's tolerance in millimetres as last typed, kept while the program runs.
     QString checkTolerance_ = QStringLiteral("50");
+    CoordinateOrder checkOrder_ = CoordinateOrder::NorthEast;
+    // The face check's tolerance and coordinate order as they last stood.
+    FaceInputs faceInputs_;
     // Since the menu the Menu key opened closed: a platform that also turns that key into a
     // context menu request must not open the menu a second time.
     QElapsedTimer sinceMenuKey_;

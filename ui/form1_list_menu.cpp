@@ -69,6 +69,9 @@ void Form1::buildListMenu() {
     gaocheng = List1Menu->addAction(QStringLiteral("锥坡高程(&H)…"));
     gaocheng->setObjectName(QStringLiteral("gaocheng"));
     connect(gaocheng, &QAction::triggered, this, &Form1::gaocheng_Click);
+    jiance = List1Menu->addAction(QStringLiteral("坡面检测(&M)…"));
+    jiance->setObjectName(QStringLiteral("jiance"));
+    connect(jiance, &QAction::triggered, this, &Form1::jiance_Click);
     // The items, and so Ctrl+C, work while the list has rows.
     connect(listModel_, &QAbstractItemModel::modelReset, this, &Form1::followListRows);
     followListRows();
@@ -83,11 +86,13 @@ void Form1::buildListMenu() {
     connect(shiftF10, &QShortcut::activated, this, [this] { showListMenu(keyboardMenuPlace()); });
 }
 
+// The face check needs the slope's top as well.
 void Form1::followListRows() {
     const bool rows = !listRun_.rows.empty();
     for (QAction* item : List1Menu->actions()) {
         item->setEnabled(rows);
     }
+    jiance->setEnabled(rows && !heightSettings_.top.trimmed().isEmpty());
 }
 
 QPoint Form1::keyboardMenuPlace() const {

@@ -23,10 +23,14 @@ enum class Layer {
     LayerLine,        // the line of a fill layer, at its elevation
     TopLine,          // the top line of the slope, at the top's elevation
     SlopeSurface,     // the triangles of the slope's design surface
+    ShotWithin,       // a point shot on the slope, within the tolerance of its design
+    ShotHigh,         // a point shot above its design beyond the tolerance: to cut
+    ShotLow,          // a point shot below its design beyond the tolerance: to fill
+    ShotOff,          // a point shot off the slope: beyond the toe or behind its lines
 };
 
 // A layer's name in a drawing file and its colour (AutoCAD colour index); a layer of the
-// slope's heights is listed only by a drawing that draws on it.
+// slope's heights or of its checked shots is listed only by a drawing that draws on it.
 struct LayerStyle {
     Layer layer;
     std::string_view name;
@@ -47,6 +51,10 @@ inline constexpr LayerStyle kLayerStyles[] = {
     {Layer::LayerLine, "LAYER_LINE", 4, true},
     {Layer::TopLine, "TOP_LINE", 2, true},
     {Layer::SlopeSurface, "SLOPE_SURFACE", 8, true},
+    {Layer::ShotWithin, "SHOT_WITHIN", 3, true},
+    {Layer::ShotHigh, "SHOT_HIGH", 1, true},
+    {Layer::ShotLow, "SHOT_LOW", 5, true},
+    {Layer::ShotOff, "SHOT_OFF", 8, true},
 };
 
 // The name of `layer` as a drawing file writes it: Layer::ToeLine -> "TOE_LINE".

@@ -354,4 +354,95 @@ MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order) {
     return points;
 }
 
+namespace {
+
+// A shot of a point read from a line.
+SlopeShot shotOf(const FieldPoint& point) {
+    return {std::string(point.name), std::string(point.x), std::string(point.y),
+            std::string(point.h)};
+}
+
+// Every point of the bytes, in order: the lines as decodeBytes reads them.
+MeasuredShots decodeShots(std::string_view bytes, MeasuredFormat format, CoordinateOrder order) {
+    MeasuredShots read;
+    if (bytes.find('\0') != std::string_view::npos) {
+        read.problem = problemAbout(ProblemCode::MeasuredBinary);
+        return read;
+    }
+    const std::string_view body = bytes.substr(bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0);
+    const bool utf8 = isUtf8(QByteArrayView(body.data(), static_cast<qsizetype>(body.size())));
+    const bool gbk = body.size() == bytes.size() && !utf8;
+    std::array<std::string, 3> rewritten;
+    GsiTexts texts;
+    int number = 0;
+    LineCursor lines = linesOf(body);
+    while (const std::optional<std::string_view> line = nextLine(lines)) {
+        std::optional<FieldPoint> point;
+        std::string decoded;
+        if (format == MeasuredFormat::Gsi) {
+            GsiBlock block = readGsiBlock(*line, ++number, texts);
+            if (block.problem) {
+                return {{}, 0, std::move(block.problem)};
+            }
+            point = block.point;
+            if (point && !isAscii(point->name)) {
+                decoded = lineText(point->name, !isUtf8(QByteArrayView(point->name)));
+                point->name = decoded;
+            }
+        } else {
+            decoded = !utf8 && !isAscii(*line) ? lineText(*line, gbk) : std::string(*line);
+            point = readDelimitedLine(decoded, format, order, rewritten);
+        }
+        if (!point || point->name.empty()) {
+            ++read.linesPassedOver;
+            continue;
+        }
+        read.shots.push_back(shotOf(*point));
+    }
+    if (read.shots.empty()) {
+        return {{}, 0, problemAbout(ProblemCode::MeasuredNoPoints)};
+    }
+    return read;
+}
+
+}  // namespace
+
+MeasuredShots decodeMeasuredShots(QByteArrayView bytes, MeasuredFormat format,
+                                  CoordinateOrder order) {
+    return decodeShots(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())),
+                       format, order);
+}
+
+// The file's checks as readMeasuredFile makes them, then its bytes read whole.
+MeasuredShots readMeasuredShots(const QString& path, CoordinateOrder order) {
+    const std::string subject = QDir::toNativeSeparators(path).toStdString();
+    const std::optional<MeasuredFormat> format = measuredFormatOf(path);
+    MeasuredShots refused;
+    if (!format) {
+        refused.problem = fileProblem(ProblemCode::UnknownMeasuredEnding, subject);
+        return refused;
+    }
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        refused.problem = fileProblem(ProblemCode::NotRegularFile, subject);
+        return refused;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refused.problem =
+            fileProblem(ProblemCode::CannotRead, subject, file.errorString().toStdString());
+        return refused;
+    }
+    const QByteArray bytes = file.read(kMaxMeasuredFileBytes + 1);
+    if (measuredFileTooLarge(bytes.size())) {
+        refused.problem = fileProblem(ProblemCode::MeasuredTooLarge, subject);
+        return refused;
+    }
+    MeasuredShots shots = decodeMeasuredShots(bytes, *format, order);
+    if (shots.problem) {
+        shots.problem.file = subject;
+    }
+    return shots;
+}
+
 }  // namespace korvel

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/face_check.h"
 #include "core/stake_check.h"
 #include "files/problem.h"
 
@@ -84,5 +85,21 @@ MeasuredPoints decodeMeasuredPoints(QByteArrayView bytes, MeasuredFormat format,
 // file (NotRegularFile), a file that is missing or unreadable (CannotRead, with the system's
 // reason).
 MeasuredPoints readMeasuredFile(const QString& path, CoordinateOrder order);
+
+// Every point of a measured file in file order, each measurement its own (a name met again
+// is a point again), with the lines passed over; on a problem no points and 0 lines.
+struct MeasuredShots {
+    std::vector<SlopeShot> shots;  // name, X, Y and H (empty when none) as decimalText gives them
+    int linesPassedOver = 0;
+    Problem problem;
+};
+
+// The shots in `bytes`, read as decodeMeasuredPoints reads points (the same line rules,
+// encodings and refusals), but every one kept, in file order.
+MeasuredShots decodeMeasuredShots(QByteArrayView bytes, MeasuredFormat format,
+                                  CoordinateOrder order);
+
+// Reads the file at `path` as readMeasuredFile does, into its shots.
+MeasuredShots readMeasuredShots(const QString& path, CoordinateOrder order);
 
 }  // namespace korvel

@@ -39,6 +39,7 @@ TEST(ProblemText, OneSentenceEachCode) {
         {problemAbout(P::LayersInListRows, "成果.txt"),
          "分层放样点只能写入点文件或放样记录表，不能写入成果行：成果.txt"},
         {problemAbout(P::HeightsWithMeasured), "--measured 只复核坡脚放样点，不能与 --top 同用"},
+        {problemAbout(P::FaceWithMeasured), "--face 与 --measured 不能同时给出"},
         {problemAbout(P::TopNotNumber, "10,4"), "坡顶高程应为数：10,4"},
         {problemAbout(P::TopNotAboveToe, "99"), "坡顶高程应高于坡脚高程：99"},
         {problemAbout(P::SlopeNotPositive, "1:2"), "坡率应为大于0的数：1:2"},

@@ -12,6 +12,7 @@
 #include "core/geometry.h"
 #include "files/drawing/slope_drawing.h"
 #include "poppler.h"
+#include "report/sheet_blocks.h"
 #include "report/sheet_layout.h"
 #include "sheet_rows.h"
 
@@ -147,7 +148,7 @@ TEST(CheckSheet, RowsRunOverPagesAndTheClosingFollows) {
         const CheckSheet sheet = checkSheetOf(test::spiralRows(rows));
         const std::vector<PagePlan> plan =
             planPages(sheet.report.check.rows.size(), firstTableTop(), laterTableTop(false),
-                      kCheckClosingHeight);
+                      kConclusionBlockHeight);
         const QTemporaryDir dir;
         EXPECT_EQ(static_cast<std::size_t>(expectCheckSheet(sheet, dir).size()), plan.size());
         EXPECT_GE(plan.size(), 2u);
@@ -168,10 +169,10 @@ TEST(CheckSheet, PagePlans) {
     const Case cases[] = {
         {0, 0, 1, false},
         {7, 0, 1, false},
-        {7, kCheckClosingHeight, 1, false},
-        {firstRows, kCheckClosingHeight, 2, true},
-        {firstRows + 1, kCheckClosingHeight, 2, false},
-        {firstRows + laterRows, kCheckClosingHeight, 3, true},
+        {7, kConclusionBlockHeight, 1, false},
+        {firstRows, kConclusionBlockHeight, 2, true},
+        {firstRows + 1, kConclusionBlockHeight, 2, false},
+        {firstRows + laterRows, kConclusionBlockHeight, 3, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rows);

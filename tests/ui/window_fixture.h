@@ -83,6 +83,14 @@ struct ScriptedDialogHost final : korvel::DialogHost {
         checkSessions.append(session);
         return onCheck ? onCheck(session) : session.inputs;
     }
+    // "坡面检测": each session shown, and what the scripted dialog does with it (by default
+    // closes it at once with its inputs).
+    QList<korvel::FaceSession> faceSessions;
+    std::function<korvel::FaceInputs(const korvel::FaceSession&)> onFace;
+    korvel::FaceInputs showFace(QWidget*, const korvel::FaceSession& session) override {
+        faceSessions.append(session);
+        return onFace ? onFace(session) : session.inputs;
+    }
     std::optional<korvel::PointSettings> askPointSettings(
         QWidget*, const korvel::PointSettings& current) override {
         pointAsks.append(current);
