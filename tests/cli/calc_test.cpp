@@ -417,5 +417,83 @@ TEST(CalcHeights, QuantitiesFilesAndRefusals) {
     }
 }
 
+// The face check: the layered slope's own points as the shots, two moved off their design by
+// known heights, the file in both orders; every exit status, output and usage error.
+TEST(CalcFace, ShotsOnTheSlope) {
+    QTemporaryDir dir;
+    const QStringList slope = {"--elevation", "100", "--prefix", "L2-",
+                               "--top",       "104", "--slope",  "2,1"};
+    const QString shots = dir.filePath(QStringLiteral("实测.csv"));
+    ASSERT_EQ(calc(kStepRun + slope + QStringList{"--layers", "1", "-o", shots}).status, 0);
+    const QStringList face = kStepRun + slope + QStringList{"--face", shots};
+    const Outcome all = calc(face);
+    EXPECT_EQ(all.status, 0) << all.err.toStdString();
+    EXPECT_TRUE(all.out.startsWith("点名"));
+    EXPECT_TRUE(
+        all.out.endsWith("共16点：合格16点，偏高0点，偏低0点；合格率100.0%；坡脚外3点；"
+                         "坡面外6点\n"))
+        << all.out.toStdString();
+
+    // L2-2-2 shot 80 mm high, L2-3-3 62.05 mm low: ΔH from the digits, 62.1 by halves away.
+    QByteArray moved =
+        bytesOf(shots)
+            .replace("L2-2-2,3000.858,5009.212,102.000", "L2-2-2,3000.858,5009.212,102.080")
+            .replace("L2-3-3,2998.837,5010.264,103.000", "L2-3-3,2998.837,5010.264,102.93795");
+    ASSERT_TRUE(test::put(shots, moved));
+    const Outcome some = calc(face);
+    EXPECT_EQ(some.status, 3);
+    EXPECT_TRUE(some.out.contains("101.9999    80.1  偏高")) << some.out.toStdString();
+    EXPECT_TRUE(some.out.contains("103.0000   -62.1  偏低")) << some.out.toStdString();
+    EXPECT_EQ(calc(face + QStringList{"--tolerance", "80.1"}).status, 0);
+    // The same file in E,N order reads the same with --order EN, and not without.
+    QByteArray swapped;
+    for (const QByteArray& line : moved.split('\n')) {
+        const QList<QByteArray> f = line.split(',');
+        if (f.size() > 3) {
+            swapped += f[0] + ',' + f[2] + ',' + f[1] + ',' + f[3] + "\r\n";
+        }
+    }
+    ASSERT_TRUE(test::put(shots, swapped));
+    EXPECT_EQ(calc(face + QStringList{"--order", "EN"}).out, some.out);
+    EXPECT_NE(calc(face).out, some.out);
+
+    const std::pair<const char*, QByteArray> outputs[] = {
+        {"检测.csv", "\xEF\xBB\xBF点名,X,Y,实测H,设计H,ΔH(mm),结果\r\n"},
+        {"检测.txt", "\xEF\xBB\xBF点名"},
+        {"检测.xlsx", "PK\x03\x04"},
+        {"检测.xls", "\xD0\xCF\x11\xE0"},
+        {"检测.pdf", "%PDF-"},
+    };
+    for (const auto& [name, start] : outputs) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        const Outcome o = calc(face + QStringList{"--order", "EN", "-o", path});
+        EXPECT_EQ(o.status, 3) << name << o.err.toStdString();
+        EXPECT_TRUE(bytesOf(path).startsWith(start)) << name;
+    }
+    const QString sheet = pdfText(dir.filePath("检测.pdf"));
+    for (const char* expected : {"锥坡坡面高程检测表", "坡顶高程", "▲", "偏高", "▼", "偏低",
+                                 "允许偏差：50 mm", "监理意见："}) {
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(expected))) << expected;
+    }
+
+    using P = ProblemCode;
+    const std::tuple<QStringList, P, std::string> usage[] = {
+        {kStepRun + QStringList{"--face", shots}, P::HeightOptionWithoutTop, "--face"},
+        {face + QStringList{"--measured", shots}, P::FaceWithMeasured, ""},
+        {face + QStringList{"-o", "检测.dxf"}, P::UnknownEnding, "检测.dxf"},
+        {face + QStringList{"--tolerance", "0"}, P::BadTolerance, "0"},
+        {kStepRun + QStringList{"--top", "99", "--elevation", "100", "--face", shots},
+         P::TopNotAboveToe, "99"},
+    };
+    for (const auto& [args, code, subject] : usage) {
+        const Outcome o = calc(args);
+        EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(o.err.startsWith(
+            "korvel-calc: " + QByteArray::fromStdString(problemText(problemAbout(code, subject)))))
+            << o.err.toStdString();
+    }
+    EXPECT_EQ(calc(face + QStringList{"--face", dir.filePath("无.gsi")}).status, 2);
+}
+
 }  // namespace
 }  // namespace korvel
