@@ -1,6 +1,7 @@
 // The measured-point reader on arbitrary bytes in every format: it gives points or a
 // refusal with a code, never a crash. A point has a name and decimal texts; every line is
-// a point, a repeat or a line passed over; the check takes whatever was read.
+// a point, a repeat or a line passed over; the check and the face check take whatever was
+// read.
 #include <QByteArrayView>
 #include <algorithm>
 #include <array>
@@ -9,6 +10,7 @@
 
 #include "core/stake_check.h"
 #include "files/check_outputs.h"
+#include "files/face_outputs.h"
 #include "files/measured/measured_points.h"
 #include "fuzz/fuzz_check.h"
 
@@ -30,6 +32,41 @@ int lineCount(QByteArrayView bytes) {
 // Whether `text` is a coordinate as the reader gives it: decimalText leaves it as it is.
 bool isDecimalText(std::string_view text) {
     return korvel::decimalText(text) == text;
+}
+
+// The face check of the same bytes: every point kept in file order, repeats included, and
+// each shot with an H one row with one verdict, a design and ΔH exactly on the face.
+void checkFace(QByteArrayView bytes, korvel::MeasuredFormat format, korvel::CoordinateOrder order,
+               const korvel::MeasuredPoints& read) {
+    const korvel::MeasuredShots shots = korvel::decodeMeasuredShots(bytes, format, order);
+    FUZZ_CHECK(!shots.problem && shots.linesPassedOver == read.linesPassedOver &&
+                   shots.shots.size() == read.points.places.size() +
+                                             static_cast<std::size_t>(read.points.repeats),
+               "the shots are the points, each measurement its own");
+    // A slope 4 m high on a toe of 10 m by 6 m about the origin, where small numbers land.
+    const korvel::CalcInput input{10, 6, 60, 0, 0, 0, 1, 0};
+    const korvel::SlopeBody body =
+        korvel::slopeBody(input, korvel::SlopePosition::Position2, {0, 4, 1.5, 1.0}).body;
+    const korvel::FaceReport report =
+        korvel::makeFaceReport(body, shots.shots, shots.linesPassedOver, korvel::Tolerance{});
+    const korvel::FaceCheck& check = report.check;
+    FUZZ_CHECK(check.rows.size() + static_cast<std::size_t>(check.withoutHeight) ==
+                   shots.shots.size(),
+               "a row for each shot with an H");
+    FUZZ_CHECK(check.within + check.high + check.low + check.beyondToe + check.outside ==
+                   static_cast<int>(check.rows.size()),
+               "one verdict a row");
+    for (const korvel::FaceRow& row : check.rows) {
+        const auto fields = korvel::faceFields(check, row);
+        const bool off = row.verdict == korvel::FaceVerdict::BeyondToe ||
+                         row.verdict == korvel::FaceVerdict::Outside;
+        FUZZ_CHECK(fields[4].empty() == off && fields[5].empty() == off,
+                   "a design and ΔH exactly on the face");
+    }
+    const std::string text = korvel::faceText(report, "\n");
+    FUZZ_CHECK(std::count(text.begin(), text.end(), '\n') ==
+                   static_cast<std::ptrdiff_t>(check.rows.size() + 2),
+               "the captions, a line a row and the summary");
 }
 
 }  // namespace
@@ -101,5 +138,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = korvel::checkText(report, "\n");
     report.check.asciiOnly = false;
     FUZZ_CHECK(korvel::checkText(report, "\n") == text, "the same text however laid out");
+    checkFace(bytes, format, order, read);
     return 0;
 }
