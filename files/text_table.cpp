@@ -44,20 +44,23 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
     return {c, length};
 }
 
-// One line of fields padded to `widths`, two blanks apart, its trailing blanks dropped.
-std::string alignedLine(const std::vector<std::string_view>& fields,
-                        const std::vector<std::size_t>& widths, const std::vector<bool>& numbers) {
-    std::string line;
+// One line of fields padded to `widths`, two blanks apart, its trailing blanks dropped, then
+// `lineEnd`; written into `line`, whose room is kept from one line to the next.
+template <typename Fields>
+void alignedLine(std::string& line, const Fields& fields, const std::vector<std::size_t>& widths,
+                 const std::vector<bool>& numbers, std::string_view lineEnd) {
+    line.clear();
     for (std::size_t c = 0; c < fields.size(); ++c) {
-        const std::size_t blanks = widths[c] - std::min(widths[c], displayWidth(fields[c]));
+        const std::string_view field = fields[c];
+        const std::size_t blanks = widths[c] - std::min(widths[c], displayWidth(field));
         if (c > 0) {
             line.append(2, ' ');
         }
-        line.append(numbers[c] ? blanks : 0, ' ').append(fields[c]);
+        line.append(numbers[c] ? blanks : 0, ' ').append(field);
         line.append(numbers[c] ? 0 : blanks, ' ');
     }
     line.erase(line.find_last_not_of(' ') + 1);
-    return line;
+    line.append(lineEnd);
 }
 
 // A row's texts as views.
@@ -73,8 +76,12 @@ SheetCell textCell(int row, int column, std::string_view text) {
 
 }  // namespace
 
-// Code point by code point, two columns for the wide ones.
+// Code point by code point, two columns for the wide ones; ASCII (every number of a check) is
+// one column a byte.
 std::size_t displayWidth(std::string_view utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return utf8.size();
+    }
     std::size_t width = 0;
     for (std::size_t at = 0; at < utf8.size();) {
         const auto [c, length] = codePointAt(utf8, at);
@@ -98,25 +105,29 @@ std::string csvField(std::string_view field) {
     return quoted + '"';
 }
 
-// The widths first, over the captions and every row; then the lines.
+// The rows' texts made once, the widths taken over them and the captions; then the lines.
 void writeAlignedTable(const TextTable& table, const std::vector<std::string>& after,
                        std::string_view lineEnd,
                        const std::function<void(std::string_view)>& write) {
     std::vector<std::size_t> widths(table.captions.size());
-    const auto widen = [&widths](const std::vector<std::string_view>& fields) {
+    const auto widen = [&widths](const auto& fields) {
         for (std::size_t c = 0; c < fields.size(); ++c) {
             widths[c] = std::max(widths[c], displayWidth(fields[c]));
         }
     };
     widen(table.captions);
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(table.rows);
     for (std::size_t k = 0; k < table.rows; ++k) {
-        widen(views(table.texts(k)));
+        rows.push_back(table.texts(k));
+        widen(rows.back());
     }
-    write(alignedLine(table.captions, widths, table.numbers));
-    write(lineEnd);
-    for (std::size_t k = 0; k < table.rows; ++k) {
-        write(alignedLine(views(table.texts(k)), widths, table.numbers));
-        write(lineEnd);
+    std::string line;
+    alignedLine(line, table.captions, widths, table.numbers, lineEnd);
+    write(line);
+    for (const std::vector<std::string>& row : rows) {
+        alignedLine(line, row, widths, table.numbers, lineEnd);
+        write(line);
     }
     for (const std::string& line : after) {
         write(line);
