@@ -2,20 +2,17 @@
 
 #include <QDir>
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "files/gbk.h"
 #include "files/save.h"
 #include "files/workbook/workbook.h"
 #include "files/workbook/worksheet.h"
 
 namespace korvel {
 namespace {
-
-// The UTF-8 byte-order mark, which Excel and Notepad take as "this file is UTF-8".
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The code point ranges East Asian Width calls wide or full-width, as far as a surveyor's
 // names and notes use them.
@@ -55,96 +52,40 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
     return {c, length};
 }
 
-// The columns of the aligned text: how wide each is on screen, the most bytes a text of it
-// takes (more than its width where it holds Chinese: three bytes in two columns), and
-// whether each of its texts is as wide as it is long (ASCII: every number of the check).
-struct TextColumns {
-    std::array<std::size_t, kCheckColumns> widths{};
-    std::array<std::size_t, kCheckColumns> bytes{};
-    std::array<bool, kCheckColumns> byteWide{true, true, true, true, true, true, true, true, true};
-};
+// How wide each column of the aligned text is: its widest text on screen.
+using ColumnWidths = std::array<std::size_t, kCheckColumns>;
 
-// The columns widened to hold `fields`.
-void widen(TextColumns& columns, const CheckFields& fields) {
-    for (std::size_t c = 0; c < kCheckColumns; ++c) {
-        const std::size_t width = displayWidth(fields[c]);
-        columns.widths[c] = std::max(columns.widths[c], width);
-        columns.bytes[c] = std::max(columns.bytes[c], fields[c].size());
-        columns.byteWide[c] = columns.byteWide[c] && width == fields[c].size();
-    }
-}
-
-// The columns widened to hold every row of `check`. When the check shows ASCII only, each
-// text is as wide as it is long, and the check knows its longest; the verdicts, always
-// Chinese, are measured once a word.
-void widenToRows(TextColumns& columns, const StakeCheck& check) {
-    if (!check.asciiOnly) {
-        for (const CheckRow& row : check.rows) {
-            widen(columns, checkFields(check, row));
+// The widths of the columns of the captions and every row of `check`.
+ColumnWidths columnWidths(const StakeCheck& check) {
+    ColumnWidths widths{};
+    const auto widen = [&widths](const CheckFields& fields) {
+        for (std::size_t c = 0; c < kCheckColumns; ++c) {
+            widths[c] = std::max(widths[c], displayWidth(fields[c]));
         }
-        return;
-    }
-    constexpr std::size_t kVerdict = kCheckColumns - 1;
-    for (std::size_t c = 0; c < kVerdict; ++c) {
-        columns.widths[c] = std::max(columns.widths[c], check.longest[c]);
-        columns.bytes[c] = std::max(columns.bytes[c], check.longest[c]);
-    }
-    // In the order of the enumeration, so that a verdict is its own index.
-    const std::array<Verdict, 4> verdicts = {Verdict::Within, Verdict::Beyond, Verdict::NotMeasured,
-                                             Verdict::NoDesign};
-    std::array<bool, verdicts.size()> present{};
+    };
+    widen(checkCaptions());
     for (const CheckRow& row : check.rows) {
-        present[static_cast<std::size_t>(row.verdict)] = true;
+        widen(checkFields(check, row));
     }
-    for (std::size_t v = 0; v < verdicts.size(); ++v) {
-        if (present[v]) {
-            const std::string_view word = verdictText(verdicts[v]);
-            columns.widths[kVerdict] = std::max(columns.widths[kVerdict], displayWidth(word));
-            columns.bytes[kVerdict] = std::max(columns.bytes[kVerdict], word.size());
-            columns.byteWide[kVerdict] = false;
-        }
-    }
+    return widths;
 }
 
-// The most bytes a line of `columns` takes with its end: each text and its padding, and the
-// two blanks between columns.
-std::size_t longestLine(const TextColumns& columns, std::string_view lineEnd) {
-    std::size_t bytes = lineEnd.size() + 2 * (kCheckColumns - 1);
+// Appends one line of the aligned text to `out`: the fields padded with blanks to their
+// columns' widths, numbers at the right and words at the left, two blanks apart; then the
+// blanks at the line's end dropped and `lineEnd` added.
+void appendAlignedLine(std::string& out, const CheckFields& fields, const ColumnWidths& widths,
+                       std::string_view lineEnd) {
+    const std::size_t start = out.size();
     for (std::size_t c = 0; c < kCheckColumns; ++c) {
-        bytes += columns.widths[c] + columns.bytes[c];
+        const std::size_t blanks = widths[c] - displayWidth(fields[c]);
+        const bool right = checkColumnIsNumber(c);
+        out.append(c > 0 ? 2 : 0, ' ').append(right ? blanks : 0, ' ');
+        out.append(fields[c]).append(right ? 0 : blanks, ' ');
     }
-    return bytes;
-}
-
-// Writes one line of the aligned text at `out`, which has room for longestLine: the fields
-// padded to their columns, two blanks apart, the blanks at the end dropped, then the line
-// end. Gives where the line ends. The line is laid on blanks first and each text copied to
-// its place: one fill and a copy a text, where padding text by text takes three calls each.
-char* writeAlignedLine(char* out, const CheckFields& fields, const TextColumns& columns,
-                       std::string_view lineEnd, std::size_t longest) {
-    std::memset(out, ' ', longest);
-    char* at = out;
-    char* end = out;  // just past the last text written
-    for (std::size_t c = 0; c < kCheckColumns; ++c) {
-        // Numbers at the right of their column, words at the left; the last column's
-        // padding would only be dropped again.
-        const std::string_view field = fields[c];
-        const std::size_t width = columns.widths[c];
-        const bool last = c + 1 == kCheckColumns;
-        const std::size_t taken = columns.byteWide[c] || last ? field.size() : displayWidth(field);
-        const std::size_t blanks = last ? 0 : width - std::min(width, taken);
-        char* const text = at + (checkColumnIsNumber(c) ? blanks : 0);
-        std::copy(field.begin(), field.end(), text);
-        if (!field.empty()) {
-            end = text + field.size();
-        }
-        at += blanks + field.size() + 2;
+    while (out.size() > start && out.back() == ' ') {
+        out.pop_back();
     }
-    // Blanks written as padding are not text: a line ends with its last text.
-    while (end != out && end[-1] == ' ') {
-        --end;
-    }
-    return std::copy(lineEnd.begin(), lineEnd.end(), end);
+    out.append(lineEnd);
 }
 
 // A text cell of the worksheet.
@@ -206,23 +147,14 @@ bool checkColumnIsNumber(std::size_t column) {
     return column >= 1 && column + 1 < kCheckColumns;
 }
 
-// Code point by code point, two columns for the wide ones; ASCII is one column a byte, and
-// a text of ASCII only (every number of the check) is its length.
+// Code point by code point, two columns for the wide ones; ASCII (every number of the check)
+// is a column a byte.
 std::size_t displayWidth(std::string_view utf8) {
-    unsigned char high = 0;
-    for (const char c : utf8) {
-        high |= static_cast<unsigned char>(c);
-    }
-    if ((high & 0x80) == 0) {
+    if (isAscii(utf8)) {
         return utf8.size();
     }
     std::size_t width = 0;
     for (std::size_t at = 0; at < utf8.size();) {
-        if ((utf8[at] & 0x80) == 0) {
-            ++width;
-            ++at;
-            continue;
-        }
         const auto [c, length] = codePointAt(utf8, at);
         width += isWide(c) ? 2 : 1;
         at += length;
@@ -230,36 +162,23 @@ std::size_t displayWidth(std::string_view utf8) {
     return width;
 }
 
-// The widths first, over the captions and every row; then the lines, gathered in pieces
+// The widths first, over the captions and every row; then the lines, handed on in pieces
 // of about 64 KiB.
 void writeCheckText(const CheckReport& report, std::string_view lineEnd,
                     const std::function<void(std::string_view)>& write) {
     constexpr std::size_t kPiece = 64 * 1024;
-    const StakeCheck& check = report.check;
-    const CheckFields captions = checkCaptions();
-    TextColumns columns;
-    widen(columns, captions);
-    columns.byteWide.fill(true);  // of the rows' texts: the captions are written on their own
-    widenToRows(columns, check);
-    const std::size_t longest = longestLine(columns, lineEnd);
-    std::string piece(kPiece + longest, '\0');
-    char* out = piece.data();
-    const auto flush = [&] {
-        write(std::string_view(piece.data(), static_cast<std::size_t>(out - piece.data())));
-        out = piece.data();
-    };
-    TextColumns captionColumns = columns;
-    captionColumns.byteWide.fill(false);
-    out = writeAlignedLine(out, captions, captionColumns, lineEnd, longest);
-    for (const CheckRow& row : check.rows) {
-        out = writeAlignedLine(out, checkFields(check, row), columns, lineEnd, longest);
-        if (static_cast<std::size_t>(out - piece.data()) >= kPiece) {
-            flush();
+    const ColumnWidths widths = columnWidths(report.check);
+    std::string piece;
+    appendAlignedLine(piece, checkCaptions(), widths, lineEnd);
+    for (const CheckRow& row : report.check.rows) {
+        appendAlignedLine(piece, checkFields(report.check, row), widths, lineEnd);
+        if (piece.size() >= kPiece) {
+            write(piece);
+            piece.clear();
         }
     }
-    flush();
-    write(report.summary);
-    write(lineEnd);
+    piece.append(report.summary).append(lineEnd);
+    write(piece);
 }
 
 // The pieces one after another.
@@ -309,7 +228,7 @@ std::string csvField(std::string_view field) {
 
 // The byte-order mark, the captions, the rows; every line ends CR LF.
 std::string encodeCheckCsv(const CheckReport& report) {
-    std::string csv(kByteOrderMark);
+    std::string csv(kUtf8ByteOrderMark);
     csv.reserve(128 + report.check.rows.size() * 80);
     appendCsvLine(csv, checkCaptions());
     for (const CheckRow& row : report.check.rows) {
@@ -320,7 +239,7 @@ std::string encodeCheckCsv(const CheckReport& report) {
 
 // Notepad on a Chinese Windows reads a file without the mark as GBK.
 std::string encodeCheckTextFile(const CheckReport& report) {
-    std::string text(kByteOrderMark);
+    std::string text(kUtf8ByteOrderMark);
     writeCheckText(report, "\r\n", [&text](std::string_view piece) { text.append(piece); });
     return text;
 }
