@@ -10,11 +10,9 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 
 #include "arguments.h"
 #include "core/run.h"
@@ -91,32 +89,11 @@ Problem printCheck(const CheckReport& report) {
     return {};
 }
 
-// The measured file read on a thread of its own while the run works out the design points:
-// the two need nothing of each other, and on a second core the reading costs the command
-// little. Nothing when there is no file to read.
-std::future<MeasuredPoints> startReadingMeasured(const Request& request) {
-    if (request.measuredPath.empty()) {
-        return {};
-    }
-    const int startingCore = currentCore();
-    std::future<MeasuredPoints> reading = std::async(
-        std::launch::async,
-        [startingCore](const QString& path, CoordinateOrder order) {
-            moveOffCore(startingCore);
-            return readMeasuredFile(path, order);
-        },
-        QString::fromStdString(request.measuredPath), request.order);
-    // The new thread waits on this core for its turn: giving way once lets it run, and it
-    // moves over to a free core at once, while the run goes on here.
-    std::this_thread::yield();
-    return reading;
-}
-
 // The check of the measured points against the run's: printed, or saved as -o's ending says;
 // exit 0 when every point was measured within the tolerance, 3 when not.
-int runCheck(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result,
-             std::future<MeasuredPoints>& reading) {
-    MeasuredPoints measured = reading.get();
+int runCheck(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result) {
+    MeasuredPoints measured =
+        readMeasuredFile(QString::fromStdString(request.measuredPath), request.order);
     if (measured.problem) {
         reportError("korvel-calc: " + problemText(measured.problem));
         return kExitError;
@@ -222,8 +199,6 @@ int runCommand(const std::vector<std::string>& args) {
         case Action::Calculate:
             break;
     }
-    // Waited for on every way out, the refusals included.
-    std::future<MeasuredPoints> reading = startReadingMeasured(request);
     const std::optional<std::array<std::string, 8>> texts = loadTexts(request);
     if (!texts) {
         return kExitError;
@@ -240,7 +215,7 @@ int runCommand(const std::vector<std::string>& args) {
             break;
     }
     if (!request.measuredPath.empty()) {
-        return runCheck(request, *texts, std::move(result), reading);
+        return runCheck(request, *texts, std::move(result));
     }
     if (!request.facePath.empty()) {
         return runFace(request, *texts, std::move(result));

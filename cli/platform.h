@@ -31,16 +31,6 @@ std::string sheetModulePath();
 // system's own on Windows. A platform the caller set in QT_QPA_PLATFORM is kept.
 void choosePaintingPlatform();
 
-// The core the calling thread runs on, or -1 where the system does not say.
-int currentCore();
-
-// Moves the calling thread off `core` when it is running there and may run on another,
-// then leaves it free to run anywhere again. Linux starts a new thread on the core of the
-// thread that started it, where it waits its turn while another core stands idle; a thread
-// that calls this first thing goes over to the idle core at once. Windows puts a new thread
-// on an idle processor itself, and there this does nothing.
-void moveOffCore(int core);
-
 // Writes out what the streams still hold and gives the console back the code page it had
 // before `prepareStandardStreams` (so the rest of a batch file prints as before).
 void restoreStandardStreams(const StreamState& before);

@@ -1,7 +1,5 @@
 // korvel-calc on POSIX systems: arguments and streams are bytes, UTF-8 here, and need no
 // conversion.
-#include <sched.h>
-
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
@@ -36,27 +34,6 @@ std::string sheetModulePath() {
 void choosePaintingPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
-}
-
-// The core the scheduler has the thread on this moment.
-int currentCore() {
-    return sched_getcpu();
-}
-
-// The thread's cores without `core` for a moment: taking its own core away moves a running
-// thread over to another at once. Then every core it had is given back, and it stays where
-// it is until the scheduler sees a reason to move it.
-void moveOffCore(int core) {
-    cpu_set_t every;
-    if (core < 0 || sched_getcpu() != core || sched_getaffinity(0, sizeof every, &every) != 0 ||
-        CPU_COUNT(&every) < 2 || !CPU_ISSET(core, &every)) {
-        return;
-    }
-    cpu_set_t others = every;
-    CPU_CLR(core, &others);
-    if (sched_setaffinity(0, sizeof others, &others) == 0) {
-        sched_setaffinity(0, sizeof every, &every);
     }
 }
 

@@ -62,14 +62,6 @@ StreamState prepareStandardStreams() {
     return before;
 }
 
-// Not needed here: the core is only asked for to move off it.
-int currentCore() {
-    return -1;
-}
-
-// Windows starts a new thread on an idle processor when there is one: nothing to move.
-void moveOffCore(int) {}
-
 // The console turns bytes into characters as they are written, so the UTF-8 still buffered
 // goes out before the old code page comes back.
 void restoreStandardStreams(const StreamState& before) {

@@ -11,11 +11,6 @@ namespace {
 constexpr std::size_t kMaxWholeDigits = 12;
 constexpr int kMicroDecimals = 6;
 
-// The digits of `text` from the first one that is not a leading zero.
-std::string_view withoutLeadingZeros(std::string_view text) {
-    return text.substr(std::min(text.find_first_not_of('0'), text.size()));
-}
-
 // Whether `c` is a decimal digit.
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -161,6 +156,12 @@ std::string millimetresText(std::int64_t micrometres) {
     text += '.';
     text += static_cast<char>('0' + tenths % 10);
     return text;
+}
+
+// From the first character that is not a '0'; "0" when there is none but there were zeros.
+std::string_view withoutLeadingZeros(std::string_view text) {
+    const std::string_view rest = text.substr(std::min(text.find_first_not_of('0'), text.size()));
+    return rest.empty() && !text.empty() ? std::string_view("0") : rest;
 }
 
 std::string percentText(int part, int whole) {

@@ -80,6 +80,13 @@ std::optional<std::int64_t> decimalMicrometres(std::string_view text);
 //   1250 -> "1.3"    -1249 -> "-1.2"    -40 -> "0.0"    -50 -> "-0.1"    0 -> "0.0"
 std::string millimetresText(std::int64_t micrometres);
 
+// A text without the zeros in front of it, a text of zeros only being "0": how a run of
+// digits is read, and how a point's name is matched ("007" is point 7). A view into `text`
+// (or of a constant "0").
+//   "007" -> "7"   "0000000000000007" -> "7"   "000" -> "0"   "" -> ""   "70" -> "70"
+//   "L2-007" -> "L2-007"   "0.5" -> ".5"
+std::string_view withoutLeadingZeros(std::string_view text);
+
 // A share as a percentage with one decimal, halves away from zero; `whole` over 0.
 //   (5, 6) -> "83.3"    (1, 8) -> "12.5"    (7, 7) -> "100.0"
 std::string percentText(int part, int whole);

@@ -1,8 +1,6 @@
 #include "core/stake_row.h"
 
 #include <algorithm>
-#include <charconv>
-#include <iterator>
 #include <string>
 
 #include "core/decimal.h"
@@ -34,16 +32,8 @@ std::string stakeRowLine(const StakeRow& row) {
     return line;
 }
 
-void appendPointName(std::string& out, std::string_view prefix, const StakeRow& row) {
-    char digits[16];
-    const auto written = std::to_chars(std::begin(digits), std::end(digits), row.number);
-    out.append(prefix).append(digits, written.ptr);
-}
-
 std::string pointName(std::string_view prefix, const StakeRow& row) {
-    std::string name;
-    appendPointName(name, prefix, row);
-    return name;
+    return std::string(prefix) + std::to_string(row.number);
 }
 
 namespace {

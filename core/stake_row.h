@@ -36,10 +36,6 @@ std::string stakeRowLine(const StakeRow& row);
 //   ("L2-", {7, ...}) -> "L2-7"      ("", {12, ...}) -> "12"
 std::string pointName(std::string_view prefix, const StakeRow& row);
 
-// Appends the row's name, as pointName gives it, to `out`: for writers that gather many
-// names in one buffer.
-void appendPointName(std::string& out, std::string_view prefix, const StakeRow& row);
-
 // The three fields of a result row as the list shows them: the point number and the X and
 // Y texts, views into the line.
 struct StakeRowFields {

@@ -45,8 +45,7 @@ bool checkColumnIsNumber(std::size_t column);
 std::string checkText(const CheckReport& report, std::string_view lineEnd);
 
 // The text checkText gives, handed to `write` in pieces one after another (each piece is
-// gone when `write` returns): a check of thirty thousand points is written without ever
-// being whole in memory.
+// gone when `write` returns), so that a long check is never whole in memory.
 void writeCheckText(const CheckReport& report, std::string_view lineEnd,
                     const std::function<void(std::string_view)>& write);
 
@@ -83,8 +82,8 @@ Problem saveCheckWorkbook(const QString& path, const CheckReport& report);
 
 // The check of the measured points against the design rows named `prefix` + number, with its
 // summary: the one way from a read file to a report, for korvel-calc and the window alike.
-// The rows and the points are kept in the report (moved in where the caller is done with
-// them).
+// The rows and the points are kept in the report, the rows' texts made from them as each
+// output writes them.
 CheckReport makeCheckReport(std::vector<StakeRow> rows, std::string_view prefix,
                             MeasuredPoints measured, Tolerance tolerance);
 

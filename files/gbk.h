@@ -1,12 +1,30 @@
-// The 8-bit code page of the text files: GBK (Windows code page 936).
+// The encodings of the text files: GBK (Windows code page 936), the 8-bit code page of a
+// Chinese Windows, and UTF-8, which a file marks with its byte-order mark.
 #pragma once
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <string_view>
 
 namespace korvel {
+
+// The UTF-8 byte-order mark, EF BB BF: Excel and Notepad take a file that starts with it as
+// UTF-8, and a file read as GBK otherwise is read as UTF-8 after it.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Whether `bytes` are ASCII only (every byte below 0x80): text that reads the same in GBK and
+// UTF-8, and needs no decoding.
+//   "P1,5000.000" -> true    "" -> true    "桥台1" (in either encoding) -> false
+constexpr bool isAscii(std::string_view bytes) {
+    for (const char c : bytes) {
+        if ((static_cast<unsigned char>(c) & 0x80) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Encodes text as GBK; a character GBK lacks becomes "?".
 QByteArray encodeGbk(QStringView text);

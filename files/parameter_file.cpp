@@ -22,8 +22,8 @@ QByteArray encodeParameterFile(const ParameterTexts& texts) {
 // leading byte-order mark and as GBK otherwise.
 ParameterTexts decodeParameterFile(QByteArrayView bytes) {
     ParameterTexts texts;
-    const bool utf8 = bytes.startsWith(QByteArrayView("\xEF\xBB\xBF"));
-    qsizetype pos = utf8 ? 3 : 0;
+    const bool utf8 = bytes.startsWith(QByteArrayView(kUtf8ByteOrderMark));
+    qsizetype pos = utf8 ? static_cast<qsizetype>(kUtf8ByteOrderMark.size()) : 0;
     const qsizetype size = bytes.size();
     for (QString& text : texts) {
         if (pos >= size) {

@@ -44,23 +44,23 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
     return {c, length};
 }
 
-// One line of fields padded to `widths`, two blanks apart, its trailing blanks dropped, then
-// `lineEnd`; written into `line`, whose room is kept from one line to the next.
+// Appends one line of fields to `out`: each padded to its column's width, two blanks apart,
+// the line's trailing blanks dropped, then `lineEnd`.
 template <typename Fields>
-void alignedLine(std::string& line, const Fields& fields, const std::vector<std::size_t>& widths,
-                 const std::vector<bool>& numbers, std::string_view lineEnd) {
-    line.clear();
+void appendAlignedLine(std::string& out, const Fields& fields,
+                       const std::vector<std::size_t>& widths, const std::vector<bool>& numbers,
+                       std::string_view lineEnd) {
+    const std::size_t start = out.size();
     for (std::size_t c = 0; c < fields.size(); ++c) {
         const std::string_view field = fields[c];
         const std::size_t blanks = widths[c] - std::min(widths[c], displayWidth(field));
-        if (c > 0) {
-            line.append(2, ' ');
-        }
-        line.append(numbers[c] ? blanks : 0, ' ').append(field);
-        line.append(numbers[c] ? 0 : blanks, ' ');
+        out.append(c > 0 ? 2 : 0, ' ').append(numbers[c] ? blanks : 0, ' ');
+        out.append(field).append(numbers[c] ? 0 : blanks, ' ');
     }
-    line.erase(line.find_last_not_of(' ') + 1);
-    line.append(lineEnd);
+    while (out.size() > start && out.back() == ' ') {
+        out.pop_back();
+    }
+    out.append(lineEnd);
 }
 
 // A row's texts as views.
@@ -79,7 +79,7 @@ SheetCell textCell(int row, int column, std::string_view text) {
 // Code point by code point, two columns for the wide ones; ASCII (every number of a check) is
 // one column a byte.
 std::size_t displayWidth(std::string_view utf8) {
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+    if (isAscii(utf8)) {
         return utf8.size();
     }
     std::size_t width = 0;
@@ -105,10 +105,12 @@ std::string csvField(std::string_view field) {
     return quoted + '"';
 }
 
-// The rows' texts made once, the widths taken over them and the captions; then the lines.
+// The rows' texts made once and kept while the widths are taken over them; then the lines,
+// gathered into pieces of about 64 KiB.
 void writeAlignedTable(const TextTable& table, const std::vector<std::string>& after,
                        std::string_view lineEnd,
                        const std::function<void(std::string_view)>& write) {
+    constexpr std::size_t kPiece = 64 * 1024;
     std::vector<std::size_t> widths(table.captions.size());
     const auto widen = [&widths](const auto& fields) {
         for (std::size_t c = 0; c < fields.size(); ++c) {
@@ -122,17 +124,19 @@ void writeAlignedTable(const TextTable& table, const std::vector<std::string>& a
         rows.push_back(table.texts(k));
         widen(rows.back());
     }
-    std::string line;
-    alignedLine(line, table.captions, widths, table.numbers, lineEnd);
-    write(line);
+    std::string piece;
+    appendAlignedLine(piece, table.captions, widths, table.numbers, lineEnd);
     for (const std::vector<std::string>& row : rows) {
-        alignedLine(line, row, widths, table.numbers, lineEnd);
-        write(line);
+        appendAlignedLine(piece, row, widths, table.numbers, lineEnd);
+        if (piece.size() >= kPiece) {
+            write(piece);
+            piece.clear();
+        }
     }
     for (const std::string& line : after) {
-        write(line);
-        write(lineEnd);
+        piece.append(line).append(lineEnd);
     }
+    write(piece);
 }
 
 // The byte-order mark, the captions, the rows; every line ends CR LF.
@@ -144,7 +148,7 @@ std::string encodeTableCsv(const TextTable& table) {
         }
         csv += "\r\n";
     };
-    appendLine(table.captions);
+    appendLine(views(table.captions));
     for (std::size_t k = 0; k < table.rows; ++k) {
         appendLine(views(table.texts(k)));
     }

@@ -9,16 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "files/gbk.h"
 #include "files/workbook/worksheet.h"
 
 namespace korvel {
 
-// The UTF-8 byte-order mark, which Excel and Notepad take as "this file is UTF-8" (Notepad on a
-// Chinese Windows reads a file without it as GBK).
-inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 struct TextTable {
-    std::vector<std::string_view> captions;
+    std::vector<std::string> captions;
     std::vector<bool> numbers;  // per column: numbers sit at the right, words at the left
     std::size_t rows = 0;
     // The texts of row k (below `rows`), one per column.
@@ -37,8 +34,9 @@ std::size_t displayWidth(std::string_view utf8);
 //   "P1" -> "P1"   "a,b" -> "\"a,b\""   "say \"x\"" -> "\"say \"\"x\"\"\""   "" -> ""
 std::string csvField(std::string_view field);
 
-// The table as aligned text, handed to `write` in pieces: the captions' line, a line per row,
-// then each of `after` on a line of its own, each line ended by `lineEnd`. Columns two blanks
+// The table as aligned text, handed to `write` in pieces of about 64 KiB (each gone when
+// `write` returns, so that a long table is never whole in memory): the captions' line, a line per
+// row, then each of `after` on a line of its own, each line ended by `lineEnd`. Columns two blanks
 // apart and padded with blanks by display width; words at the left of their column, numbers
 // (and their captions) at the right; empty fields as blanks; no blanks at a line's end.
 //   {"点名", "H"}, numbers {false, true}, rows {"P1", "12.5"} ->

@@ -1,10 +1,8 @@
 // The measured-point reader on arbitrary bytes in every format: it gives points or a
 // refusal with a code, never a crash. A point has a name and decimal texts; every line is
-// a point, a repeat or a line passed over; the check and the face check take whatever was
-// read.
+// a point or a line passed over, every point a peg or a repeat; the check and the face check
+// take whatever was read, and their aligned texts lay every row out.
 #include <QByteArrayView>
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -34,15 +32,22 @@ bool isDecimalText(std::string_view text) {
     return korvel::decimalText(text) == text;
 }
 
-// The face check of the same bytes: every point kept in file order, repeats included, and
-// each shot with an H one row with one verdict, a design and ΔH exactly on the face.
-void checkFace(QByteArrayView bytes, korvel::MeasuredFormat format, korvel::CoordinateOrder order,
-               const korvel::MeasuredPoints& read) {
-    const korvel::MeasuredShots shots = korvel::decodeMeasuredShots(bytes, format, order);
-    FUZZ_CHECK(!shots.problem && shots.linesPassedOver == read.linesPassedOver &&
-                   shots.shots.size() == read.points.places.size() +
-                                             static_cast<std::size_t>(read.points.repeats),
-               "the shots are the points, each measurement its own");
+// How many lines `text` has, each ended by `lineEnd`, none of them empty.
+std::size_t endedLines(std::string_view text, std::string_view lineEnd) {
+    std::size_t lines = 0;
+    for (std::size_t at = 0; at < text.size(); ++lines) {
+        const std::size_t end = text.find(lineEnd, at);
+        if (end == std::string_view::npos || end == at) {
+            return 0;
+        }
+        at = end + lineEnd.size();
+    }
+    return lines;
+}
+
+// The face check of the shots: each shot with an H one row with one verdict, a design and
+// ΔH exactly on the face, and a line a row.
+void checkFace(const korvel::MeasuredShots& shots) {
     // A slope 4 m high on a toe of 10 m by 6 m about the origin, where small numbers land.
     const korvel::CalcInput input{10, 6, 60, 0, 0, 0, 1, 0};
     const korvel::SlopeBody body =
@@ -50,9 +55,9 @@ void checkFace(QByteArrayView bytes, korvel::MeasuredFormat format, korvel::Coor
     const korvel::FaceReport report =
         korvel::makeFaceReport(body, shots.shots, shots.linesPassedOver, korvel::Tolerance{});
     const korvel::FaceCheck& check = report.check;
-    FUZZ_CHECK(check.rows.size() + static_cast<std::size_t>(check.withoutHeight) ==
-                   shots.shots.size(),
-               "a row for each shot with an H");
+    FUZZ_CHECK(
+        check.rows.size() + static_cast<std::size_t>(check.withoutHeight) == shots.shots.size(),
+        "a row for each shot with an H");
     FUZZ_CHECK(check.within + check.high + check.low + check.beyondToe + check.outside ==
                    static_cast<int>(check.rows.size()),
                "one verdict a row");
@@ -63,9 +68,7 @@ void checkFace(QByteArrayView bytes, korvel::MeasuredFormat format, korvel::Coor
         FUZZ_CHECK(fields[4].empty() == off && fields[5].empty() == off,
                    "a design and ΔH exactly on the face");
     }
-    const std::string text = korvel::faceText(report, "\n");
-    FUZZ_CHECK(std::count(text.begin(), text.end(), '\n') ==
-                   static_cast<std::ptrdiff_t>(check.rows.size() + 2),
+    FUZZ_CHECK(endedLines(korvel::faceText(report, "\r\n"), "\r\n") == check.rows.size() + 2,
                "the captions, a line a row and the summary");
 }
 
@@ -79,8 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto format = static_cast<korvel::MeasuredFormat>(data[0] % 3);
     const auto order = static_cast<korvel::CoordinateOrder>(data[0] / 3 % 2);
     const QByteArrayView bytes(data + 1, static_cast<qsizetype>(size - 1));
+    const korvel::MeasuredShots shots = korvel::decodeMeasuredShots(bytes, format, order);
     const korvel::MeasuredPoints read = korvel::decodeMeasuredPoints(bytes, format, order);
 
+    FUZZ_CHECK(read.problem.code == shots.problem.code, "one refusal for both");
     if (read.problem) {
         const ProblemCode code = read.problem.code;
         FUZZ_CHECK(code == ProblemCode::MeasuredBinary || code == ProblemCode::MeasuredNoPoints ||
@@ -88,18 +93,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         (code == ProblemCode::GsiBadWord || code == ProblemCode::GsiFeet ||
                          code == ProblemCode::GsiBadUnit)),
                    "a refusal of the decoder's own");
-        FUZZ_CHECK(
-            read.points.places.empty() && read.linesPassedOver == 0 && read.points.repeats == 0,
-            "nothing half-read");
+        FUZZ_CHECK(read.points.pegs.empty() && read.linesPassedOver == 0 &&
+                       read.points.repeats == 0 && shots.shots.empty() &&
+                       shots.linesPassedOver == 0,
+                   "nothing half-read");
         FUZZ_CHECK(!korvel::problemText(read.problem).empty(), "a sentence for the refusal");
         return 0;
     }
-    const std::size_t pegs = read.points.places.size();
+    const std::size_t pegs = read.points.pegs.size();
     FUZZ_CHECK(pegs > 0, "points or a refusal");
-    FUZZ_CHECK(
-        static_cast<int>(pegs) + read.points.repeats + read.linesPassedOver == lineCount(bytes),
-        "every line a point, a repeat or passed over");
-    for (const korvel::FieldPoint& p : korvel::fieldPointList(read.points)) {
+    FUZZ_CHECK(static_cast<int>(shots.shots.size()) + shots.linesPassedOver == lineCount(bytes),
+               "every line a point or passed over");
+    FUZZ_CHECK(pegs + static_cast<std::size_t>(read.points.repeats) == shots.shots.size() &&
+                   read.linesPassedOver == shots.linesPassedOver,
+               "every point a peg or a repeat");
+    for (const korvel::SlopeShot& p : shots.shots) {
         FUZZ_CHECK(!p.name.empty(), "a name");
         FUZZ_CHECK(isDecimalText(p.x) && isDecimalText(p.y) && (p.h.empty() || isDecimalText(p.h)),
                    "decimal texts");
@@ -117,27 +125,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    check.rows.size() == 5 + static_cast<std::size_t>(check.noDesign) &&
                    check.within + check.beyond + check.noDesign == static_cast<int>(pegs),
                "one row for each design point and each other peg");
-    FUZZ_CHECK(!korvel::checkSummary(check, read.linesPassedOver, read.points.repeats).empty(),
-               "a summary");
-
-    // What the check knows of its texts is what its rows show, and the aligned text laid out
-    // from that is the text measured row by row.
-    std::array<std::size_t, korvel::kCheckColumns - 1> longest{};
-    bool ascii = true;
-    for (const korvel::CheckRow& row : check.rows) {
-        const korvel::CheckFields fields = korvel::checkFields(check, row);
-        for (std::size_t k = 0; k < longest.size(); ++k) {
-            longest[k] = std::max(longest[k], fields[k].size());
-            for (const char c : fields[k]) {
-                ascii = ascii && (c & 0x80) == 0;
-            }
-        }
-    }
-    FUZZ_CHECK(check.longest == longest && check.asciiOnly == ascii, "the longest texts known");
-    korvel::CheckReport report{check, "", korvel::Tolerance{}};
-    const std::string text = korvel::checkText(report, "\n");
-    report.check.asciiOnly = false;
-    FUZZ_CHECK(korvel::checkText(report, "\n") == text, "the same text however laid out");
-    checkFace(bytes, format, order, read);
+    const korvel::CheckReport report{
+        check, korvel::checkSummary(check, read.linesPassedOver, read.points.repeats),
+        korvel::Tolerance{}};
+    FUZZ_CHECK(!report.summary.empty(), "a summary");
+    // The captions, a line a row and the summary, whatever the names hold.
+    FUZZ_CHECK(endedLines(korvel::checkText(report, "\r\n"), "\r\n") == check.rows.size() + 2,
+               "a line a row");
+    checkFace(shots);
     return 0;
 }

@@ -24,7 +24,8 @@ SheetFrame checkSheetFrame(const StakeSheet& sheet) {
 
 // Six coordinate columns of 62 points hold "38512345.678" at 9 points; the offsets are short.
 std::vector<TableColumn> checkColumns() {
-    const auto captions = checkCaptions();
+    // Kept for the program's life: a column holds its caption's characters, not a copy.
+    static const CheckFields captions = checkCaptions();
     constexpr double kWidths[kCheckColumns] = {62, 62, 62, 62, 62, 46, 46, 46, 62};
     std::vector<TableColumn> columns;
     for (std::size_t c = 0; c < kCheckColumns; ++c) {
@@ -39,11 +40,9 @@ std::vector<TableColumn> checkColumns() {
 // A row beyond the tolerance must catch the eye on a black-and-white copy too: the marker
 // and the bold type do that, the grey ground and the red only help.
 TableRow checkTableRow(const StakeCheck& check, const CheckRow& row) {
-    const CheckFields fields = checkFields(check, row);
     TableRow printed{{}, RowLook::Plain};
-    for (const std::string_view field : fields) {
-        printed.cells.push_back(
-            QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size())));
+    for (const std::string& field : checkFields(check, row)) {
+        printed.cells.push_back(QString::fromStdString(field));
     }
     if (row.verdict == Verdict::Beyond) {
         printed.cells.back().prepend(QStringLiteral("▲ "));

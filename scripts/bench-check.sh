@@ -2,7 +2,7 @@
 # The check of 32767 staked points as whole korvel-calc processes, beside the plain run that
 # makes the same design points: the instrument's file is Korvel's own export of the run, as
 # CSV, CASS .dat and GSI-16, every point measured where it was set out. hyperfine times each
-# command, its output going to /dev/null; the check should cost less than twice the run.
+# command, its output going to /dev/null; a check should take 100 ms at most.
 #   scripts/bench-check.sh          # after ./run.sh or ./test.sh has built build/
 #   scripts/bench-check.sh 300      # more runs for steadier figures
 set -euo pipefail

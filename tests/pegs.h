@@ -2,18 +2,15 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "core/field_points.h"
 
 namespace korvel::test {
 
-// The pegs added in order, names measured again merged as a reader merges them.
+// The pegs measured in this order, names measured again merged as a reader merges them.
 inline FieldPoints pegsOf(std::initializer_list<FieldPoint> pegs) {
-    FieldPoints points;
-    for (const FieldPoint& peg : pegs) {
-        addFieldPoint(points, peg);
-    }
-    return points;
+    return fieldPointsOf(std::vector<FieldPoint>(pegs));
 }
 
 }  // namespace korvel::test

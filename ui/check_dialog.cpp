@@ -25,8 +25,8 @@ const QColor kNotMeasuredText(128, 128, 128);
 // the tolerance marked.
 QStringList rowTexts(const StakeCheck& check, const CheckRow& row) {
     QStringList texts;
-    for (const std::string_view field : checkFields(check, row)) {
-        texts << QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
+    for (const std::string& field : checkFields(check, row)) {
+        texts << QString::fromStdString(field);
     }
     if (row.verdict == Verdict::Beyond) {
         texts.last().prepend(QStringLiteral("▲"));
@@ -94,8 +94,8 @@ CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
     auto* table = new QTableWidget(0, static_cast<int>(kCheckColumns), &dialog);
     table->setObjectName(QStringLiteral("checkTable"));
     QStringList captions;
-    for (const std::string_view caption : checkCaptions()) {
-        captions << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    for (const std::string& caption : checkCaptions()) {
+        captions << QString::fromStdString(caption);
     }
     table->setHorizontalHeaderLabels(captions);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,6 +1,9 @@
 #include "files/measured/delimited_line.h"
 
 #include <array>
+#include <string>
+
+#include "core/decimal_text.h"
 
 namespace korvel {
 namespace {
@@ -64,8 +67,7 @@ LineFields fieldsOf(std::string_view line, std::size_t first) {
 }  // namespace
 
 std::optional<FieldPoint> readDelimitedLine(std::string_view line, MeasuredFormat format,
-                                            CoordinateOrder order,
-                                            std::array<std::string, 3>& rewritten) {
+                                            CoordinateOrder order) {
     // CASS puts a code between the name and Y, X; the others give the two coordinates first.
     const std::size_t first = format == MeasuredFormat::CassDat ? 2 : 1;
     const LineFields fields = fieldsOf(line, first);
@@ -74,14 +76,14 @@ std::optional<FieldPoint> readDelimitedLine(std::string_view line, MeasuredForma
     }
     const bool eastFirst = format == MeasuredFormat::CassDat || order == CoordinateOrder::EastNorth;
     const std::string_view hField = fields.coordinates[2];
-    const std::optional<std::string_view> a = decimalTextView(fields.coordinates[0], rewritten[0]);
-    const std::optional<std::string_view> b = decimalTextView(fields.coordinates[1], rewritten[1]);
-    const std::optional<std::string_view> h =
-        hField.empty() ? hField : decimalTextView(hField, rewritten[2]);
+    std::optional<std::string> a = decimalText(fields.coordinates[0]);
+    std::optional<std::string> b = decimalText(fields.coordinates[1]);
+    std::optional<std::string> h = hField.empty() ? std::string() : decimalText(hField);
     if (!a || !b || !h) {
         return std::nullopt;
     }
-    return FieldPoint{fields.name, eastFirst ? *b : *a, eastFirst ? *a : *b, *h};
+    return FieldPoint{std::string(fields.name), std::move(eastFirst ? *b : *a),
+                      std::move(eastFirst ? *a : *b), std::move(*h)};
 }
 
 }  // namespace korvel

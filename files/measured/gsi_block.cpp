@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "core/decimal_text.h"
+
 namespace korvel {
 namespace {
 
@@ -32,57 +34,42 @@ bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Writes a coordinate word's data into `text` as a decimal text: the sign, the digits
-// without their leading zeros, and the unit's decimals. "+0000000005008352" with 3 decimals
-// -> "5008.352"; "-00000012" with 4 -> "-0.0012".
-void writeGsiDecimal(std::string& text, char sign, std::string_view data, std::size_t decimals) {
-    std::size_t zeros = 0;
-    while (zeros < data.size() && data[zeros] == '0') {
-        ++zeros;
-    }
-    const std::string_view digits = data.substr(zeros);
-    // A sign, "0.", the zeros before the digits, and the digits: at most 16 of them and 5
-    // decimals.
-    std::array<char, 32> written;
-    char* out = written.data();
-    if (sign == '-') {
-        *out++ = '-';
-    }
+// A coordinate word's data as a decimal text: the sign, the digits without their leading
+// zeros, and the unit's decimals.
+//   ('+', "0000000005008352", 3) -> "5008.352"    ('-', "00000012", 4) -> "-0.0012"
+//   ('-', "00000000", 3) -> "-0.000"
+std::string gsiDecimal(char sign, std::string_view data, std::size_t decimals) {
+    const std::string_view digits = withoutLeadingZeros(data);
+    std::string text = sign == '-' ? "-" : "";
     if (digits.size() <= decimals) {
-        *out++ = '0';
-        *out++ = '.';
-        out = std::fill_n(out, decimals - digits.size(), '0');
-        out = std::copy(digits.begin(), digits.end(), out);
+        text.append("0.").append(decimals - digits.size(), '0').append(digits);
     } else {
         const std::size_t whole = digits.size() - decimals;
-        out = std::copy(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(whole), out);
-        *out++ = '.';
-        out = std::copy(digits.begin() + static_cast<std::ptrdiff_t>(whole), digits.end(), out);
+        text.append(digits.substr(0, whole)).append(".").append(digits.substr(whole));
     }
-    text.assign(written.data(), out);
+    return text;
 }
 
 // The name in word 11's data: blanks around it and the zeros in front dropped; "0" for
-// zeros only, empty for blanks only. A view into `data` (or of a constant "0").
-std::string_view gsiName(std::string_view data) {
+// zeros only, empty for blanks only.
+std::string gsiName(std::string_view data) {
     const std::size_t first = data.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
-    data = data.substr(first, data.find_last_not_of(' ') + 1 - first);
-    const std::size_t digit = data.find_first_not_of('0');
-    return digit == std::string_view::npos ? std::string_view("0") : data.substr(digit);
+    return std::string(
+        withoutLeadingZeros(data.substr(first, data.find_last_not_of(' ') + 1 - first)));
 }
 
 }  // namespace
 
 // Word by word along the block: the name, the three coordinates, the rest passed over.
-GsiBlock readGsiBlock(std::string_view line, int lineNumber, GsiTexts& texts) {
+GsiBlock readGsiBlock(std::string_view line, int lineNumber) {
     const bool gsi16 = line.starts_with('*');
     const std::size_t dataLength = gsi16 ? 16 : 8;
     std::size_t pos = gsi16 ? 1 : 0;
-    std::optional<std::string_view> name;
-    std::array<bool, 3> given{};  // words 81, 82, 83
+    std::optional<std::string> name;
+    std::array<std::optional<std::string>, 3> coordinates;  // words 81, 82, 83
     // Word after word, until only blanks are left.
     const auto wordAhead = [&line](std::size_t at) {
         while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) {
@@ -117,17 +104,16 @@ GsiBlock readGsiBlock(std::string_view line, int lineNumber, GsiTexts& texts) {
                 return refused(ProblemCode::GsiBadWord, lineNumber, word);
             }
             const std::size_t decimals = unit == '0' ? 3 : unit == '6' ? 4 : 5;
-            const auto k = static_cast<std::size_t>(word[1] - '1');
-            writeGsiDecimal(texts.coordinates[k], word[6], data, decimals);
-            given[k] = true;
+            coordinates[static_cast<std::size_t>(word[1] - '1')] =
+                gsiDecimal(word[6], data, decimals);
         }
         pos += word.size() + 1;
     }
-    if (!name || name->empty() || !given[0] || !given[1]) {
+    if (!name || name->empty() || !coordinates[0] || !coordinates[1]) {
         return {};
     }
-    const auto& c = texts.coordinates;
-    return {FieldPoint{*name, c[1], c[0], given[2] ? std::string_view(c[2]) : std::string_view()},
+    return {FieldPoint{std::move(*name), std::move(*coordinates[1]), std::move(*coordinates[0]),
+                       coordinates[2].value_or("")},
             {}};
 }
 

@@ -44,21 +44,22 @@ TEST(StakeCheck, OffsetsAndVerdicts) {
         const char *x, *y, *dx, *dy, *deviation;
         Verdict verdict;
     } cases[] = {
-        {"5000.0123", "3000.000", "12.3", "0.0", "12.3", W},   // north
-        {"4999.9877", "3000.000", "-12.3", "0.0", "12.3", W},  // south
-        {"5000.000", "3000.0456", "0.0", "45.6", "45.6", W},   // east
-        {"5000", "2999.9544", "0.0", "-45.6", "45.6", W},      // west
-        {"5000.0004", "3000.000", "0.4", "0.0", "0.4", W},     // not 0.39999...
-        {"5000.030", "2999.960", "30.0", "-40.0", "50.0", W},  // on the tolerance
-        {"4999.950", "3000", "-50.0", "0.0", "50.0", W},       // on it, straight south
-        {"4999.9499", "3000", "-50.1", "0.0", "50.1", B},      // 0.1 mm past it
-        {"5000.030", "3000.0401", "30.0", "40.1", "50.1", B},  // 50.08 mm
-        {"5000.0500001", "3000", "50.0", "0.0", "50.0", W},    // under a micrometre past
-        {"5000.0500005", "3000", "50.0", "0.0", "50.0", B},    // a micrometre, rounded up
-        {"5000.00005", "3000", "0.1", "0.0", "0.1", W},        // halves away from zero
-        {"4999.99995", "3000", "-0.1", "0.0", "0.1", W},       //
-        {"4999.99996", "3000", "0.0", "0.0", "0.0", W},        // no "-0.0"
-        {"5000.000", "3000.000", "0.0", "0.0", "0.0", W},      //
+        {"5000.0123", "3000.000", "12.3", "0.0", "12.3", W},    // north
+        {"4999.9877", "3000.000", "-12.3", "0.0", "12.3", W},   // south
+        {"5000.000", "3000.0456", "0.0", "45.6", "45.6", W},    // east
+        {"5000", "2999.9544", "0.0", "-45.6", "45.6", W},       // west
+        {"5000.0004", "3000.000", "0.4", "0.0", "0.4", W},      // not 0.39999...
+        {"5000.030", "2999.960", "30.0", "-40.0", "50.0", W},   // on the tolerance
+        {"4999.950", "3000", "-50.0", "0.0", "50.0", W},        // on it, straight south
+        {"4999.9499", "3000", "-50.1", "0.0", "50.1", B},       // 0.1 mm past it
+        {"5000.030", "3000.0401", "30.0", "40.1", "50.1", B},   // 50.08 mm
+        {"5000.0500001", "3000", "50.0", "0.0", "50.0", W},     // under a micrometre past
+        {"5000.0500005", "3000", "50.0", "0.0", "50.0", B},     // a micrometre, rounded up
+        {"5000.050", "3000.000001", "50.0", "0.0", "50.0", B},  // a micrometre across
+        {"5000.00005", "3000", "0.1", "0.0", "0.1", W},         // halves away from zero
+        {"4999.99995", "3000", "-0.1", "0.0", "0.1", W},        //
+        {"4999.99996", "3000", "0.0", "0.0", "0.0", W},         // no "-0.0"
+        {"5000.000", "3000.000", "0.0", "0.0", "0.0", W},       //
         {"3000.000", "5000.000", "-2000000.0", "2000000.0", "2828427.1", B},  // X, Y swapped
         {"1000000000000", "3000", "—", "—", "—", B},  // past 10^12 m: no comparison
         {"abc", "3000", "—", "—", "—", B},
@@ -73,6 +74,17 @@ TEST(StakeCheck, OffsetsAndVerdicts) {
     // A tolerance with decimals is exact too: 12.5 mm holds 12.500 and not 12.501.
     EXPECT_EQ(checkOne("5000.0125", "3000", {12'500})[8], "合格");
     EXPECT_EQ(checkOne("5000.012501", "3000", {12'500})[8], "超限");
+    // The row itself holds the offsets in micrometres, exactly.
+    const auto offsets = [](const char* x, const char* y) {
+        return checkStakeOut({{1, "5000.000", "3000.000"}}, "P", pegsOf({{"P1", x, y, ""}}), k50mm)
+            .rows.at(0)
+            .offsets;
+    };
+    EXPECT_EQ(offsets("5000.0004", "3000"), (Offsets{400, 0, 400}));
+    EXPECT_EQ(offsets("5000.030", "2999.960"), (Offsets{30'000, -40'000, 50'000}));
+    EXPECT_EQ(offsets("5000.050", "3000.000001"), (Offsets{50'000, 1, 50'000}));
+    EXPECT_EQ(offsets("4999.9999994", "3000"), (Offsets{-1, 0, 1}));
+    EXPECT_EQ(offsets("1000000000000", "3000"), std::nullopt);
     EXPECT_EQ(checkOne("5000.1", "-0", k50mm),
               (std::vector<std::string>{"P1", "5000.000", "3000.000", "5000.100", "-0.000", "100.0",
                                         "-3000000.0", "3000000.0", "超限"}));
@@ -148,39 +160,6 @@ TEST(StakeCheck, MatchesByName) {
     EXPECT_EQ(rowTexts(shuffled)[2], expected[2]);
 }
 
-// What the check knows of its texts without going over its rows: the longest of each column
-// and whether every one is ASCII, as the rows themselves say.
-TEST(StakeCheck, KnowsItsLongestTexts) {
-    const std::vector<StakeRow> design = {
-        {1, "10.000", "20.000"}, {2, "-1234.500", "20.000"}, {3, "10.000", "20.000"}};
-    const struct {
-        const char* name;
-        FieldPoints pegs;
-        bool ascii;
-    } cases[] = {
-        {"ASCII", pegsOf({{"1", "10.0123", "20"}, {"K99", "1.5", "-22222.25"}}), true},
-        {"a Chinese name", pegsOf({{"2", "10", "20"}, {"检查点", "1", "2"}}), false},
-        {"too far to compare", pegsOf({{"3", "1000000000000", "20"}}), false},
-        {"every peg a design point", pegsOf({{"1", "10", "20"}, {"2", "10", "20"}}), true},
-    };
-    for (const auto& c : cases) {
-        const StakeCheck check = checkStakeOut(design, "", c.pegs, k50mm);
-        std::array<std::size_t, kCheckColumns - 1> longest{};
-        bool ascii = true;
-        for (const CheckRow& row : check.rows) {
-            const CheckFields fields = checkFields(check, row);
-            for (std::size_t k = 0; k < longest.size(); ++k) {
-                longest[k] = std::max(longest[k], fields[k].size());
-                ascii = ascii && std::all_of(fields[k].begin(), fields[k].end(),
-                                             [](char ch) { return (ch & 0x80) == 0; });
-            }
-        }
-        EXPECT_EQ(check.longest, longest) << c.name;
-        EXPECT_EQ(check.asciiOnly, ascii) << c.name;
-        EXPECT_EQ(check.asciiOnly, c.ascii) << c.name;
-    }
-}
-
 // The summary line as worked examples: counts, the rate, and the notes shown when not zero.
 TEST(StakeCheck, Summary) {
     const struct {
@@ -207,58 +186,6 @@ TEST(StakeCheck, Summary) {
         check.noDesign = c.noDesign;
         EXPECT_EQ(checkSummary(check, c.passedOver, c.repeats), c.text);
     }
-}
-
-// The typed tolerance, and the texts the check reads and shows.
-TEST(StakeCheck, TextsReadAndShown) {
-    const std::pair<const char*, std::optional<std::int64_t>> tolerances[] = {
-        {"50", 50'000},     {"12.5", 12'500}, {" 0.001 ", 1},    {"10000", 10'000'000},
-        {"007.250", 7'250}, {"", {}},         {"0", {}},         {"0.000", {}},
-        {"-5", {}},         {"+5", {}},       {"10000.001", {}}, {"0.0001", {}},
-        {"1e2", {}},        {"12,5", {}},     {"5 mm", {}},      {"99999999999", {}},
-    };
-    for (const auto& [typed, micrometres] : tolerances) {
-        const std::optional<Tolerance> t = toleranceFromText(typed);
-        EXPECT_EQ(t ? std::optional(t->micrometres) : std::nullopt, micrometres) << typed;
-    }
-    EXPECT_EQ(toleranceText({50'000}) + " " + toleranceText({12'500}) + " " + toleranceText({1}),
-              "50 12.5 0.001");
-    EXPECT_EQ(toleranceFromText(toleranceText(Tolerance{})), Tolerance{});
-
-    const std::pair<const char*, const char*> decimals[] = {
-        {"5000.0004", "5000.0004"},
-        {"+12.5", "12.5"},
-        {"-.5", "-0.5"},
-        {"12.", "12"},
-        {"-0.000", "-0.000"},
-        {"007", "007"},
-        {"", nullptr},
-        {".", nullptr},
-        {"-", nullptr},
-        {"1e3", nullptr},
-        {"12,5", nullptr},
-        {" 1", nullptr},
-        {"1.2.3", nullptr},
-        {"inf", nullptr},
-    };
-    for (const auto& [field, text] : decimals) {
-        const std::optional<std::string> d = decimalText(field);
-        EXPECT_EQ(d.value_or("(none)"), text ? text : "(none)") << field;
-    }
-    EXPECT_EQ(recordedDecimals("5000.1") + " " + recordedDecimals("5000") + " " +
-                  recordedDecimals("5000.0004") + " " + recordedDecimals("-12.5") + " " +
-                  recordedDecimals("x"),
-              "5000.100 5000.000 5000.0004 -12.500 x");
-    EXPECT_EQ(std::string(pointNameKey("0000000000000007")) + " " +
-                  std::string(pointNameKey("000")) + " " + std::string(pointNameKey("L2-007")) +
-                  " " + std::string(pointNameKey("70")) + "|" + std::string(pointNameKey("")),
-              "7 0 L2-007 70|");
-    // Kept as written when already plain, written anew otherwise.
-    std::string rewritten;
-    const std::string_view plain = "5000.0004";
-    EXPECT_EQ(decimalTextView(plain, rewritten)->data(), plain.data());
-    EXPECT_EQ(decimalTextView("-.5", rewritten), "-0.5");
-    EXPECT_EQ(decimalTextView("1e3", rewritten), std::nullopt);
 }
 
 }  // namespace

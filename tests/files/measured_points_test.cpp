@@ -1,6 +1,7 @@
 // The measured points read back: GSI files in every unit checked against Total Open
 // Station's parser, Korvel's own GSI-16 read back to its digits, CASS and delimited files
-// in both encodings and every line end, and the refusals that read nothing.
+// in both encodings and every line end, every measurement in file order and the pegs of the
+// check by name made of them, and the refusals that read nothing.
 #include "files/measured/measured_points.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +34,8 @@ std::string fiveDecimals(std::string_view view) {
 }
 
 // GSI-16 and GSI-8 files in units 0, 6 and 8 with measurement words around the
-// coordinates, negative values and code blocks between: every point as Total Open Station
-// reads it, to the last digit.
+// coordinates, negative values, code blocks between and a name measured twice: every point as
+// Total Open Station reads it, to the last digit, in the order of the file.
 TEST(MeasuredPoints, GsiAgreesWithTotalOpenStation) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -48,6 +49,7 @@ TEST(MeasuredPoints, GsiAgreesWithTotalOpenStation) {
         {"L2-15", "501672", "299545", "0", '-', '+', '-'},
         {"A7", "7", "12345678", "99999999", '+', '-', '+'},
         {"0000123", "10000000", "1", "120", '-', '-', '+'},
+        {"L2-15", "501673", "299544", "2", '-', '+', '-'},  // measured again
     };
     QStringList files;
     std::map<QString, std::vector<std::string>> expected;
@@ -76,11 +78,15 @@ TEST(MeasuredPoints, GsiAgreesWithTotalOpenStation) {
                 dir.filePath(QStringLiteral("gsi%1_unit%2.GSI").arg(gsi16 ? 16 : 8).arg(unit));
             ASSERT_TRUE(test::put(path, QByteArray::fromStdString(bytes)));
             files << path;
-            const MeasuredPoints read = readMeasuredFile(path, CoordinateOrder::NorthEast);
+            const MeasuredShots read = readMeasuredShots(path, CoordinateOrder::NorthEast);
             ASSERT_FALSE(read.problem) << problemText(read.problem);
-            EXPECT_EQ(read.points.places.size(), 4u);
-            EXPECT_EQ(read.linesPassedOver, 4);  // the code blocks
-            for (const FieldPoint& p : fieldPointList(read.points)) {
+            EXPECT_EQ(read.shots.size(), 5u);
+            EXPECT_EQ(read.linesPassedOver, 5);  // the code blocks
+            const MeasuredPoints pegs = readMeasuredFile(path, CoordinateOrder::NorthEast);
+            EXPECT_EQ(pegs.points.pegs.size(), 4u);
+            EXPECT_EQ(pegs.points.repeats, 1);
+            EXPECT_EQ(pegs.points.pegs[1].x, read.shots[4].x);  // L2-15 as last measured
+            for (const SlopeShot& p : read.shots) {
                 expected[path].push_back(std::string(p.name) + '\t' + fiveDecimals(p.x) + '\t' +
                                          fiveDecimals(p.y) + '\t' + fiveDecimals(p.h));
             }
@@ -108,8 +114,7 @@ TEST(MeasuredPoints, GsiAgreesWithTotalOpenStation) {
     const MeasuredPoints one = decodeMeasuredPoints(
         "*110001+0000000000000007 81..18+0000000500835212 82..18-0000000300306901 ",
         MeasuredFormat::Gsi, CoordinateOrder::NorthEast);
-    EXPECT_EQ(fieldPointList(one.points),
-              (std::vector<FieldPoint>{{"7", "-3003.06901", "5008.35212", ""}}));
+    EXPECT_EQ(one.points.pegs, (std::vector<FieldPoint>{{"7", "-3003.06901", "5008.35212", ""}}));
 }
 
 // Korvel's own GSI-16 comes back to the names and digits written, "-0.000" included.
@@ -125,10 +130,10 @@ TEST(MeasuredPoints, OwnGsi16ReadsBack) {
         const MeasuredPoints read = decodeMeasuredPoints(
             QByteArray::fromStdString(file.bytes), MeasuredFormat::Gsi, CoordinateOrder::NorthEast);
         ASSERT_FALSE(read.problem);
-        ASSERT_EQ(read.points.places.size(), written.size());
+        ASSERT_EQ(read.points.pegs.size(), written.size());
         for (std::size_t k = 0; k < written.size(); ++k) {
             const std::string name = pointName(prefix, written[k]);
-            EXPECT_EQ(fieldPointAt(read.points, k),
+            EXPECT_EQ(read.points.pegs[k],
                       (FieldPoint{name, written[k].x, written[k].y, "-152.340"}));
         }
     }
@@ -174,7 +179,7 @@ TEST(MeasuredPoints, DelimitedAndCass) {
     for (const auto& c : cases) {
         const MeasuredPoints read = decodeMeasuredPoints(c.bytes, c.format, c.order);
         EXPECT_FALSE(read.problem) << c.bytes.toStdString();
-        EXPECT_EQ(fieldPointList(read.points), c.points) << c.bytes.toStdString();
+        EXPECT_EQ(read.points.pegs, c.points) << c.bytes.toStdString();
         EXPECT_EQ(read.linesPassedOver, c.passedOver) << c.bytes.toStdString();
         EXPECT_EQ(read.points.repeats, c.repeats) << c.bytes.toStdString();
     }
@@ -215,8 +220,11 @@ TEST(MeasuredPoints, Refusals) {
         EXPECT_EQ(read.problem.subject + "|" + read.problem.reason,
                   std::string(c.subject) + "|" + c.reason)
             << c.bytes.toStdString();
-        EXPECT_TRUE(read.points.places.empty() && read.linesPassedOver == 0 &&
+        EXPECT_TRUE(read.points.pegs.empty() && read.linesPassedOver == 0 &&
                     read.points.repeats == 0);
+        const MeasuredShots shots = decodeMeasuredShots(c.bytes, c.format, {});
+        EXPECT_EQ(shots.problem.code, c.code) << c.bytes.toStdString();
+        EXPECT_TRUE(shots.shots.empty() && shots.linesPassedOver == 0);
     }
 }
 
@@ -234,12 +242,10 @@ TEST(MeasuredPoints, Files) {
         QFile sparse(dir.filePath("f.gsi"));  // a hole, no bytes written
         ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxMeasuredFileBytes + 1));
     }
-    EXPECT_EQ(
-        fieldPointList(readMeasuredFile(dir.filePath("a.Csv"), CoordinateOrder::NorthEast).points),
-        (std::vector<FieldPoint>{{"P1", "1", "2", ""}}));
-    EXPECT_EQ(
-        fieldPointList(readMeasuredFile(dir.filePath("b.TXT"), CoordinateOrder::EastNorth).points),
-        (std::vector<FieldPoint>{{"P1", "1", "2", ""}}));
+    EXPECT_EQ(readMeasuredFile(dir.filePath("a.Csv"), CoordinateOrder::NorthEast).points.pegs,
+              (std::vector<FieldPoint>{{"P1", "1", "2", ""}}));
+    EXPECT_EQ(readMeasuredFile(dir.filePath("b.TXT"), CoordinateOrder::EastNorth).points.pegs,
+              (std::vector<FieldPoint>{{"P1", "1", "2", ""}}));
     const std::pair<const char*, ProblemCode> refusals[] = {
         {"c.xml", ProblemCode::UnknownMeasuredEnding}, {"d.dat", ProblemCode::MeasuredNoPoints},
         {"e.gsi", ProblemCode::NotRegularFile},        {"f.gsi", ProblemCode::MeasuredTooLarge},
@@ -249,6 +255,10 @@ TEST(MeasuredPoints, Files) {
         const MeasuredPoints read = readMeasuredFile(dir.filePath(name), {});
         EXPECT_EQ(read.problem.code, code) << name;
         EXPECT_EQ(read.problem.file, (native + QDir::separator() + name).toStdString());
+        const MeasuredShots shots = readMeasuredShots(dir.filePath(name), {});
+        EXPECT_EQ(shots.problem.code, code) << name;
+        EXPECT_EQ(shots.problem.file, read.problem.file);
+        EXPECT_TRUE(shots.shots.empty() && shots.linesPassedOver == 0);
     }
     EXPECT_FALSE(measuredFileTooLarge(kMaxMeasuredFileBytes));
     EXPECT_TRUE(measuredFileTooLarge(kMaxMeasuredFileBytes + 1));
@@ -256,45 +266,64 @@ TEST(MeasuredPoints, Files) {
     EXPECT_FALSE(measuredFormatOf("gsi"));
 }
 
-// A GSI file longer than the pieces it is read in gives what the same bytes give read whole:
-// with the first piece ending inside a CR LF, just before it and just after it, with a
-// byte-order mark, and with a bad word far into the file (named by the same line).
-TEST(MeasuredPoints, GsiFileReadInPieces) {
-    // Blocks of 72 characters and CR LF; 3542 of them after a first line of `first`
-    // bytes put the 3542nd block's CR at the first piece's last byte when first is 37.
-    const auto block = [](int n) {
-        const std::string name = std::to_string(n);
-        return "*110001+" + std::string(16 - name.size(), '0') + name +
-               " 81..10+0000000005008352 82..10-0000000003003069\r\n";
+// Every measurement of each kind of file in the order of the file, a name met again a point
+// again, with the lines passed over; the pegs of the check by name are the same measurements
+// one to a name, the last one counting.
+TEST(MeasuredShots, EveryMeasurementInFileOrder) {
+    const auto NE = CoordinateOrder::NorthEast, EN = CoordinateOrder::EastNorth;
+    const struct {
+        const char* file;
+        CoordinateOrder order;
+        QByteArray bytes;
+        std::vector<SlopeShot> shots;
+        int passedOver;
+        std::vector<FieldPoint> pegs;
+    } cases[] = {
+        // clang-format off
+        {"shots.csv", NE,
+         "点号,X,Y,H\r\nP1,5000.000,3000.000,12.5\r\n\r\nP2,5001.25,-3000.5\r\n"
+         "P1,5000.004,2999.998,12.48\r\n",
+         {{"P1", "5000.000", "3000.000", "12.5"}, {"P2", "5001.25", "-3000.5", ""},
+          {"P1", "5000.004", "2999.998", "12.48"}}, 2,
+         {{"P1", "5000.004", "2999.998", "12.48"}, {"P2", "5001.25", "-3000.5", ""}}},
+        {"shots.txt", EN, "P1 3000.000 5000.000\nnote\n007 -1 +2\n7 -1.5 2.5",
+         {{"P1", "5000.000", "3000.000", ""}, {"007", "2", "-1", ""}, {"7", "2.5", "-1.5", ""}}, 1,
+         {{"P1", "5000.000", "3000.000", ""}, {"007", "2.5", "-1.5", ""}}},
+        {"shots.dat", EN, "P1,,3000.000,5000.000,12.5\r\nP1,STAKE,3000.010,5000.020\r\n点名,编码,Y,X,H\r\n",
+         {{"P1", "5000.000", "3000.000", "12.5"}, {"P1", "5000.020", "3000.010", ""}}, 1,
+         {{"P1", "5000.020", "3000.010", ""}}},
+        {"shots16.gsi", NE,
+         "*110001+0000000000000007 81..10+0000000005008352 82..10-0000000003003069 \r\n"
+         "*410002+000000000000CODE \r\n"
+         "*110003+0000000000000007 81..10+0000000005008360 82..10-0000000003003061 "
+         "83..10+0000000000152340 \r\n",
+         {{"7", "-3003.069", "5008.352", ""}, {"7", "-3003.061", "5008.360", "152.340"}}, 1,
+         {{"7", "-3003.061", "5008.360", "152.340"}}},
+        {"shots8.gsi", EN,
+         "110001+000000P1 81..06+50083520 82..06+30030690 \n"
+         "110002+000000P1 81..06+50083524 82..06+30030694 \n\n",
+         {{"P1", "3003.0690", "5008.3520", ""}, {"P1", "3003.0694", "5008.3524", ""}}, 1,
+         {{"P1", "3003.0694", "5008.3524", ""}}},
+        // clang-format on
     };
-    ASSERT_EQ(block(1).size(), 74u);
-    ASSERT_EQ(static_cast<std::size_t>(kGsiPieceBytes), 37u + 3542u * 74u - 1u);
     QTemporaryDir dir;
-    int k = 0;
-    for (const std::size_t first : {36u, 37u, 38u}) {
-        for (const bool bom : {false, true}) {
-            for (const bool bad : {false, true}) {
-                std::string bytes = bom ? "\xEF\xBB\xBF" : "";
-                bytes += "*410001+000000000000CODE";
-                bytes += std::string(first - 2 - bytes.size(), ' ') + "\r\n";
-                for (int n = 1; n <= 7000; ++n) {
-                    bytes += bad && n == 6000 ? "*110001+12 \r\n" : block(n);
-                }
-                const QString path = dir.filePath(QString("long%1.gsi").arg(++k));
-                ASSERT_TRUE(test::put(path, QByteArray::fromStdString(bytes)));
-                const MeasuredPoints whole =
-                    decodeMeasuredPoints(QByteArray::fromStdString(bytes), MeasuredFormat::Gsi, {});
-                const MeasuredPoints pieces = readMeasuredFile(path, {});
-                SCOPED_TRACE(std::to_string(first) + (bom ? " bom" : "") + (bad ? " bad" : ""));
-                EXPECT_EQ(pieces.problem.code, whole.problem.code);
-                EXPECT_EQ(pieces.problem.subject, whole.problem.subject);
-                EXPECT_EQ(fieldPointList(pieces.points), fieldPointList(whole.points));
-                EXPECT_EQ(pieces.linesPassedOver, whole.linesPassedOver);
-                EXPECT_EQ(pieces.points.places.size(), bad ? 0u : 7000u);
-                EXPECT_EQ(whole.linesPassedOver, bad ? 0 : 1);
-                EXPECT_EQ(whole.problem.subject, bad ? "6001" : "");
-            }
-        }
+    ASSERT_TRUE(dir.isValid());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString path = dir.filePath(QString::fromUtf8(c.file));
+        ASSERT_TRUE(test::put(path, c.bytes));
+        const MeasuredShots read = readMeasuredShots(path, c.order);
+        EXPECT_FALSE(read.problem) << problemText(read.problem);
+        EXPECT_EQ(read.shots, c.shots);
+        EXPECT_EQ(read.linesPassedOver, c.passedOver);
+        const MeasuredShots decoded =
+            decodeMeasuredShots(c.bytes, *measuredFormatOf(path), c.order);
+        EXPECT_EQ(decoded.shots, c.shots);
+        EXPECT_EQ(decoded.linesPassedOver, c.passedOver);
+        const MeasuredPoints pegs = readMeasuredFile(path, c.order);
+        EXPECT_EQ(pegs.points.pegs, c.pegs);
+        EXPECT_EQ(pegs.points.repeats, static_cast<int>(c.shots.size() - c.pegs.size()));
+        EXPECT_EQ(pegs.linesPassedOver, c.passedOver);
     }
 }
 

@@ -28,7 +28,7 @@ const CalcInput kWorkedInput{12.5, 6, 60.3, 3000, 5000, 45.153, 2.5, 4.25};
 // The pegs of `design` named L2-n: every 7th missed, every 4th 80 mm north, the rest 3 mm
 // east; then two pegs of no design point.
 FieldPoints pegsFor(const std::vector<StakeRow>& design) {
-    FieldPoints pegs;
+    std::vector<FieldPoint> pegs;
     for (const StakeRow& row : design) {
         if (row.number % 7 == 0) {
             continue;
@@ -38,11 +38,11 @@ FieldPoints pegsFor(const std::vector<StakeRow>& design) {
         const double y =
             QString::fromStdString(row.y).toDouble() + (row.number % 4 == 0 ? 0 : 0.003);
         const StakeRow moved = makeStakeRow(row.number, x, y);
-        addFieldPoint(pegs, {pointName("L2-", row), moved.x, moved.y, ""});
+        pegs.push_back({pointName("L2-", row), moved.x, moved.y, ""});
     }
-    addFieldPoint(pegs, {"K9", "2990.5", "5001", ""});
-    addFieldPoint(pegs, {"检查点", "2991", "5002.25", ""});
-    return pegs;
+    pegs.push_back({"K9", "2990.5", "5001", ""});
+    pegs.push_back({"检查点", "2991", "5002.25", ""});
+    return fieldPointsOf(std::move(pegs));
 }
 
 // The check sheet of the `design` rows with the worked example's header and parameters.

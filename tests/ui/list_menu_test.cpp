@@ -351,7 +351,7 @@ class ListMenuTest : public QObject, WindowFixture {
     void realCheckDialog() {
         korvel::CheckSession session;
         session.rows = {{1, "3000.000", "5000.000"}, {2, "3001.000", "5001.000"}};
-        korvel::addFieldPoint(session.measured.points, {"P1", "3000.060", "5000.000", ""});
+        session.measured.points = korvel::fieldPointsOf({{"P1", "3000.060", "5000.000", ""}});
         session.inputs = {"P", "50"};
         whenOpen<QDialog>([](QDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("放样复核"));
