@@ -199,6 +199,10 @@ class ListMenuTest : public QObject, WindowFixture {
             {kL2, "new.ods",
              korvel::problemAbout(ProblemCode::UnknownEnding,
                                   QDir::toNativeSeparators(path("new.ods")).toStdString())},
+            // The sheet's ending: the sheet is written by its own item.
+            {kL2, "new.PDF",
+             korvel::fileProblem(ProblemCode::SheetEndingForPoints,
+                                 QDir::toNativeSeparators(path("new.PDF")).toStdString())},
         };
         for (const auto& [settings, name, problem] : cases) {
             host_.messages.clear();
