@@ -53,6 +53,7 @@ constexpr Sentence kSentences[] = {
     {ProblemCode::CoordinateTooLongForGsi, "点{}的坐标超出GSI-16的16位"},
     {ProblemCode::CoordinateBeyondDrawing, "点{}的坐标超出绘图范围"},
     {ProblemCode::NotPointFormat, "不是点文件格式"},
+    {ProblemCode::SheetEndingForPoints, "不是点文件格式，PDF放样记录表请用“放样记录表”输出"},
     {ProblemCode::UnknownMeasuredEnding, "无法识别的实测点文件类型（可读取 .gsi .dat .csv .txt）"},
     {ProblemCode::MeasuredTooLarge, "文件超过64 MiB，不是实测点文件"},
     {ProblemCode::MeasuredBinary, "不是文本文件，无法读取实测点"},

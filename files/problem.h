@@ -51,6 +51,7 @@ enum class ProblemCode {
     CoordinateTooLongForGsi,  // a coordinate with more than 16 digits
     CoordinateBeyondDrawing,  // a coordinate beyond ±1e300
     NotPointFormat,           // a point file was asked for in a format that holds rows
+    SheetEndingForPoints,     // .pdf typed for a point file: the sheet's ending
     // Reading the measured points back (the file's native path is the subject; for a GSI
     // word, the line number is the subject and the word itself the reason).
     UnknownMeasuredEnding,  // the ending is none of .gsi, .dat, .csv, .txt

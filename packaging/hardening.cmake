@@ -2,10 +2,10 @@
 # hardening feature on (so bindnow, -Wl,-z,now, too): stack protector, fortified glibc calls,
 # format checks, read-only relocations bound at start. They apply to the optimised native
 # builds, the one the package is made from among them. Optimisation and debug information
-# stay the build type's, so dpkg's own -O and -g are left out. The sanitizer and fuzz builds
-# and the Windows cross-build keep their own flags; a Debug build has no optimisation for
-# _FORTIFY_SOURCE to work with.
-if(WIN32 OR KORVEL_SANITIZE OR KORVEL_FUZZ OR NOT CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+# stay the build type's, so dpkg's own -O and -g are left out. The sanitized build (with the
+# fuzzers, if any) and the Windows cross-build keep their own flags; a Debug build has no
+# optimisation for _FORTIFY_SOURCE to work with.
+if(WIN32 OR KORVEL_SANITIZE OR NOT CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
   return()
 endif()
 find_program(KORVEL_DPKG_BUILDFLAGS dpkg-buildflags)

@@ -1,25 +1,48 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Korvel needs to build, run and test.
+# Installs the Debian packages Korvel needs, in one of two sets:
+#   scripts/install-deps.sh run    # what building and running needs (./run.sh)
+#   scripts/install-deps.sh all    # that and what the tests, the package check, the fuzzers
+#                                  # and the benchmarks need (./test.sh; the default)
 # Only what is missing is installed; a machine that has everything is left alone.
 set -euo pipefail
 
+set_name=${1:-all}
+case $set_name in
+  run | all) ;;
+  *)
+    echo "usage: $0 [run|all]" >&2
+    exit 2
+    ;;
+esac
+
+# What building and running needs.
 packages=(
-  # toolchain and test frameworks
-  build-essential cmake pkg-config g++ clang clang-format libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev locales
+  # compiler and build tools
+  build-essential cmake pkg-config
   # window toolkit, its Chinese translations and a CJK font with half-width Latin
   qt6-base-dev qt6-translations-l10n fonts-noto-cjk
-  # the printed stake-out sheet: its embedded font (reads back clean from a PDF), fontconfig
-  # to find it, and poppler-utils to read the sheet back in the tests
-  fonts-wqy-microhei libfontconfig-dev poppler-utils
+  # the printed stake-out sheet: its embedded font (reads back clean from a PDF) and
+  # fontconfig to find it
+  fonts-wqy-microhei libfontconfig-dev
   # workbook writers
   libgsf-1-dev libxlsxwriter-dev
+  # korvel-calc's manual page, made from its --help at build time
+  help2man
+)
+
+# What the tests, the package check, the fuzzers and the by-hand tools need besides.
+[ "$set_name" = run ] || packages+=(
+  # clang for the sanitized build and the fuzzers, the test frameworks, and the comma-decimal
+  # locale the suites run under a second time
+  clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev libbenchmark-dev locales
+  # poppler-utils to read the sheet back in the tests
+  poppler-utils
   # end-to-end window test under a real X server
   xvfb xauth xdotool x11-utils imagemagick
   # the Debian package: dpkg-shlibdeps for its dependencies and dpkg-buildflags for the
-  # hardening flags, help2man for korvel-calc's manual page, lintian and the desktop's own
-  # validators (desktop entry, AppStream entry, shared-mime-info) to check it
-  dpkg-dev lintian help2man desktop-file-utils appstream shared-mime-info libxml2-utils
+  # hardening flags, lintian and the desktop's own validators (desktop entry, AppStream
+  # entry, shared-mime-info) to check it
+  dpkg-dev lintian desktop-file-utils appstream shared-mime-info libxml2-utils
   # spreadsheet readers and a reference writer for tests and benchmarks
   python3 python3-xlrd python3-openpyxl
   libspreadsheet-parseexcel-perl libspreadsheet-writeexcel-perl
@@ -43,7 +66,7 @@ if ((${#missing[@]})); then
 fi
 
 # A comma-decimal locale for the locale-hostile test run.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "$set_name" != run ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen

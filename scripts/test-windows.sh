@@ -4,7 +4,9 @@
 #   1. korvel-calc.exe on the worked examples and on generated cases, line for line;
 #   2. the .txt, .dat, .xls and .xlsx files it writes: the same bytes, or for the workbooks
 #      the same cells as read back by xlrd and openpyxl;
-#   3. the window test suites, cross-built, on Qt's offscreen platform;
+#   3. the window test suites, cross-built, on Qt's offscreen platform, against
+#      korvel-calc.exe where they compare files; the sheets the window wrote in them read back
+#      by poppler against the Linux build's;
 #   4. korvel.exe on a private X server: typed into, computed, and photographed
 #      (docs/window-windows.png);
 #   5. the installer (dist/korvel-*-win64-setup.exe): installed, run, updated and removed
@@ -171,6 +173,30 @@ for t in "$root"/build-windows/tests/ui/*_tests.exe; do
     grep -E -A 3 '^(FAIL|Totals)' "$work/$name.log" | head -n 30 >&2 || true
   fi
 done
+# The sheets the window wrote in the suites above, which left them here for poppler
+# (tests/ui/suite_platform.h), against the Linux build's sheet of the same run and texts:
+# the same words in the same lines, the blanks between them aside.
+step "sheets written by the window under Wine against the Linux build"
+stake_run=(--step --position 2 --elevation 152.34 --prefix L2- 12.5 6 60.3 3000 5000 45.153 2.5 4.25)
+same_sheet() {
+  local kept=$1
+  shift
+  "$linux_calc" "$@" -o "$work/linux-sheet.pdf" >/dev/null
+  pdftotext -layout "$work/linux-sheet.pdf" - | tr -s ' ' >"$work/linux-sheet.txt"
+  if [ -f "$kept" ] && pdftotext -layout "$kept" - 2>/dev/null | tr -s ' ' >"$work/window-sheet.txt" &&
+    grep -q '锥坡放样记录表' "$work/linux-sheet.txt" && cmp -s "$work/linux-sheet.txt" "$work/window-sheet.txt"; then
+    echo "   $kept: $(wc -w <"$work/window-sheet.txt") words as on Linux"
+  else
+    fail "$kept reads back otherwise than the Linux sheet"
+    diff "$work/linux-sheet.txt" "$work/window-sheet.txt" | head -n 10 >&2 || true
+  fi
+}
+# "放样记录表" from the list's menu (list_menu_test.cpp), and with the heights of "锥坡高程"
+# (height_test.cpp).
+same_sheet korvel_list_menu_tests-放样.pdf "${stake_run[@]}" --project 沪昆高速 \
+  --part "K12+345 左幅" --instrument "TS09 #1234" --station S1,3010,5000 --backsight B1,3100,5100
+same_sheet korvel_height_tests-放样.pdf "${stake_run[@]}" --project 沪昆高速 --top 154.34 \
+  --slope 2,1 --layers 1
 
 # 4. The program itself in a real window. Wine's desktop process started above without a
 #    display, so it is ended first and starts again on the X server.

@@ -156,6 +156,13 @@ void Form1::daochu_Click() {
             ProblemCode::UnknownEnding, QDir::toNativeSeparators(path).toStdString()))));
         return;
     }
+    // The sheet's ending has a writer, but not here: the sheet has its own item, which asks
+    // for the header texts it needs.
+    if (*format == OutputFormat::StakeSheet) {
+        showMessage(QString::fromStdString(problemText(fileProblem(
+            ProblemCode::SheetEndingForPoints, QDir::toNativeSeparators(path).toStdString()))));
+        return;
+    }
     const TypedPointOptions typed{settings->elevation.toStdString(),
                                   settings->prefix.toStdString()};
     const ExportRequest request =

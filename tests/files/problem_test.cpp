@@ -57,6 +57,8 @@ TEST(ProblemText, OneSentenceEachCode) {
         {problemAbout(P::CoordinateTooLongForGsi, "K3"), "点K3的坐标超出GSI-16的16位"},
         {problemAbout(P::CoordinateBeyondDrawing, "K4"), "点K4的坐标超出绘图范围"},
         {problemAbout(P::NotPointFormat), "不是点文件格式"},
+        {fileProblem(P::SheetEndingForPoints, "放样.pdf"),
+         "放样.pdf: 不是点文件格式，PDF放样记录表请用“放样记录表”输出"},
         {fileProblem(P::UnknownMeasuredEnding, "a.xml"),
          "a.xml: 无法识别的实测点文件类型（可读取 .gsi .dat .csv .txt）"},
         {fileProblem(P::MeasuredTooLarge, "a.gsi"), "a.gsi: 文件超过64 MiB，不是实测点文件"},

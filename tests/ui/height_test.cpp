@@ -8,6 +8,7 @@
 
 #include "core/slope_quantities.h"
 #include "files/points/slope_heights.h"
+#include "suite_platform.h"
 #include "ui/height_dialog.h"
 #include "window_fixture.h"
 
@@ -122,23 +123,28 @@ class HeightTest : public QObject, WindowFixture {
             w_->daochu_Click();
             QCOMPARE(host_.messages, QStringList());
             const QString calc = path("calc") + QString::fromUtf8(name);
-            QCOMPARE(QProcess::execute(QStringLiteral(KORVEL_CALC),
+            QCOMPARE(QProcess::execute(korvel::test::korvelCalc(),
                                        run + heights + QStringList{"-o", calc}),
                      0);
             QCOMPARE(withoutStamp(bytesOf(path(name))), withoutStamp(bytesOf(calc)));
         }
         QVERIFY(bytesOf(path("放样.xml")).contains("<Surface name=\"锥坡坡面\">"));
         // The sheet, with the heights and the lines' points.
-        host_.sheetAnswers = {korvel::SheetAsk{{"沪昆高速"}, {"152.34", "L2-"}}};
+        host_.sheetAnswers = {
+            korvel::SheetAsk{{"沪昆高速", "", "", "", "", "", "", "", ""}, {"152.34", "L2-"}}};
         host_.answers = {path("放样.pdf")};
         w_->jilubiao_Click();
         QCOMPARE(host_.messages, QStringList());
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {"-layout", path("放样.pdf"), "-"});
-        QVERIFY(pdftotext.waitForFinished(60000));
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        for (const char* expected : {"锥坡高程", "154.340", "工程量", "L2-1-1", "L2-2-4"}) {
-            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        QCOMPARE(QProcess::execute(
+                     korvel::test::korvelCalc(),
+                     run + heights + QStringList{"--project", "沪昆高速", "-o", path("calc.pdf")}),
+                 0);
+        QCOMPARE(korvel::test::withoutCreationDate(bytesOf(path("放样.pdf"))),
+                 korvel::test::withoutCreationDate(bytesOf(path("calc.pdf"))));
+        if (const std::optional<QString> text = korvel::test::sheetText(path("放样.pdf"))) {
+            for (const char* expected : {"锥坡高程", "154.340", "工程量", "L2-1-1", "L2-2-4"}) {
+                QVERIFY2(text->contains(QString::fromUtf8(expected)), expected);
+            }
         }
         // Kept for the next time, the elevation shared with "放样点设置".
         host_.pointAnswers.clear();

@@ -1,6 +1,8 @@
-// The result list's own menu: how it opens, "复制" with and without a selection, and
-// "导出放样点" in every point format, byte for byte as korvel-calc -o writes the same rows,
-// with its cancels, refusals and a failed save; and the real dialogs behind the export.
+// The result list's own menu: how it opens, "复制" with and without a selection, "导出放样点"
+// in every point format, byte for byte as korvel-calc -o writes the same rows, with its
+// cancels, refusals and a failed save; "放样记录表" and "放样复核" against korvel-calc's own
+// files; and the real dialogs behind them. It runs on Linux and, cross-built, under Wine
+// against korvel-calc.exe (suite_platform.h).
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -17,7 +19,7 @@
 
 #include "files/output_formats.h"
 #include "files/problem.h"
-#include "read_only_folder.h"
+#include "suite_platform.h"
 #include "ui/check_dialog.h"
 #include "window_fixture.h"
 
@@ -25,19 +27,11 @@ namespace {
 
 // korvel-calc's file for the step example in 位置2 with H 152.34 and prefix L2-.
 QByteArray calcFile(const QString& path) {
-    QProcess::execute(QStringLiteral(KORVEL_CALC),
+    QProcess::execute(korvel::test::korvelCalc(),
                       QStringList{"--step", "--position", "2", "--elevation", "152.34", "--prefix",
                                   "L2-", "-o", path} +
                           korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts));
     return bytesOf(path);
-}
-
-// The text of a PDF as poppler's pdftotext lays it out.
-QString pdfText(const QString& path) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", path, "-"});
-    pdftotext.waitForFinished(60000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 // LandXML states when it was written; everything else must agree byte for byte.
@@ -200,6 +194,10 @@ class ListMenuTest : public QObject, WindowFixture {
             {kL2, "new.ods",
              korvel::problemAbout(ProblemCode::UnknownEnding,
                                   QDir::toNativeSeparators(path("new.ods")).toStdString())},
+            // The sheet's ending: the sheet is written by its own item.
+            {kL2, "new.PDF",
+             korvel::fileProblem(ProblemCode::SheetEndingForPoints,
+                                 QDir::toNativeSeparators(path("new.PDF")).toStdString())},
         };
         for (const auto& [settings, name, problem] : cases) {
             host_.messages.clear();
@@ -209,13 +207,13 @@ class ListMenuTest : public QObject, WindowFixture {
             QCOMPARE(host_.messages,
                      QStringList{QString::fromStdString(korvel::problemText(problem))});
         }
-        const QByteArray folder = QFile::encodeName(dir_->path());
-        QVERIFY(makeReadOnly(folder));
+        const std::function<void()> allowAgain = korvel::test::refuseSaving(path("old.gsi"));
+        QVERIFY(allowAgain);
         host_.messages.clear();
         host_.answers = {path("old.gsi")};
         host_.pointAnswers = {kL2};
         w_->daochu_Click();
-        makeWritable(folder);
+        allowAgain();
         QCOMPARE(host_.messages.size(), 1);
         QVERIFY(host_.messages[0].startsWith("文件保存失败\n" +
                                              QDir::toNativeSeparators(path("old.gsi")) + ": "));
@@ -240,15 +238,20 @@ class ListMenuTest : public QObject, WindowFixture {
         QCOMPARE(QStringList({s.title, s.filter, s.defaultExt}),
                  QStringList({"保存放样记录表", "PDF文件(*.pdf)|*.pdf", "pdf"}));
         QProcess::execute(
-            QStringLiteral(KORVEL_CALC),
+            korvel::test::korvelCalc(),
             QStringList{"--step", "--position", "2", "--elevation", "152.34", "--prefix", "L2-",
                         "--project", "沪昆高速", "--part", "K12+345 左幅", "--instrument",
                         "TS09 #1234", "--station", "S1,3010,5000", "--backsight", "B1,3100,5100",
                         "-o", path("calc.pdf")} +
                 korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts));
-        const QString text = pdfText(path("放样.pdf"));
-        QVERIFY(text.contains(QStringLiteral("132°04′03″")));
-        QCOMPARE(text, pdfText(path("calc.pdf")));
+        // The same pages but for the time each was made, and the same words as poppler reads
+        // them where it is at hand.
+        QCOMPARE(korvel::test::withoutCreationDate(bytesOf(path("放样.pdf"))),
+                 korvel::test::withoutCreationDate(bytesOf(path("calc.pdf"))));
+        if (const std::optional<QString> text = korvel::test::sheetText(path("放样.pdf"))) {
+            QVERIFY(text->contains(QStringLiteral("132°04′03″")));
+            QCOMPARE(*text, korvel::test::sheetText(path("calc.pdf")).value());
+        }
         // Remembered: the next sheet and the next export start from what was typed.
         host_.sheetAnswers = {std::nullopt};
         w_->jilubiao_Click();
@@ -299,7 +302,7 @@ class ListMenuTest : public QObject, WindowFixture {
         computeStepExample();
         const QStringList run = QStringList{"--step", "--position", "2", "--prefix", "L2-"} +
                                 korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts);
-        QProcess::execute(QStringLiteral(KORVEL_CALC), run + QStringList{"-o", path("pegs.csv")});
+        QProcess::execute(korvel::test::korvelCalc(), run + QStringList{"-o", path("pegs.csv")});
         QVERIFY(put(path("pegs.csv"),
                     bytesOf(path("pegs.csv")).replace("L2-3,3001.359", "L2-3,3001.419")));
         host_.answers = {path("pegs.csv"), path("复核.csv"), path("复核.txt")};
@@ -321,7 +324,7 @@ class ListMenuTest : public QObject, WindowFixture {
         QCOMPARE(host_.calls.value(1).settings.filterExtensions,
                  (QStringList{"pdf", "xlsx", "csv", "txt"}));
         for (const char* name : {"复核.csv", "复核.txt"}) {
-            QProcess::execute(QStringLiteral(KORVEL_CALC),
+            QProcess::execute(korvel::test::korvelCalc(),
                               run + QStringList{"--measured", path("pegs.csv"), "-o",
                                                 path((std::string("calc-") + name).c_str())});
             QCOMPARE(bytesOf(path(name)), bytesOf(path((std::string("calc-") + name).c_str())));
