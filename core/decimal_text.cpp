@@ -169,4 +169,14 @@ std::string percentText(int part, int whole) {
     return std::to_string(tenths / 10) + '.' + static_cast<char>('0' + tenths % 10);
 }
 
+// from_chars takes no "+", so it is taken off first.
+double decimalValue(std::string_view text) {
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
 }  // namespace korvel

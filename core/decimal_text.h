@@ -87,6 +87,12 @@ std::string millimetresText(std::int64_t micrometres);
 //   "L2-007" -> "L2-007"   "0.5" -> ".5"
 std::string_view withoutLeadingZeros(std::string_view text);
 
+// A decimal text, a "+" in front allowed, as the nearest double, read in the C way whatever the
+// locale: a coordinate of a file or of the list, for its place in plan. 0 for a text that is
+// no decimal (which a caller has refused before).
+//   "5000.0004" -> 5000.0004   "+12.5" -> 12.5   "-.5" -> -0.5   "" -> 0   "1,5" -> 1
+double decimalValue(std::string_view text);
+
 // A share as a percentage with one decimal, halves away from zero; `whole` over 0.
 //   (5, 6) -> "83.3"    (1, 8) -> "12.5"    (7, 7) -> "100.0"
 std::string percentText(int part, int whole);

@@ -1,9 +1,9 @@
 #include "core/face_check.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "core/decimal.h"
+#include "core/decimal_text.h"
 
 namespace korvel {
 namespace {
@@ -11,16 +11,6 @@ namespace {
 // The design elevation is printed with 4 decimals: in units of 0.1 mm, 100 micrometres.
 constexpr int kDesignDecimals = 4;
 constexpr std::int64_t kMicrometresPerUnit = 100;
-
-// A decimal text of the file as a number, for its place in plan.
-double number(std::string_view text) {
-    if (text.starts_with('+')) {
-        text.remove_prefix(1);
-    }
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 // A row of a shot on the face: the design elevation rounded as printed, and ΔH from the
 // digits: the measured H in micrometres less the printed design, then rounded once to tenths
@@ -95,7 +85,8 @@ FaceCheck checkFace(const SlopeBody& body, std::vector<SlopeShot> shots, Toleran
     check.rows.reserve(check.shots.size());
     for (std::size_t k = 0; k < check.shots.size(); ++k) {
         const SlopeShot& shot = check.shots[k];
-        const DesignHeight design = designHeight(body, {number(shot.x), number(shot.y)});
+        const DesignHeight design =
+            designHeight(body, {decimalValue(shot.x), decimalValue(shot.y)});
         FaceRow row;
         row.shot = k;
         switch (design.place) {

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "core/decimal.h"
+#include "core/decimal_text.h"
 
 namespace korvel {
 namespace {
@@ -13,13 +14,6 @@ namespace {
 // A full circle and one degree in seconds of arc.
 constexpr std::int64_t kCircleSeconds = 360 * 3600;
 constexpr double kSecondsPerRadian = 648000.0 / std::numbers::pi;
-
-// A "0.000" coordinate of the list as a number; the list writes nothing else.
-double listCoordinate(std::string_view text) {
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 // Both coordinates of a typed place, or nothing when either is not a usable number.
 std::optional<StakePoint> readPlace(const TypedPlace& place) {
@@ -122,8 +116,8 @@ std::string angleText(double seconds) {
 // surveyor recomputes from the same sheet. The horizontal angle is the difference of the
 // two unrounded azimuths; angleText reduces it to 0..360° and rounds it once.
 PolarTexts polarTexts(const StationSetup& setup, const StakeRow& row) {
-    const double dx = listCoordinate(row.x) - setup.station.x;
-    const double dy = listCoordinate(row.y) - setup.station.y;
+    const double dx = decimalValue(row.x) - setup.station.x;
+    const double dy = decimalValue(row.y) - setup.station.y;
     if (dx == 0 && dy == 0) {
         return {"\u2014", "\u2014", "0.000"};
     }

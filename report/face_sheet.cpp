@@ -1,7 +1,6 @@
 #include "report/face_sheet.h"
 
-#include <charconv>
-
+#include "core/decimal_text.h"
 #include "files/check_outputs.h"
 #include "report/sheet_blocks.h"
 #include "report/sheet_pdf.h"
@@ -18,16 +17,6 @@ SheetFrame faceSheetFrame(const StakeSheet& sheet) {
             std::nullopt,
             {QStringLiteral("测量："), QStringLiteral("记录："), QStringLiteral("复核："),
              QStringLiteral("监理：")}};
-}
-
-// A decimal text of the file as a number, for its place in the drawing.
-double number(std::string_view text) {
-    if (text.starts_with('+')) {
-        text.remove_prefix(1);
-    }
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
 }
 
 // The drawing's layer of a verdict.
@@ -91,7 +80,7 @@ TableRow faceTableRow(const FaceCheck& check, const FaceRow& row) {
 void plotShots(Drawing& drawing, const FaceReport& report) {
     for (const FaceRow& row : report.check.rows) {
         const SlopeShot& shot = report.check.shots[row.shot];
-        const DrawingPlace at{number(shot.y), number(shot.x), shot.y, shot.x, shot.h};
+        const DrawingPlace at{decimalValue(shot.y), decimalValue(shot.x), shot.y, shot.x, shot.h};
         if (at.east >= drawing.low.east && at.east <= drawing.high.east &&
             at.north >= drawing.low.north && at.north <= drawing.high.north) {
             drawing.entities.emplace_back(DrawingPoint{shotLayer(row.verdict), at});

@@ -191,12 +191,11 @@ same_sheet() {
     diff "$work/linux-sheet.txt" "$work/window-sheet.txt" | head -n 10 >&2 || true
   fi
 }
-# "放样记录表" from the list's menu (list_menu_test.cpp), and with the heights of "锥坡高程"
-# (height_test.cpp).
+# "放样记录表" from the list's menu (list_menu_test.cpp). The drawing's point names are
+# placed by the font's measures and one more or less may find room on Windows, so a sheet
+# with many names close together (the layers') would differ there by a name.
 same_sheet korvel_list_menu_tests-放样.pdf "${stake_run[@]}" --project 沪昆高速 \
   --part "K12+345 左幅" --instrument "TS09 #1234" --station S1,3010,5000 --backsight B1,3100,5100
-same_sheet korvel_height_tests-放样.pdf "${stake_run[@]}" --project 沪昆高速 --top 154.34 \
-  --slope 2,1 --layers 1
 
 # 4. The program itself in a real window. Wine's desktop process started above without a
 #    display, so it is ended first and starts again on the X server.

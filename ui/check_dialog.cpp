@@ -2,24 +2,16 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
 #include "files/points/point_options.h"
-#include "ui/face_dialog.h"
+#include "ui/check_dialog_parts.h"
 
 namespace korvel {
 namespace {
-
-// A light red ground under a row beyond the tolerance, and grey text for a point not measured.
-const QColor kBeyondGround(255, 220, 220);
-const QColor kNotMeasuredText(128, 128, 128);
 
 // The texts of one row of the check, in the captions' order, the verdict of a row beyond
 // the tolerance marked.
@@ -56,28 +48,19 @@ CheckOfInputs checkOfInputs(const CheckSession& session, const CheckInputs& inpu
     return {makeCheckReport(session.rows, prefix, std::move(measured), *tolerance), {}};
 }
 
+// A row beyond the tolerance marked, a point not measured greyed.
 void fillCheckTable(QTableWidget* table, const CheckReport& report) {
-    table->clearContents();
-    table->setRowCount(static_cast<int>(report.check.rows.size()));
-    for (int r = 0; r < table->rowCount(); ++r) {
-        const CheckRow& row = report.check.rows[static_cast<std::size_t>(r)];
-        const QStringList texts = rowTexts(report.check, row);
-        for (int c = 0; c < texts.size(); ++c) {
-            auto* item = new QTableWidgetItem(texts[c]);
-            item->setTextAlignment(checkColumnIsNumber(static_cast<std::size_t>(c))
-                                       ? Qt::AlignRight | Qt::AlignVCenter
-                                       : Qt::AlignLeft | Qt::AlignVCenter);
-            if (row.verdict == Verdict::Beyond) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-                item->setBackground(kBeyondGround);
-            } else if (row.verdict == Verdict::NotMeasured) {
-                item->setForeground(kNotMeasuredText);
-            }
-            table->setItem(r, c, item);
-        }
-    }
+    const StakeCheck& check = report.check;
+    fillShownRows(
+        table, check.rows.size(),
+        [&check](std::size_t r) {
+            const CheckRow& row = check.rows[r];
+            return ShownRow{rowTexts(check, row), row.verdict == Verdict::Beyond ? RowLook::Marked
+                                                  : row.verdict == Verdict::NotMeasured
+                                                      ? RowLook::Greyed
+                                                      : RowLook::Plain};
+        },
+        checkColumnIsNumber);
 }
 
 CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
@@ -91,36 +74,16 @@ CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
     QComboBox* order = coordinateOrderChoice(&dialog, session.inputs.order);
     // The order means something to a delimited file only.
     order->setEnabled(measuredFormatOf(session.path) == MeasuredFormat::Delimited);
-    auto* table = new QTableWidget(0, static_cast<int>(kCheckColumns), &dialog);
-    table->setObjectName(QStringLiteral("checkTable"));
-    QStringList captions;
-    for (const std::string& caption : checkCaptions()) {
-        captions << QString::fromStdString(caption);
-    }
-    table->setHorizontalHeaderLabels(captions);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    auto* summary = new QLabel(&dialog);
-    summary->setObjectName(QStringLiteral("summary"));
-    summary->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(&dialog);
-    QPushButton* exporting =
-        buttons->addButton(QStringLiteral("导出(&E)…"), QDialogButtonBox::ActionRole);
-    exporting->setObjectName(QStringLiteral("exportCheck"));
-    QPushButton* close = buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("closeCheck"));
-    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
-
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("点名前缀"), prefix);
     form->addRow(QStringLiteral("允许偏差(mm)"), tolerance);
     form->addRow(QStringLiteral("坐标顺序"), order);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addLayout(form);
-    layout->addWidget(table, 1);
-    layout->addWidget(summary);
-    layout->addWidget(buttons);
-    dialog.resize(760, 520);
+    QStringList captions;
+    for (const std::string& caption : checkCaptions()) {
+        captions << QString::fromStdString(caption);
+    }
+    const CheckDialogParts parts =
+        layOutCheckDialog(dialog, form, captions, QStringLiteral("check"));
 
     // Recomputed whenever either input changes; a refused input says why and offers no export.
     CheckOfInputs current;
@@ -129,18 +92,17 @@ CheckInputs runCheckDialog(QWidget* parent, const CheckSession& session) {
     };
     const auto recompute = [&] {
         current = checkOfInputs(session, inputs());
-        fillCheckTable(table, current.report);
-        summary->setText(QString::fromStdString(current.problem ? problemText(current.problem)
-                                                                : current.report.summary));
-        exporting->setEnabled(!current.problem);
+        fillCheckTable(parts.table, current.report);
+        parts.summary->setText(QString::fromStdString(current.problem ? problemText(current.problem)
+                                                                      : current.report.summary));
+        parts.exporting->setEnabled(!current.problem);
     };
     QObject::connect(prefix, &QLineEdit::textChanged, &dialog, recompute);
     QObject::connect(tolerance, &QLineEdit::textChanged, &dialog, recompute);
     QObject::connect(order, &QComboBox::currentIndexChanged, &dialog, recompute);
-    QObject::connect(exporting, &QPushButton::clicked, &dialog,
+    QObject::connect(parts.exporting, &QPushButton::clicked, &dialog,
                      [&] { session.exportCheck(inputs(), current.report); });
     recompute();
-    table->resizeColumnsToContents();
     dialog.exec();
     return inputs();
 }

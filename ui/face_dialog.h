@@ -7,7 +7,6 @@
 
 #include "ui/dialog_host.h"
 
-class QComboBox;
 class QTableWidget;
 class QWidget;
 
@@ -23,12 +22,5 @@ FaceRequest faceOfInputs(const FaceSession& session, const FaceInputs& inputs);
 // Fills `table` with the check's rows under its captions: "偏高" and "偏低" rows in bold on a
 // light red ground with the verdict marked "▲" or "▼", shots off the face in grey.
 void fillFaceTable(QTableWidget* table, const FaceReport& report);
-
-// A choice of the order of the coordinates after the name in a .csv or .txt file: "点名,X,Y"
-// (N,E, as Korvel writes its .csv) or "点名,Y,X" (E,N), named "order", at `current`.
-QComboBox* coordinateOrderChoice(QWidget* parent, CoordinateOrder current);
-
-// The order a choice made by coordinateOrderChoice stands at.
-CoordinateOrder chosenOrder(const QComboBox* choice);
 
 }  // namespace korvel

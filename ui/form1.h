@@ -166,6 +166,9 @@ class Form1 : public QMainWindow {
     // checks write, the sheet first; empty when cancelled, nothing when the ending is no
     // check's (said in a message).
     std::optional<std::pair<QString, OutputFormat>> askCheckExport(const QString& title);
+    // Asks for a measured file to check ("选择实测点文件", the instruments' filter); empty
+    // when cancelled.
+    QString askMeasuredFile();
     // Reads the parameter file at `path` into the eight boxes, or shows "文件路径错误".
     void readParameters(const QString& path);
 

@@ -85,12 +85,16 @@ void Form1::jilubiao_Click() {
     }
 }
 
-void Form1::fuhe_Click() {
+QString Form1::askMeasuredFile() {
     CommonDialog1->setDialogTitle(QStringLiteral("选择实测点文件"));
     CommonDialog1->setFileName(QString());
     CommonDialog1->setFilter(QString::fromUtf8(kMeasuredFilter));
     CommonDialog1->setFilterExtensions({});
-    const QString path = CommonDialog1->showOpen();
+    return CommonDialog1->showOpen();
+}
+
+void Form1::fuhe_Click() {
+    const QString path = askMeasuredFile();
     if (path.isEmpty()) {
         return;
     }
@@ -166,11 +170,7 @@ void Form1::exportCheck(const CheckInputs& inputs, const CheckReport& report) {
 }
 
 void Form1::jiance_Click() {
-    CommonDialog1->setDialogTitle(QStringLiteral("选择实测点文件"));
-    CommonDialog1->setFileName(QString());
-    CommonDialog1->setFilter(QString::fromUtf8(kMeasuredFilter));
-    CommonDialog1->setFilterExtensions({});
-    const QString path = CommonDialog1->showOpen();
+    const QString path = askMeasuredFile();
     if (path.isEmpty()) {
         return;
     }
@@ -198,9 +198,8 @@ void Form1::exportFace(const FaceInputs&, const FaceReport& report) {
         return;
     }
     // The sheet of the slope as raised, with the shots on its drawing; no station on a check.
-    SheetRequest sheet =
-        makeStakeSheet(typedSheet(checkSheetAsk(sheetSettings_, pointSettings_), heightSettings_),
-                       listRun_);
+    SheetRequest sheet = makeStakeSheet(
+        typedSheet(checkSheetAsk(sheetSettings_, pointSettings_), heightSettings_), listRun_);
     if (sheet.problem) {
         showMessage(QString::fromStdString(problemText(sheet.problem)));
         return;

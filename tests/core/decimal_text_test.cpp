@@ -242,5 +242,23 @@ TEST(DecimalText, WithoutLeadingZeros) {
     }
 }
 
+// The nearest double whatever the locale (the suite runs under a comma-decimal one too); a
+// "+" as GSI and CASS write it.
+TEST(DecimalText, DecimalValue) {
+    const std::pair<const char*, double> cases[] = {
+        {"5000.0004", 5000.0004},
+        {"+12.5", 12.5},
+        {"-.5", -0.5},
+        {"-3003.069", -3003.069},
+        {"12.", 12.0},
+        {"", 0.0},
+        {"1,5", 1.0},
+        {"0.1", 0.1},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(decimalValue(text), value) << text;
+    }
+}
+
 }  // namespace
 }  // namespace korvel

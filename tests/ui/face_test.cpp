@@ -147,13 +147,10 @@ class FaceTest : public QObject, WindowFixture {
         QCOMPARE(calc(face + QStringList{path("calc.csv")}), 3);
         QCOMPARE(bytesOf(path("检测.csv")), bytesOf(path("calc.csv")));
         QVERIFY(calc(face + QStringList{path("calc.pdf")}) == 3);
-        // The same pages but for the time each was made, and the same words as poppler reads
-        // them where it is at hand.
-        QCOMPARE(korvel::test::withoutCreationDate(bytesOf(path("检测.pdf"))),
-                 korvel::test::withoutCreationDate(bytesOf(path("calc.pdf"))));
+        // The same sheet as korvel-calc's, and the words poppler reads in it where it is at hand.
+        QVERIFY(korvel::test::sameSheet(path("检测.pdf"), path("calc.pdf")));
         if (const std::optional<QString> text = korvel::test::sheetText(path("检测.pdf"))) {
             QVERIFY(text->contains(QStringLiteral("锥坡坡面高程检测表")));
-            QCOMPARE(*text, korvel::test::sheetText(path("calc.pdf")).value());
         }
         // The tolerance typed is kept for the next time.
         host_.onFace = nullptr;

@@ -244,13 +244,10 @@ class ListMenuTest : public QObject, WindowFixture {
                         "TS09 #1234", "--station", "S1,3010,5000", "--backsight", "B1,3100,5100",
                         "-o", path("calc.pdf")} +
                 korvel::test::textsAsList<QStringList>(korvel::test::kStepTexts));
-        // The same pages but for the time each was made, and the same words as poppler reads
-        // them where it is at hand.
-        QCOMPARE(korvel::test::withoutCreationDate(bytesOf(path("放样.pdf"))),
-                 korvel::test::withoutCreationDate(bytesOf(path("calc.pdf"))));
+        // The same sheet as korvel-calc's, and the words poppler reads in it where it is at hand.
+        QVERIFY(korvel::test::sameSheet(path("放样.pdf"), path("calc.pdf")));
         if (const std::optional<QString> text = korvel::test::sheetText(path("放样.pdf"))) {
             QVERIFY(text->contains(QStringLiteral("132°04′03″")));
-            QCOMPARE(*text, korvel::test::sheetText(path("calc.pdf")).value());
         }
         // Remembered: the next sheet and the next export start from what was typed.
         host_.sheetAnswers = {std::nullopt};

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "file_bytes.h"
 #include "read_only_folder.h"
 #include "suite_platform.h"
 
@@ -18,6 +19,11 @@ std::optional<QString> sheetText(const QString& pdf) {
                     {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     pdftotext.waitForFinished(60000);
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+bool sameSheet(const QString& window, const QString& calc) {
+    return withoutCreationDate(bytesOf(window)) == withoutCreationDate(bytesOf(calc)) &&
+           sheetText(window) == sheetText(calc);
 }
 
 std::function<void()> refuseSaving(const QString& file) {
