@@ -8,6 +8,12 @@ sanitized_build=build-asan
 
 # configure_sanitized_build [CMAKE ARGS...]: configures build-asan/ (again, if it is).
 configure_sanitized_build() {
+  # A folder configured for another compiler (the GCC sanitizer build of older checkouts) cannot
+  # be turned to clang in place: it is made anew.
+  if [ -d "$sanitized_build" ] &&
+    ! grep -qs '^CMAKE_CXX_COMPILER:[A-Z]*=clang++$' "$sanitized_build/CMakeCache.txt"; then
+    rm -rf "$sanitized_build"
+  fi
   cmake -S . -B "$sanitized_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DKORVEL_FUZZ=ON -DKORVEL_BENCH=OFF "$@"
 }
