@@ -137,8 +137,9 @@ PointsInOrder readPoints(const QString& path, CoordinateOrder order) {
     if (measuredFileTooLarge(file.size())) {
         return refused(ProblemCode::MeasuredTooLarge);
     }
-    // A byte over the limit is asked for, so that a file that grew since it was opened is seen.
-    const QByteArray bytes = file.read(kMaxMeasuredFileBytes + 1);
+    // Read to its end, as large as it has become since it was opened, and measured again: asking
+    // for the limit itself would set 64 MiB aside for every file.
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return refused(ProblemCode::CannotRead, file.errorString());
     }
