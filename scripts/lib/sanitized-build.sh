@@ -11,7 +11,7 @@ configure_sanitized_build() {
   # A folder configured for another compiler (the GCC sanitizer build of older checkouts) cannot
   # be turned to clang in place: it is made anew.
   if [ -d "$sanitized_build" ] &&
-    ! grep -qs '^CMAKE_CXX_COMPILER:[A-Z]*=clang++$' "$sanitized_build/CMakeCache.txt"; then
+    ! grep -Eqs '^CMAKE_CXX_COMPILER:[A-Z]*=(.*/)?clang\+\+(-[0-9]+)?$' "$sanitized_build/CMakeCache.txt"; then
     rm -rf "$sanitized_build"
   fi
   cmake -S . -B "$sanitized_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
