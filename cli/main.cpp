@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,10 +78,11 @@ int writeSheet(const Request& request, const std::array<std::string, 8>& texts, 
     return write(&job);
 }
 
-// The check as aligned text on standard output, written piece by piece.
-Problem printCheck(const CheckReport& report) {
+// A check's aligned text on standard output, as `writeText` hands it on piece by piece.
+Problem printPieces(
+    const std::function<void(const std::function<void(std::string_view)>&)>& writeText) {
     bool written = true;
-    writeCheckText(report, "\n", [&written](std::string_view piece) {
+    writeText([&written](std::string_view piece) {
         written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
     });
     if (!written || std::fflush(stdout) != 0) {
@@ -110,7 +112,8 @@ int runCheck(const Request& request, const std::array<std::string, 8>& texts, Ru
                                                std::move(measured), request.tolerance);
     int status = kExitRows;
     if (request.outputPath.empty()) {
-        status = reportSave(printCheck(report));
+        status = reportSave(
+            printPieces([&report](const auto& write) { writeCheckText(report, "\n", write); }));
     } else if (sheet) {
         status = writeSheet(request, texts, std::move(result), &report);
     } else {
@@ -123,22 +126,11 @@ int runCheck(const Request& request, const std::array<std::string, 8>& texts, Ru
     return report.check.passed ? kExitRows : kExitCheckFailed;
 }
 
-// The face check as aligned text on standard output.
-Problem printFace(const FaceReport& report) {
-    bool written = true;
-    writeFaceText(report, "\n", [&written](std::string_view piece) {
-        written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
-    });
-    if (!written || std::fflush(stdout) != 0) {
-        return standardOutputProblem();
-    }
-    return {};
-}
-
 // The check of the points shot on the slope against its surface: printed, or saved as -o's
 // ending says; exit 0 when every point on the face is within the tolerance, 3 when not.
 int runFace(const Request& request, const std::array<std::string, 8>& texts, RunResult&& result) {
-    MeasuredShots shots = readMeasuredShots(QString::fromStdString(request.facePath), request.order);
+    MeasuredShots shots =
+        readMeasuredShots(QString::fromStdString(request.facePath), request.order);
     if (shots.problem) {
         reportError("korvel-calc: " + problemText(shots.problem));
         return kExitError;
@@ -153,7 +145,8 @@ int runFace(const Request& request, const std::array<std::string, 8>& texts, Run
     }
     int status = kExitRows;
     if (request.outputPath.empty()) {
-        status = reportSave(printFace(face.report));
+        status = reportSave(
+            printPieces([&face](const auto& write) { writeFaceText(face.report, "\n", write); }));
     } else if (sheet) {
         status = writeSheet(request, texts, std::move(result), nullptr, &face.report);
     } else {

@@ -11,20 +11,15 @@
 #include <vector>
 
 #include "core/decimal_text.h"
+#include "core/field_points.h"
 #include "core/slope_body.h"
 
 namespace korvel {
 
-// A point shot on the slope, as its file records it: its name, and X (northing), Y (easting)
-// and H as the decimal texts of the file; H is empty when the line has none.
-struct SlopeShot {
-    std::string name;
-    std::string x;
-    std::string y;
-    std::string h;
-
-    bool operator==(const SlopeShot&) const = default;
-};
+// A point shot on the slope, as its file records it: a measured point like a peg (name, X, Y and
+// H as the decimal texts of the file, H empty when the line has none), but matched by its place,
+// not its name.
+using SlopeShot = FieldPoint;
 
 // What the check says about one shot.
 enum class FaceVerdict : std::uint8_t {

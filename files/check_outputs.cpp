@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "files/save.h"
-#include "files/workbook/workbook.h"
 
 namespace korvel {
 namespace {
@@ -56,11 +55,8 @@ std::string encodeCheckCsv(const CheckReport& report) {
     return encodeTableCsv(checkTable(report.check));
 }
 
-// Notepad on a Chinese Windows reads a file without the mark as GBK.
 std::string encodeCheckTextFile(const CheckReport& report) {
-    std::string text(kUtf8ByteOrderMark);
-    writeCheckText(report, "\r\n", [&text](std::string_view piece) { text.append(piece); });
-    return text;
+    return encodeTableTextFile(checkTable(report.check), {report.summary});
 }
 
 // The caption, the millimetres as toleranceText writes them, the unit.
@@ -68,17 +64,9 @@ std::string toleranceLine(Tolerance tolerance) {
     return "允许偏差：" + toleranceText(tolerance) + " mm";
 }
 
-// The grid is built whole before the file is touched; the workbook layer writes and saves it.
 Problem saveCheckWorkbook(const QString& path, const CheckReport& report) {
-    if (report.check.rows.size() > kMaxCheckWorkbookRows) {
-        Problem problem = saveProblem(ProblemCode::CheckTooLongForWorkbook, path);
-        problem.subject = std::to_string(report.check.rows.size());
-        return problem;
-    }
-    return saveSheetGrid(path,
-                         gridOfCells(tableCells(checkTable(report.check),
-                                                {toleranceLine(report.tolerance), report.summary})),
-                         kCheckSheetName);
+    return saveTableWorkbook(path, checkTable(report.check),
+                             {toleranceLine(report.tolerance), report.summary}, kCheckSheetName);
 }
 
 CheckReport makeCheckReport(std::vector<StakeRow> rows, std::string_view prefix,

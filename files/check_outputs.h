@@ -67,7 +67,7 @@ inline const QString kCheckSheetName = QStringLiteral("复核");
 
 // The most rows of a check a workbook holds: the worksheet's 65536 less the captions, the
 // empty row, the tolerance and the summary.
-inline constexpr std::size_t kMaxCheckWorkbookRows = 65536 - 4;
+inline constexpr std::size_t kMaxCheckWorkbookRows = kMaxSheetRows - 4;
 
 // The workbook (.xlsx when the path ends so, else .xls, as files/workbook/workbook.h
 // decides): one worksheet "复核" with the captions in row 1, one row per check row

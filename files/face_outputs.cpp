@@ -4,12 +4,11 @@
 
 #include "files/check_outputs.h"
 #include "files/save.h"
-#include "files/workbook/workbook.h"
 
 namespace korvel {
 
-FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots,
-                          int linesPassedOver, Tolerance tolerance) {
+FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots, int linesPassedOver,
+                          Tolerance tolerance) {
     FaceReport report;
     report.check = checkFace(body, std::move(shots), tolerance);
     report.summary = faceSummary(report.check, linesPassedOver);
@@ -17,8 +16,7 @@ FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots,
 }
 
 FaceRequest makeFaceRequest(const ListedRun& run, const TypedPointOptions& points,
-                            const TypedHeights& heights, MeasuredShots shots,
-                            Tolerance tolerance) {
+                            const TypedHeights& heights, MeasuredShots shots, Tolerance tolerance) {
     FaceRequest request;
     const CheckedPointOptions checked = checkPointOptions(points);
     if ((request.problem = checked.problem)) {
@@ -64,23 +62,17 @@ std::string faceText(const FaceReport& report, std::string_view lineEnd) {
 }
 
 std::string encodeFaceTextFile(const FaceReport& report) {
-    return std::string(kUtf8ByteOrderMark) + faceText(report, "\r\n");
+    return encodeTableTextFile(faceTable(report), {report.summary});
 }
 
 std::string encodeFaceCsv(const FaceReport& report) {
     return encodeTableCsv(faceTable(report));
 }
 
-// The grid is built whole before the file is touched; the workbook layer writes and saves it.
 Problem saveFaceWorkbook(const QString& path, const FaceReport& report) {
-    if (report.check.rows.size() > kMaxCheckWorkbookRows) {
-        Problem problem = saveProblem(ProblemCode::CheckTooLongForWorkbook, path);
-        problem.subject = std::to_string(report.check.rows.size());
-        return problem;
-    }
-    const std::vector<std::string> after = {toleranceLine(report.check.tolerance),
-                                            report.summary};
-    return saveSheetGrid(path, gridOfCells(tableCells(faceTable(report), after)), kFaceSheetName);
+    return saveTableWorkbook(path, faceTable(report),
+                             {toleranceLine(report.check.tolerance), report.summary},
+                             kFaceSheetName);
 }
 
 Problem saveFaceOutput(const QString& path, OutputFormat format, const FaceReport& report) {

@@ -28,8 +28,8 @@ struct FaceReport {
 // The check of `shots` (every point of a measured file, in its order, and the file's lines
 // passed over) against the slope `body`, with its summary: the one way from a read file to a
 // report, for korvel-calc and the window alike.
-FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots,
-                          int linesPassedOver, Tolerance tolerance);
+FaceReport makeFaceReport(const SlopeBody& body, std::vector<SlopeShot> shots, int linesPassedOver,
+                          Tolerance tolerance);
 
 // A face check ready to write, or why there is none.
 struct FaceRequest {
@@ -42,8 +42,7 @@ struct FaceRequest {
 // makeHeights raises it (its problems, or HeightOptionWithoutTop "--face" without a top), then
 // the shots checked.
 FaceRequest makeFaceRequest(const ListedRun& run, const TypedPointOptions& points,
-                            const TypedHeights& heights, MeasuredShots shots,
-                            Tolerance tolerance);
+                            const TypedHeights& heights, MeasuredShots shots, Tolerance tolerance);
 
 // The check as a table: the captions 点名, X, Y, 实测H, 设计H, ΔH(mm), 结果 and a row per shot.
 TextTable faceTable(const FaceReport& report);

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "files/save.h"
+#include "files/workbook/workbook.h"
+
 namespace korvel {
 namespace {
 
@@ -178,6 +181,24 @@ std::vector<SheetCell> tableCells(const TextTable& table, const std::vector<std:
         cells.push_back(textCell(row + 1 + static_cast<int>(k), 0, after[k]));
     }
     return cells;
+}
+
+std::string encodeTableTextFile(const TextTable& table, const std::vector<std::string>& after) {
+    std::string text(kUtf8ByteOrderMark);
+    writeAlignedTable(table, after, "\r\n",
+                      [&text](std::string_view piece) { text.append(piece); });
+    return text;
+}
+
+// The grid is built whole before the file is touched; the workbook layer writes and saves it.
+Problem saveTableWorkbook(const QString& path, const TextTable& table,
+                          const std::vector<std::string>& after, const QString& sheetName) {
+    if (table.rows + 2 + after.size() > static_cast<std::size_t>(kMaxSheetRows)) {
+        Problem problem = saveProblem(ProblemCode::CheckTooLongForWorkbook, path);
+        problem.subject = std::to_string(table.rows);
+        return problem;
+    }
+    return saveSheetGrid(path, gridOfCells(tableCells(table, after)), sheetName);
 }
 
 }  // namespace korvel

@@ -3,6 +3,7 @@
 // columns hold numbers, and its rows' texts, made as each row is written. QtCore only.
 #pragma once
 
+#include <QString>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "files/gbk.h"
+#include "files/problem.h"
 #include "files/workbook/worksheet.h"
 
 namespace korvel {
@@ -53,5 +55,16 @@ std::string encodeTableCsv(const TextTable& table);
 // columns as numbers when they read as decimals, else as text, "—" included; empty fields no
 // cell), then an empty row and each of `after` in column A.
 std::vector<SheetCell> tableCells(const TextTable& table, const std::vector<std::string>& after);
+
+// The aligned text as a file for Notepad: the byte-order mark (a Chinese Windows reads a file
+// without it as GBK), then writeAlignedTable's lines, each ended CR LF.
+std::string encodeTableTextFile(const TextTable& table, const std::vector<std::string>& after);
+
+// Saves the table's cells (tableCells, with `after`) as a workbook of one worksheet
+// `sheetName` (.xlsx when the path ends so, else .xls), through the atomic save. Refused,
+// nothing written: more rows than a worksheet holds with the captions, the empty row and
+// `after` (CheckTooLongForWorkbook, the table's rows as subject), or the workbook's problems.
+Problem saveTableWorkbook(const QString& path, const TextTable& table,
+                          const std::vector<std::string>& after, const QString& sheetName);
 
 }  // namespace korvel

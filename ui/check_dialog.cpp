@@ -15,13 +15,13 @@ namespace {
 
 // The texts of one row of the check, in the captions' order, the verdict of a row beyond
 // the tolerance marked.
-QStringList rowTexts(const StakeCheck& check, const CheckRow& row) {
-    QStringList texts;
+std::vector<QString> rowTexts(const StakeCheck& check, const CheckRow& row) {
+    std::vector<QString> texts;
     for (const std::string& field : checkFields(check, row)) {
-        texts << QString::fromStdString(field);
+        texts.push_back(QString::fromStdString(field));
     }
     if (row.verdict == Verdict::Beyond) {
-        texts.last().prepend(QStringLiteral("▲"));
+        texts.back().prepend(QStringLiteral("▲"));
     }
     return texts;
 }
@@ -55,9 +55,9 @@ void fillCheckTable(QTableWidget* table, const CheckReport& report) {
         table, check.rows.size(),
         [&check](std::size_t r) {
             const CheckRow& row = check.rows[r];
-            return ShownRow{rowTexts(check, row), row.verdict == Verdict::Beyond ? RowLook::Marked
+            return TableRow{rowTexts(check, row), row.verdict == Verdict::Beyond ? RowLook::Marked
                                                   : row.verdict == Verdict::NotMeasured
-                                                      ? RowLook::Greyed
+                                                      ? RowLook::Faint
                                                       : RowLook::Plain};
         },
         checkColumnIsNumber);

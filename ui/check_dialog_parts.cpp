@@ -13,9 +13,9 @@
 namespace korvel {
 namespace {
 
-// The ground of a marked row, and the text of a greyed one.
+// The ground of a marked row, and the text of a faint one.
 const QColor kMarkedGround(255, 220, 220);
-const QColor kGreyedText(128, 128, 128);
+const QColor kFaintText(128, 128, 128);
 
 }  // namespace
 
@@ -63,26 +63,25 @@ CheckDialogParts layOutCheckDialog(QDialog& dialog, QFormLayout* form, const QSt
 }
 
 void fillShownRows(QTableWidget* table, std::size_t rows,
-                   const std::function<ShownRow(std::size_t)>& shown,
+                   const std::function<TableRow(std::size_t)>& shown,
                    const std::function<bool(std::size_t)>& isNumber) {
     table->clearContents();
     table->setRowCount(static_cast<int>(rows));
     for (std::size_t r = 0; r < rows; ++r) {
-        const ShownRow row = shown(r);
-        for (int c = 0; c < row.texts.size(); ++c) {
-            auto* item = new QTableWidgetItem(row.texts[c]);
-            item->setTextAlignment(isNumber(static_cast<std::size_t>(c))
-                                       ? Qt::AlignRight | Qt::AlignVCenter
-                                       : Qt::AlignLeft | Qt::AlignVCenter);
+        const TableRow row = shown(r);
+        for (std::size_t c = 0; c < row.cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(row.cells[c]);
+            item->setTextAlignment(isNumber(c) ? Qt::AlignRight | Qt::AlignVCenter
+                                               : Qt::AlignLeft | Qt::AlignVCenter);
             if (row.look == RowLook::Marked) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
                 item->setBackground(kMarkedGround);
-            } else if (row.look == RowLook::Greyed) {
-                item->setForeground(kGreyedText);
+            } else if (row.look == RowLook::Faint) {
+                item->setForeground(kFaintText);
             }
-            table->setItem(static_cast<int>(r), c, item);
+            table->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "files/measured/measured_points.h"
+#include "report/sheet_table.h"
 
 class QComboBox;
 class QDialog;
@@ -41,21 +42,11 @@ struct CheckDialogParts {
 CheckDialogParts layOutCheckDialog(QDialog& dialog, QFormLayout* form, const QStringList& captions,
                                    const QString& name);
 
-// How a row of a check is shown: as it is, marked (bold on a light red ground: a peg beyond
-// the tolerance, a shot to cut or to fill) or greyed (a point not measured, a shot off the
-// face).
-enum class RowLook { Plain, Marked, Greyed };
-
-// One row of a check as the table shows it: its texts in the captions' order and its look.
-struct ShownRow {
-    QStringList texts;
-    RowLook look = RowLook::Plain;
-};
-
-// Fills `table` with `rows` rows, row k as `shown` gives it; the columns for which `isNumber`
-// holds at the right, the others at the left.
+// Fills `table` with `rows` rows, row k as `shown` gives it (its texts, and its look as the
+// printed sheet's: marked bold on a light red ground, faint in grey); the columns for which
+// `isNumber` holds at the right, the others at the left.
 void fillShownRows(QTableWidget* table, std::size_t rows,
-                   const std::function<ShownRow(std::size_t)>& shown,
+                   const std::function<TableRow(std::size_t)>& shown,
                    const std::function<bool(std::size_t)>& isNumber);
 
 }  // namespace korvel

@@ -111,6 +111,9 @@ struct FaceSession {
     QString path;
     FaceInputs inputs;
     std::function<void(const FaceInputs&, const FaceReport&)> exportFace;
+    // The file as read in the inputs' order, kept while that order stands; nothing: read at
+    // each recomputation.
+    std::optional<MeasuredShots> shots = {};
 };
 
 // The modal dialogs the window can show.

@@ -14,15 +14,15 @@ namespace {
 
 // The texts of one row in the captions' order, the verdict of a shot to cut marked "▲", of one
 // to fill "▼".
-QStringList rowTexts(const FaceCheck& check, const FaceRow& row) {
-    QStringList texts;
+std::vector<QString> rowTexts(const FaceCheck& check, const FaceRow& row) {
+    std::vector<QString> texts;
     for (const std::string& field : faceFields(check, row)) {
-        texts << QString::fromStdString(field);
+        texts.push_back(QString::fromStdString(field));
     }
     if (row.verdict == FaceVerdict::High) {
-        texts.last().prepend(QStringLiteral("▲"));
+        texts.back().prepend(QStringLiteral("▲"));
     } else if (row.verdict == FaceVerdict::Low) {
-        texts.last().prepend(QStringLiteral("▼"));
+        texts.back().prepend(QStringLiteral("▼"));
     }
     return texts;
 }
@@ -34,7 +34,9 @@ FaceRequest faceOfInputs(const FaceSession& session, const FaceInputs& inputs) {
     if (!tolerance) {
         return {{}, problemAbout(ProblemCode::BadTolerance, inputs.tolerance.toStdString())};
     }
-    MeasuredShots shots = readMeasuredShots(session.path, inputs.order);
+    MeasuredShots shots = session.shots && inputs.order == session.inputs.order
+                              ? *session.shots
+                              : readMeasuredShots(session.path, inputs.order);
     if (shots.problem) {
         return {{}, std::move(shots.problem)};
     }
@@ -53,8 +55,8 @@ void fillFaceTable(QTableWidget* table, const FaceReport& report) {
             const bool marked = row.verdict == FaceVerdict::High || row.verdict == FaceVerdict::Low;
             const bool off =
                 row.verdict == FaceVerdict::BeyondToe || row.verdict == FaceVerdict::Outside;
-            return ShownRow{rowTexts(check, row), marked ? RowLook::Marked
-                                                  : off  ? RowLook::Greyed
+            return TableRow{rowTexts(check, row), marked ? RowLook::Marked
+                                                  : off  ? RowLook::Faint
                                                          : RowLook::Plain};
         },
         faceColumnIsNumber);

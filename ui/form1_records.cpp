@@ -174,7 +174,13 @@ void Form1::jiance_Click() {
     if (path.isEmpty()) {
         return;
     }
-    FaceSession session{listRun_, pointSettings_, heightSettings_, path, faceInputs_, {}};
+    FaceSession session{listRun_,
+                        pointSettings_,
+                        heightSettings_,
+                        path,
+                        faceInputs_,
+                        {},
+                        readMeasuredShots(path, faceInputs_.order)};
     // A file that cannot be read, or a slope that cannot be raised, is said before the table.
     const FaceRequest first = faceOfInputs(session, faceInputs_);
     if (first.problem && first.problem.code != ProblemCode::BadTolerance) {

@@ -155,15 +155,7 @@ PointsInOrder readPoints(const QString& path, CoordinateOrder order) {
 
 // Every point as a shot of the check by place.
 MeasuredShots shotsOf(PointsInOrder read) {
-    MeasuredShots shots;
-    shots.shots.reserve(read.points.size());
-    for (FieldPoint& point : read.points) {
-        shots.shots.push_back(
-            {std::move(point.name), std::move(point.x), std::move(point.y), std::move(point.h)});
-    }
-    shots.linesPassedOver = read.linesPassedOver;
-    shots.problem = std::move(read.problem);
-    return shots;
+    return {std::move(read.points), read.linesPassedOver, std::move(read.problem)};
 }
 
 // The points as pegs of the check by name, one to a name.
