@@ -9,13 +9,26 @@ cd "$(dirname "$0")"
 source scripts/lib/sanitized-build.sh
 step() { echo "== $(date +%H:%M:%S) $*"; }
 
-step "packages"
-./scripts/install-deps.sh all
+step "packages for the build"
+./scripts/install-deps.sh build
+# The rest (clang, the readers, Xvfb, lintian, …) installs while the build for use compiles:
+# apt spends most of its time on the network and the disk, the compiler on the processors.
+packages_log=$(mktemp)
+./scripts/install-deps.sh all >"$packages_log" 2>&1 &
+packages_pid=$!
 jobs=$(nproc)
 
-step "the build for use (build/)"
+step "the build for use (build/), the other packages installing beside it"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKORVEL_TESTS=ON -DKORVEL_BENCH=ON
 cmake --build build -j "$jobs"
+step "the other packages"
+if ! wait "$packages_pid"; then
+  cat "$packages_log" >&2
+  echo "installing the packages for the tests failed" >&2
+  exit 1
+fi
+cat "$packages_log"
+rm -f "$packages_log"
 step "its tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
 step "the Debian package"

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/decimal_digit.h"
+
 namespace korvel {
 namespace {
 
@@ -10,11 +12,6 @@ namespace {
 // offset fits in 64 bits and its square in 128.
 constexpr std::size_t kMaxWholeDigits = 12;
 constexpr int kMicroDecimals = 6;
-
-// Whether `c` is a decimal digit.
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 }  // namespace
 
@@ -30,7 +27,7 @@ DecimalParts readDecimal(std::string_view text) {
     const std::size_t wholeStart = k;
     std::int64_t value = 0;
     std::size_t significant = 0;
-    for (; k < text.size() && isDigit(text[k]); ++k) {
+    for (; k < text.size() && isDecimalDigit(text[k]); ++k) {
         const int digit = text[k] - '0';
         significant += significant > 0 || digit != 0 ? 1 : 0;
         if (significant <= kMaxWholeDigits) {
@@ -42,7 +39,7 @@ DecimalParts readDecimal(std::string_view text) {
     bool roundUp = false;
     if (k < text.size() && text[k] == '.') {
         const std::size_t fractionStart = ++k;
-        for (; k < text.size() && isDigit(text[k]); ++k, ++decimals) {
+        for (; k < text.size() && isDecimalDigit(text[k]); ++k, ++decimals) {
             if (decimals < kMicroDecimals) {
                 value = value * 10 + (text[k] - '0');
             } else if (decimals == kMicroDecimals) {

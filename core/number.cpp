@@ -5,16 +5,14 @@
 #include <limits>
 #include <string>
 
+#include "core/decimal_digit.h"
+
 namespace korvel {
 namespace {
 
 // The characters the reading skips wherever they stand.
 bool isSkipped(char c) {
     return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // Walks the text with the skipped characters taken out.
@@ -58,7 +56,7 @@ double readLeadingNumber(std::string_view text) {
     bool seenPoint = false;
     for (;;) {
         const char c = cur.peek();
-        if (isDigit(c)) {
+        if (isDecimalDigit(c)) {
             anyDigit = true;
             if (c != '0' || !digits.empty()) {
                 digits.push_back(c);
@@ -86,8 +84,8 @@ double readLeadingNumber(std::string_view text) {
             expNegative = look.peek() == '-';
             look.advance();
         }
-        if (isDigit(look.peek())) {
-            while (isDigit(look.peek())) {
+        if (isDecimalDigit(look.peek())) {
+            while (isDecimalDigit(look.peek())) {
                 if (exponent < kExponentCap)
                     exponent = exponent * 10 + (look.peek() - '0');
                 look.advance();

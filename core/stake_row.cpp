@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/decimal.h"
+#include "core/decimal_digit.h"
 
 namespace korvel {
 
@@ -38,14 +39,10 @@ std::string pointName(std::string_view prefix, const StakeRow& row) {
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The length of the run of digits at the start of `text`.
 std::size_t digitRun(std::string_view text) {
     std::size_t n = 0;
-    while (n < text.size() && isDigit(text[n]))
+    while (n < text.size() && isDecimalDigit(text[n]))
         ++n;
     return n;
 }

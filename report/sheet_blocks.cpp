@@ -43,8 +43,8 @@ void paintConclusion(QPainter& painter, const QFont& font, const QString& tolera
                      const QString& summary, double top) {
     const QFont body = closingFont(font);
     painter.setPen(Qt::black);
-    paintFitted(painter, QRectF(kLeft, top, kContentWidth, kClosingLineHeight), body,
-                tolerance, Align::Left, kClosingSmallestSize);
+    paintFitted(painter, QRectF(kLeft, top, kContentWidth, kClosingLineHeight), body, tolerance,
+                Align::Left, kClosingSmallestSize);
     paintFitted(painter, QRectF(kLeft, top + kClosingLineHeight, kContentWidth, kClosingLineHeight),
                 body, summary, Align::Left, kClosingSmallestSize);
     const double boxTop = top + 2 * kClosingLineHeight + kBlockGap;
@@ -57,11 +57,6 @@ void paintConclusion(QPainter& painter, const QFont& font, const QString& tolera
         QStringLiteral("监理意见："));
 }
 
-// A UTF-8 text of the sheet as Qt holds it.
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 // Two captions and texts to a line: the window's left column of boxes, then its right one,
 // then the mode, the quarter, the toe's elevation and the names' prefix.
 void paintParameters(QPainter& painter, const QFont& font, const StakeSheet& sheet, double top) {
@@ -69,14 +64,14 @@ void paintParameters(QPainter& painter, const QFont& font, const StakeSheet& she
     std::vector<std::pair<QString, QString>> items;
     for (const BoxCaption& box : boxes) {
         items.emplace_back(QString::fromUtf8(box.caption),
-                           text(sheet.texts[static_cast<std::size_t>(box.text)]));
+                           sheetText(sheet.texts[static_cast<std::size_t>(box.text)]));
     }
     const int position = static_cast<int>(sheet.position) + 1;
     items.emplace_back(QStringLiteral("计算方式"), sheet.stepMode ? QStringLiteral("按步长计算")
                                                                   : QStringLiteral("按角值计算"));
     items.emplace_back(QStringLiteral("放样位置"), QStringLiteral("位置%1").arg(position));
-    items.emplace_back(QStringLiteral("坡脚高程"), text(sheet.elevation));
-    items.emplace_back(QStringLiteral("点名前缀"), text(sheet.prefix));
+    items.emplace_back(QStringLiteral("坡脚高程"), sheetText(sheet.elevation));
+    items.emplace_back(QStringLiteral("点名前缀"), sheetText(sheet.prefix));
     // Left column: a, b, D, β, mode, elevation; right column: X, Y, azimuth, step, position,
     // prefix.
     constexpr std::size_t kLeftItems[] = {0, 1, 2, 3, 8, 10};
@@ -122,9 +117,9 @@ SheetBlock drawingBlock(const StakeSheet& sheet) {
 // The texts are made now, so the block needs nothing of `heights` once made.
 SheetBlock heightsBlock(const SlopeInHeight& heights) {
     const SlopeBody& body = heights.body;
-    const QString top = text(formatFixed(body.top, 3));
-    const QString height = text(formatFixed(body.height, 3));
-    const QString slopes = text(slopeRatioText(body.m) + " / " + slopeRatioText(body.n));
+    const QString top = sheetText(formatFixed(body.top, 3));
+    const QString height = sheetText(formatFixed(body.height, 3));
+    const QString slopes = sheetText(slopeRatioText(body.m) + " / " + slopeRatioText(body.n));
     return {kParameterLineHeight, [=](QPainter& painter, const QFont& font, double at) {
                 paintRuledLine(painter, font, at, kParameterLineHeight,
                                {{70, QStringLiteral("锥坡高程"), true},
@@ -140,8 +135,8 @@ SheetBlock heightsBlock(const SlopeInHeight& heights) {
 SheetBlock quantitiesBlock(const SlopeQuantities& quantities) {
     std::vector<RuledCell> cells = {{70, QStringLiteral("工程量"), true}};
     for (const QuantityText& q : quantityTexts(quantities)) {
-        cells.push_back({50, text(q.caption), true});
-        cells.push_back({60, text(q.value + " " + q.unit), false});
+        cells.push_back({50, sheetText(q.caption), true});
+        cells.push_back({60, sheetText(q.value + " " + q.unit), false});
     }
     return {kParameterLineHeight, [cells](QPainter& painter, const QFont& font, double top) {
                 paintRuledLine(painter, font, top, kParameterLineHeight, cells);
@@ -149,8 +144,8 @@ SheetBlock quantitiesBlock(const SlopeQuantities& quantities) {
 }
 
 SheetBlock conclusionBlock(const std::string& toleranceLine, const std::string& summary) {
-    const QString tolerance = text(toleranceLine);
-    const QString sum = text(summary);
+    const QString tolerance = sheetText(toleranceLine);
+    const QString sum = sheetText(summary);
     return {kConclusionBlockHeight, [=](QPainter& painter, const QFont& font, double top) {
                 paintConclusion(painter, font, tolerance, sum, top);
             }};

@@ -17,11 +17,6 @@ constexpr double kTitleSize = 18.0;
 constexpr double kTextSize = 10.0;
 constexpr double kSmallestSize = 5.0;
 
-// A UTF-8 text of the sheet as Qt holds it.
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 // `font` at `size` points.
 QFont sized(QFont font, double size) {
     font.setPointSizeF(size);
@@ -30,9 +25,9 @@ QFont sized(QFont font, double size) {
 
 // The station's or backsight's half of the header line: caption, name, X and Y.
 std::vector<RuledCell> stationCells(const char* caption, const SheetStation& place) {
-    return {{40, QString::fromUtf8(caption), true}, {55, text(place.name), false},
-            {15, QStringLiteral("X"), true},        {65, text(place.x), false},
-            {15, QStringLiteral("Y"), true},        {65, text(place.y), false}};
+    return {{40, QString::fromUtf8(caption), true}, {55, sheetText(place.name), false},
+            {15, QStringLiteral("X"), true},        {65, sheetText(place.x), false},
+            {15, QStringLiteral("Y"), true},        {65, sheetText(place.y), false}};
 }
 
 // A signature: the caption and a line to sign on, `width` in all.
@@ -77,16 +72,16 @@ void paintPageFrame(QPainter& painter, const QFont& font, const SheetFrame& fram
     const SheetHeader& h = frame.header;
     double top = kHeaderTop;
     paintRuledLine(painter, font, top, kHeaderLineHeight,
-                   {{90, QStringLiteral("工程名称"), true}, {420, text(h.project), false}});
+                   {{90, QStringLiteral("工程名称"), true}, {420, sheetText(h.project), false}});
     top += kHeaderLineHeight;
     paintRuledLine(painter, font, top, kHeaderLineHeight,
-                   {{90, QStringLiteral("桩号及部位"), true}, {420, text(h.part), false}});
+                   {{90, QStringLiteral("桩号及部位"), true}, {420, sheetText(h.part), false}});
     top += kHeaderLineHeight;
     paintRuledLine(painter, font, top, kHeaderLineHeight,
                    {{90, QStringLiteral("仪器型号及编号"), true},
-                    {230, text(h.instrument), false},
+                    {230, sheetText(h.instrument), false},
                     {45, QStringLiteral("日期"), true},
-                    {145, text(h.date), false}});
+                    {145, sheetText(h.date), false}});
     top += kHeaderLineHeight;
     if (showsStation(frame)) {
         std::vector<RuledCell> cells = stationCells("测站", *frame.station);

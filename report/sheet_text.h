@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <string>
 
 class QPainter;
 class QPaintDevice;
@@ -27,6 +28,12 @@ struct FittedText {
 // The painted text's width is at most `width` (0 when `width` is 0 or less).
 FittedText fitText(const QFont& font, const QString& text, double width, double smallestPointSize,
                    const QPaintDevice* device);
+
+// A UTF-8 text of the sheet as Qt holds it.
+//   "K12+345 左幅" -> the same characters in a QString
+inline QString sheetText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 // How a text sits in its box: at the left or right with a small padding, or centred.
 enum class Align { Left, Centre, Right };

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Korvel needs, in one of two sets:
+# Installs the Debian packages Korvel needs, in one of three sets, each holding the one before:
 #   scripts/install-deps.sh run    # what building and running needs (./run.sh)
-#   scripts/install-deps.sh all    # that and what the tests, the package check, the fuzzers
-#                                  # and the benchmarks need (./test.sh; the default)
+#   scripts/install-deps.sh build  # and what building the suites and benchmarks needs
+#   scripts/install-deps.sh all    # and what running them, the package check and the fuzzers
+#                                  # need (./test.sh, which installs these while it builds;
+#                                  # the default)
 # Only what is missing is installed; a machine that has everything is left alone.
 set -euo pipefail
 
 set_name=${1:-all}
 case $set_name in
-  run | all) ;;
+  run | build | all) ;;
   *)
-    echo "usage: $0 [run|all]" >&2
+    echo "usage: $0 [run|build|all]" >&2
     exit 2
     ;;
 esac
@@ -30,11 +32,14 @@ packages=(
   help2man
 )
 
-# What the tests, the package check, the fuzzers and the by-hand tools need besides.
-[ "$set_name" = run ] || packages+=(
-  # clang for the sanitized build and the fuzzers, the test frameworks, and the comma-decimal
-  # locale the suites run under a second time
-  clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev libbenchmark-dev locales
+# What building the suites and the benchmarks needs besides: the test frameworks.
+[ "$set_name" = run ] || packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+
+# What running them, the package check, the fuzzers and the by-hand tools need besides.
+[ "$set_name" != all ] || packages+=(
+  # clang for the sanitized build and the fuzzers, and the comma-decimal locale the suites
+  # run under a second time
+  clang libclang-rt-14-dev clang-format locales
   # poppler-utils to read the sheet back in the tests
   poppler-utils
   # end-to-end window test under a real X server
@@ -66,7 +71,7 @@ if ((${#missing[@]})); then
 fi
 
 # A comma-decimal locale for the locale-hostile test run.
-if [ "$set_name" != run ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "$set_name" = all ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
