@@ -14,7 +14,7 @@ step "packages for the build"
 # The rest (clang, the readers, Xvfb, lintian, …) installs while the build for use compiles:
 # apt spends most of its time on the network and the disk, the compiler on the processors.
 packages_log=$(mktemp)
-./scripts/install-deps.sh all >"$packages_log" 2>&1 &
+./scripts/install-deps.sh test >"$packages_log" 2>&1 &
 packages_pid=$!
 jobs=$(nproc)
 

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Korvel needs, in one of three sets, each holding the one before:
+# Installs the Debian packages Korvel needs, in one of four sets, each holding the one before:
 #   scripts/install-deps.sh run    # what building and running needs (./run.sh)
 #   scripts/install-deps.sh build  # and what building the suites and benchmarks needs
-#   scripts/install-deps.sh all    # and what running them, the package check and the fuzzers
-#                                  # need (./test.sh, which installs these while it builds;
-#                                  # the default)
+#   scripts/install-deps.sh test   # and what running the suites, the package check and the
+#                                  # fuzzers needs (./test.sh, which installs these while it
+#                                  # builds)
+#   scripts/install-deps.sh all    # and what the README's by-hand commands need (the default)
 # Only what is missing is installed; a machine that has everything is left alone.
 set -euo pipefail
 
 set_name=${1:-all}
 case $set_name in
-  run | build | all) ;;
+  run | build | test | all) ;;
   *)
-    echo "usage: $0 [run|build|all]" >&2
+    echo "usage: $0 [run|build|test|all]" >&2
     exit 2
     ;;
 esac
@@ -32,11 +33,12 @@ packages=(
   help2man
 )
 
-# What building the suites and the benchmarks needs besides: the test frameworks.
-[ "$set_name" = run ] || packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+# What building the suites and the benchmarks needs besides: the test frameworks, and LLVM's
+# linker, which links them much faster than GNU ld.
+[ "$set_name" = run ] || packages+=(libgtest-dev libgmock-dev libbenchmark-dev lld)
 
-# What running them, the package check, the fuzzers and the by-hand tools need besides.
-[ "$set_name" != all ] || packages+=(
+# What running them, the package check and the fuzzers need besides.
+[ "$set_name" = run ] || [ "$set_name" = build ] || packages+=(
   # clang for the sanitized build and the fuzzers, and the comma-decimal locale the suites
   # run under a second time
   clang libclang-rt-14-dev clang-format locales
@@ -48,13 +50,16 @@ packages=(
   # hardening flags, lintian and the desktop's own validators (desktop entry, AppStream
   # entry, shared-mime-info) to check it
   dpkg-dev lintian desktop-file-utils appstream shared-mime-info libxml2-utils
-  # spreadsheet readers and a reference writer for tests and benchmarks
-  python3 python3-xlrd python3-openpyxl
-  libspreadsheet-parseexcel-perl libspreadsheet-writeexcel-perl
-  # readers of the point files for tests: Leica GSI (Total Open Station), DXF (ezdxf, GDAL);
-  # matplotlib for ezdxf's drawings, hyperfine to time whole commands
-  totalopenstation python3-ezdxf gdal-bin python3-matplotlib hyperfine
+  # spreadsheet readers
+  python3 python3-xlrd python3-openpyxl libspreadsheet-parseexcel-perl
+  # readers of the point files: Leica GSI (Total Open Station), DXF (ezdxf, GDAL)
+  totalopenstation python3-ezdxf gdal-bin
 )
+
+# What the by-hand commands need besides: hyperfine to time whole commands, the reference
+# workbook writer the workbook benchmark runs beside Korvel's, and matplotlib for ezdxf's
+# pictures of a drawing (scripts/render-dxf.py, scripts/render-slope.py).
+[ "$set_name" != all ] || packages+=(hyperfine libspreadsheet-writeexcel-perl python3-matplotlib)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -71,7 +76,7 @@ if ((${#missing[@]})); then
 fi
 
 # A comma-decimal locale for the locale-hostile test run.
-if [ "$set_name" = all ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "$set_name" != run ] && [ "$set_name" != build ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
