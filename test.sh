@@ -12,7 +12,8 @@ step() { echo "== $(date +%H:%M:%S) $*"; }
 step "packages for the build"
 ./scripts/install-deps.sh build
 # The rest (clang, the readers, Xvfb, lintian, …) installs while the build for use compiles:
-# apt spends most of its time on the network and the disk, the compiler on the processors.
+# apt's download and unpacking overlap the compile instead of coming before it (they share the
+# cores, so this hides part of apt's time, not all).
 packages_log=$(mktemp)
 ./scripts/install-deps.sh test >"$packages_log" 2>&1 &
 packages_pid=$!
