@@ -81,11 +81,18 @@ FaceInputs runFaceDialog(QWidget* parent, const FaceSession& session) {
     const CheckDialogParts parts =
         layOutCheckDialog(dialog, form, captions, QStringLiteral("face"));
 
-    // Recomputed whenever an input changes; a refused input says why and offers no export.
+    // Recomputed whenever an input changes; a refused input says why and offers no export. The
+    // file is read again only when the coordinate order changes, and kept in that order.
+    FaceSession live = session;
     FaceRequest current;
     const auto inputs = [&] { return FaceInputs{tolerance->text(), chosenOrder(order)}; };
     const auto recompute = [&] {
-        current = faceOfInputs(session, inputs());
+        const FaceInputs typed = inputs();
+        if (!live.shots || typed.order != live.inputs.order) {
+            live.shots = readMeasuredShots(live.path, typed.order);
+            live.inputs.order = typed.order;
+        }
+        current = faceOfInputs(live, typed);
         fillFaceTable(parts.table, current.report);
         parts.summary->setText(QString::fromStdString(current.problem ? problemText(current.problem)
                                                                       : current.report.summary));
